@@ -1,0 +1,10 @@
+# Copies the shipped data into the program folder, never over a file that is there.
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
+foreach(f ${files})
+  if(NOT EXISTS ${DST}/${f})
+    get_filename_component(d ${DST}/${f} DIRECTORY)
+    file(MAKE_DIRECTORY ${d})
+    file(COPY ${SRC}/${f} DESTINATION ${d})
+  endif()
+endforeach()
+file(MAKE_DIRECTORY ${DST}/SaveSiteInfo)

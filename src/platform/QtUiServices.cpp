@@ -1,0 +1,117 @@
+#include "QtUiServices.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <cstdlib>
+
+namespace platform {
+
+MsgResult QtUiServices::messageBox(const QString& text, const QString& caption,
+                                   MsgButtons buttons, MsgIcon icon)
+{
+    // Built by hand rather than with the static helpers, which add an icon of
+    // their own: a box shows an icon only where the program asks for one.
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    const int r = box.exec();
+    switch (r) {
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    default: break;
+    }
+    // The close box of a question counts as its Cancel (or No when there is none).
+    if (buttons == MsgButtons::YesNo && r != QMessageBox::Yes) return MsgResult::No;
+    if (buttons == MsgButtons::OKCancel && r != QMessageBox::Ok) return MsgResult::Cancel;
+    return MsgResult::OK;
+}
+
+std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& request)
+{
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
+        request.fileName.isEmpty() ? request.initDir : request.initDir + "/" + request.fileName,
+        request.filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& request)
+{
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
+        request.fileName.isEmpty() ? request.initDir : request.initDir + "/" + request.fileName,
+        request.filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+bool QtUiServices::printerDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUiServices::showModal(QDialog& dialog)
+{
+    dialog.setModal(true);
+    return dialog.exec();
+}
+
+void QtUiServices::setPointer(Pointer pointer)
+{
+    // Kept at depth one: the program sets the hourglass and the default, it
+    // never nests them.
+    const bool want = pointer == Pointer::Hourglass;
+    if (want == m_hourglass)
+        return;
+    m_hourglass = want;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    if (want)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void QtUiServices::showHelp(const QString& helpFile, const QString& topic)
+{
+    // A compiled-help viewer, where one is installed; the caller goes on at once.
+    const QString viewer = QStandardPaths::findExecutable("xchm");
+    if (!viewer.isEmpty())
+        QProcess::startDetached(viewer, {helpFile + "::/" + QString(topic).replace('\\', '/')});
+}
+
+void QtUiServices::beep() { QApplication::beep(); }
+
+void QtUiServices::endApplication(int exitCode)
+{
+    // No closing handler may run: leave at once.
+    std::exit(exitCode);
+}
+
+} // namespace platform

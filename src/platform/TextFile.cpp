@@ -1,0 +1,147 @@
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+QString joinPath(const QString& folder, const QString& relative)
+{
+    QString rel = relative;
+    rel.replace('\\', '/');
+    while (rel.startsWith('/'))
+        rel.remove(0, 1);
+    if (folder.isEmpty())
+        return rel;
+    QString base = folder;
+    base.replace('\\', '/');
+    if (base.endsWith('/'))
+        base.chop(1);
+    return base + '/' + rel;
+}
+
+QString resolveCase(const QString& path)
+{
+    QString p = path;
+    p.replace('\\', '/');
+    if (QFileInfo::exists(p))
+        return p;
+    const QStringList parts = p.split('/');
+    QString current;
+    int i = 0;
+    if (p.startsWith('/')) {
+        current = "/";
+        i = 1;
+    }
+    for (; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (part.isEmpty())
+            continue;
+        const QString exact = current.isEmpty() ? part
+                              : (current.endsWith('/') ? current + part : current + '/' + part);
+        if (!QFileInfo::exists(exact)) {
+            const QDir dir(current.isEmpty() ? QStringLiteral(".") : current);
+            const QStringList entries =
+                dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            QString found;
+            for (const QString& e : entries) {
+                if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                    found = e;
+                    break;
+                }
+            }
+            if (found.isEmpty()) {
+                // Nothing further can exist: keep the rest as given.
+                QStringList rest = parts.mid(i);
+                return (current.isEmpty() ? QString() : (current.endsWith('/') ? current : current + '/'))
+                       + rest.join('/');
+            }
+            current = current.isEmpty() ? found
+                      : (current.endsWith('/') ? current + found : current + '/' + found);
+        } else {
+            current = exact;
+        }
+    }
+    return current;
+}
+
+bool fileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(resolveCase(path)).isFile();
+}
+
+QString fileNameOf(const QString& path)
+{
+    const qsizetype a = path.lastIndexOf('/');
+    const qsizetype b = path.lastIndexOf('\\');
+    const qsizetype p = std::max(a, b);
+    return p < 0 ? path : path.mid(p + 1);
+}
+
+ReadStatus readLines(const QString& path, QStringList& lines)
+{
+    lines.clear();
+    const QString real = resolveCase(path);
+    QFile file(real);
+    if (!QFileInfo(real).isFile())
+        return ReadStatus::Missing;
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadStatus::CannotOpen;
+    const QByteArray bytes = file.readAll();
+    const QString text = QString::fromLatin1(bytes);
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] == '\n') {
+            qsizetype end = i;
+            if (end > start && text[end - 1] == '\r')
+                --end;
+            lines.append(text.mid(start, end - start));
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return ReadStatus::Ok;
+}
+
+bool writeLines(const QString& path, const QStringList& lines, QString* error)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toLatin1();
+        bytes += "\r\n";
+    }
+    QSaveFile file(resolveCase(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool LineStream::readLine(QString& line)
+{
+    if (atEnd())
+        return false;
+    line = m_lines[m_pos++];
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,104 @@
+#include "catalogue/SharedServices.h"
+
+#include "FakeUiServices.h"
+#include "TestFolder.h"
+#include "catalogue/Module1.h"
+#include "catalogue/clsConfigureData.h"
+
+#include <gtest/gtest.h>
+
+TEST(AxisMaximum, WorkedExamples)
+{
+    struct Case { float v; int16_t max; };
+    const Case cases[] = {
+        {0, 10}, {0.4f, 10}, {7, 10}, {8.5f, 10}, {9.4f, 10}, {9.5f, 15}, {9.6f, 15},
+        {10, 25}, {12, 25}, {15, 25}, {20, 50}, {25, 50}, {37, 50}, {50, 100}, {99.5f, 100},
+        {100, 250}, {120, 250}, {200, 500}, {250, 500}, {500, 1000}, {999, 1000},
+        {1000, 2500}, {2499, 5000}, {4999, 5000}, {5000, 6000}, {6200, 7000}, {9999, 10000},
+        {10000, 20000}, {29999.9f, 30000}, {-0.4f, 10}, {-0.51f, 15}, {-5, 15}, {-50, 100},
+        {-1000, 10000}, {14.1f, 25},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetAxisMaximum(c.v), c.max) << c.v;
+}
+
+TEST(AxisMaximum, OutsideTheSixteenBitRangeStaysRound)
+{
+    for (float v : {30000.0f, 32767.0f, 1.0e6f, -9999.5f, -1.0e6f, INFINITY, NAN}) {
+        const int16_t m = GetAxisMaximum(v);
+        EXPECT_GT(m, 0) << v;
+        EXPECT_LE(m, 30000) << v;
+    }
+    EXPECT_EQ(GetAxisMaximum(30000.0f), 30000);
+}
+
+TEST(ShowMessage, TextsCaptionsAndIcons)
+{
+    FakeUiServices fake;
+    for (int code : {0, 34, 255})
+        ShowMessage(uint8_t(code));
+    EXPECT_TRUE(fake.messages.empty());
+    ShowMessage(7);
+    ShowMessage(10);
+    ShowMessage(11);
+    ShowMessage(12);
+    ASSERT_EQ(fake.messages.size(), 4u);
+    EXPECT_EQ(fake.messages[0].text, "Error in Printer");
+    EXPECT_EQ(fake.messages[1].text, "Error in File Load");
+    EXPECT_EQ(fake.messages[1].icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(fake.messages[2].text, "File doesn't exists");
+    EXPECT_EQ(fake.messages[2].icon, platform::MsgIcon::None);
+    EXPECT_EQ(fake.messages[3].text, "Please select the default Data filename ");
+    for (const auto& m : fake.messages) {
+        EXPECT_EQ(m.caption, "Tandril Software");
+        EXPECT_EQ(m.buttons, platform::MsgButtons::OK);
+    }
+    EXPECT_EQ(MessageText(33), "Problem in reading Piping Data File");
+    EXPECT_EQ(MessageText(1), "Selected Component is Standard -- Cannot be Deleted");
+}
+
+TEST(ShowHelpTopic, MissingFileGivesMessage32)
+{
+    FakeUiServices fake;
+    TestFolder dir;
+    ShowHelpTopic(dir.file("TDRHelpFile.chm"), "Introduction\\Introduction.htm");
+    ASSERT_EQ(fake.texts(), std::vector<QString>{"Help File doesn't exist"});
+    EXPECT_TRUE(fake.helps.empty());
+    dir.write("tdrhelpfile.CHM", "x");
+    ShowHelpTopic(dir.file("TDRHelpFile.chm"), "Option Menu\\Update Data.htm");
+    ASSERT_EQ(fake.helps.size(), 1u);
+    EXPECT_EQ(fake.helps[0].topic, "Option Menu\\Update Data.htm");
+}
+
+TEST(Pause, ZeroReturnsAtOnceAndShortWaitEnds)
+{
+    Pause(0);
+    Pause(5);
+    SUCCEED();
+}
+
+TEST(DataObjects, CreateAndRelease)
+{
+    Module1 m("/nonexistent");
+    m.CreateDataObjects();
+    EXPECT_TRUE(m.objConfigureData && m.objSiteProperties && m.objPumpData && m.objPipeHeadData);
+    EXPECT_EQ(m.objConfigureData->ComponentList(), 0);
+    EXPECT_FALSE(m.objConfigureData->Units());
+    EXPECT_FALSE(m.objConfigureData->Data());
+    ReleaseDataObjects(m);
+    EXPECT_FALSE(m.objDispenserData || m.objBreakawayData || m.objDispOthersData || m.objHoseData
+                 || m.objLeakDetectorData || m.objNozzleData || m.objPipeHeadData || m.objPumpData
+                 || m.objPumpOthersData || m.objSiteProperties || m.objConfigureData);
+}
+
+TEST(DataObjects, RunOrEndProgramReleasesAndEnds)
+{
+    FakeUiServices fake;
+    Module1 m("/nonexistent");
+    m.CreateDataObjects();
+    EXPECT_TRUE(runOrEndProgram(m, [] {}));
+    EXPECT_FALSE(fake.ended);
+    EXPECT_FALSE(runOrEndProgram(m, [] { platform::endProgram(); }));
+    EXPECT_TRUE(fake.ended);
+    EXPECT_FALSE(m.objConfigureData);
+}

@@ -1,0 +1,100 @@
+#include "platform/NumText.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(NumText, RoundHalfEven1WorksOnTheExactBinaryValue)
+{
+    struct Case { double in, out; };
+    const Case cases[] = {
+        {2.25, 2.2},   {2.35, 2.4},   // 2.35 is slightly above 2.35 in binary
+        {0.35, 0.3},   {0.75, 0.8},   {0.25, 0.2}, {1.25, 1.2}, {-0.25, -0.2},
+        {30.48 / 0.3048 * 0 + 32.808398950131235, 32.8}, {3.048, 3.0},
+        {37.8564, 37.9}, {46.563372, 46.6}, {0.0, 0.0}, {-0.04, 0.0},
+        {9.95, 9.9},   // 9.95 is 9.949999... in binary
+        {3785.3, 3785.3}, {100.05, 100.0},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(roundHalfEven1(c.in), c.out) << c.in;
+}
+
+TEST(NumText, RoundHalfEven0AndInt16)
+{
+    EXPECT_EQ(roundHalfEven0(12.5), 12);
+    EXPECT_EQ(roundHalfEven0(13.5), 14);
+    EXPECT_EQ(roundHalfEven0(-0.5), 0);
+    EXPECT_EQ(*toInt16(32767.4), 32767);
+    EXPECT_EQ(*toInt16(-32768.5), -32768);
+    EXPECT_FALSE(toInt16(32767.5).has_value());
+    EXPECT_FALSE(toInt16(-32769).has_value());
+    EXPECT_FALSE(toInt16(std::nan("")).has_value());
+}
+
+TEST(NumText, StrictParseTakesOnlyWholeNumbers)
+{
+    struct Case { const char* text; bool ok; double value; };
+    const Case cases[] = {
+        {"12.5", true, 12.5},  {" 7.25", true, 7.25}, {"7.25 ", true, 7.25},
+        {"-3", true, -3},      {"+3", true, 3},       {".5", true, 0.5},
+        {"5.", true, 5},       {"1E3", true, 1000},   {"1e-2", true, 0.01},
+        {"2D2", true, 200},    {"", false, 0},        {" ", false, 0},
+        {".", false, 0},       {"abc", false, 0},     {"1.2.3", false, 0},
+        {"12a", false, 0},     {"1E", false, 0},      {"--1", false, 0},
+        {"1,5", false, 0},     {"1e999", false, 0},
+    };
+    for (const auto& c : cases) {
+        const auto v = parseDouble(QString::fromLatin1(c.text));
+        EXPECT_EQ(v.has_value(), c.ok) << c.text;
+        if (c.ok && v) {
+            EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+        }
+    }
+    EXPECT_EQ(*parseSingle(u"0.3"), 0.3f);
+    EXPECT_FALSE(parseSingle(u"1e39").has_value()); // beyond a single
+}
+
+TEST(NumText, BooleanForms)
+{
+    EXPECT_EQ(parseBoolean(u"#TRUE#"), std::optional<bool>(true));
+    EXPECT_EQ(parseBoolean(u"#FALSE#"), std::optional<bool>(false));
+    EXPECT_EQ(parseBoolean(u"True"), std::optional<bool>(true));
+    EXPECT_EQ(parseBoolean(u"false"), std::optional<bool>(false));
+    EXPECT_EQ(parseBoolean(u"-1"), std::optional<bool>(true));
+    EXPECT_EQ(parseBoolean(u"0"), std::optional<bool>(false));
+    EXPECT_FALSE(parseBoolean(u"#YES#").has_value());
+    EXPECT_FALSE(parseBoolean(u"").has_value());
+}
+
+TEST(NumText, LeadingNumber)
+{
+    struct Case { const char* text; double value; };
+    const Case cases[] = {
+        {"12.5", 12.5}, {"  3", 3}, {"1 2", 12}, {"12abc", 12}, {"", 0}, {"abc", 0},
+        {".", 0}, {"-4.5", -4.5}, {"1.2.3", 1.2}, {"2E2", 200}, {"2E", 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+TEST(NumText, SingleToTextIsShortAndPlain)
+{
+    struct Case { float value; const char* text; };
+    const Case cases[] = {
+        {100.0f, "100"}, {12.5f, "12.5"}, {0.1f, "0.1"}, {0.5f, "0.5"}, {-2.25f, "-2.25"},
+        {99.99905f, "99.99905"}, {0.0f, "0"}, {1234567.0f, "1234567"},
+        {1.0e7f, "1E+07"}, {1.0e-5f, "1E-05"}, {37.9f, "37.9"}, {1.0f / 3.0f, "0.3333333"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(singleToText(c.value), QString::fromLatin1(c.text)) << c.text;
+    EXPECT_EQ(doubleToText(46.563372), "46.563372");
+}
+
+TEST(NumText, SingleTextRoundTrips)
+{
+    for (float v : {0.1f, 12.5f, 7.25f, 3785.3f, 999.9f, 0.001f, 123.456f}) {
+        const auto back = parseSingle(singleToText(v));
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(*back, v);
+    }
+}
