@@ -1,9 +1,8 @@
-// Placeholder until the readers, writers and commits are built.
+// Placeholder until the readers and writers are built.
 #include "CatalogueData.h"
 #include "Module1.h"
 
 #define TDR_STUB(Class, Commit, Reader, Writer)                          \
-    bool Class::Commit(const EditorEntries&) { return false; }           \
     void Class::Reader() {}                                              \
     bool Class::Writer() { return false; }                               \
     QString Class::RemoveBlankLine(const QString& s) { return s; }
@@ -16,5 +15,3 @@ TDR_STUB(clsDispOthersData, SetDispOthersData, GetDispOthersFileData, SetDispOth
 TDR_STUB(clsHoseData, SetHoseData, GetHoseFileData, SetHoseFileData)
 TDR_STUB(clsNozzleData, SetNozzleData, GetNozzleFileData, SetNozzleFileData)
 TDR_STUB(clsBreakawayData, SetBreakawayData, GetBreakawayFileData, SetBreakawayFileData)
-
-void clsPipeHeadData::GetPipeHeadFileData() {}
