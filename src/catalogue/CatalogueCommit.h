@@ -2,8 +2,12 @@
 // What an editor's OK does around the commit of a new entry (SetDispData and
 // its fellows, CatalogueData.h): it appends an empty record, the commit fills
 // it from the editor window, and when the commit refuses the entries the
-// editor drops the record again. A commit called without a last record to
-// fill (no record appended) returns false and changes nothing.
+// editor drops the record again (DropLastRecord). The commit checks the
+// entries before it changes anything: more than 255 points, a grid without
+// rows, a cell or a hose length that is not a number are refused with a
+// message box, leaving the record and the add mode as they were. Outside the
+// add mode it changes nothing and returns true; called without a last record
+// to fill (no record appended) it returns false and changes nothing.
 
 #include "Records.h"
 

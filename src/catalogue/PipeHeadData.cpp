@@ -61,6 +61,25 @@ public:
         value = number(QStringView(line).mid(comma + 1));
     }
 
+    // A section of name "," value lines: when the next line is its marker,
+    // reads up to the closing marker, calling take(value) for each line after
+    // its name went into `name`; more than `capacity` lines is a failure.
+    template <typename Take>
+    void namedSection(const char* marker, int16_t& count, int capacity, QString& name, Take take)
+    {
+        if (!isMarker(next(), marker))
+            return; // the section is skipped and its test line lost
+        count = 0;
+        for (QString line = next(); !isMarker(line, marker); line = next()) {
+            if (count >= capacity)
+                fail();
+            float value = 0;
+            nameAndValue(line, name, value);
+            take(value);
+            ++count;
+        }
+    }
+
     // A valve or fitting value line: the text after the first comma, or the
     // whole line when it has none.
     float valueLine()
@@ -101,42 +120,28 @@ void clsPipeHeadData::GetPipeHeadFileData()
 
     // Materials. A negative roughness would make the friction factor's
     // iteration meaningless, so such a file counts as unreadable.
-    if (PipingReader::isMarker(in.next(), "$PT")) {
-        m_.intPipeTypeCount = 0;
-        for (QString line = in.next(); !PipingReader::isMarker(line, "$PT"); line = in.next()) {
-            if (m_.intPipeTypeCount >= kMaterials)
-                PipingReader::fail();
-            float roughness = 0;
-            PipingReader::nameAndValue(line, m_.udtPipeNames[0].strMaterial, roughness);
-            if (roughness < 0)
-                PipingReader::fail();
-            cmbPiping.addItem(m_.udtPipeNames[0].strMaterial);
-            cmbPiping.setItemData(cmbPiping.listCount() - 1, m_.intPipeTypeCount);
-            m_.sngPipeRoughness[m_.intPipeTypeCount] = roughness;
-            ++m_.intPipeTypeCount;
-        }
-    }
+    in.namedSection("$PT", m_.intPipeTypeCount, kMaterials, m_.udtPipeNames[0].strMaterial,
+                    [&](float roughness) {
+                        if (roughness < 0)
+                            PipingReader::fail();
+                        cmbPiping.addItem(m_.udtPipeNames[0].strMaterial);
+                        cmbPiping.setItemData(cmbPiping.listCount() - 1, m_.intPipeTypeCount);
+                        m_.sngPipeRoughness[m_.intPipeTypeCount] = roughness;
+                    });
     if (cmbPiping.listCount() == 0)
         PipingReader::fail();
     cmbPiping.setListIndex(0);
 
     // Sizes. The friction formula divides by the diameter: it must be above 0.
-    if (PipingReader::isMarker(in.next(), "$PD")) {
-        m_.intPipeSizeCount = 0;
-        for (QString line = in.next(); !PipingReader::isMarker(line, "$PD"); line = in.next()) {
-            if (m_.intPipeSizeCount >= kSizes)
-                PipingReader::fail();
-            float diameter = 0;
-            PipingReader::nameAndValue(line, m_.udtPipeNames[0].strSize, diameter);
-            if (!(diameter > 0))
-                PipingReader::fail();
-            cmbBranch.addItem(m_.udtPipeNames[0].strSize);
-            cmbTrunk.addItem(m_.udtPipeNames[0].strSize);
-            cmbPipeSize.addItem(m_.udtPipeNames[0].strSize);
-            m_.sngPipeDiameter[m_.intPipeSizeCount] = diameter;
-            ++m_.intPipeSizeCount;
-        }
-    }
+    in.namedSection("$PD", m_.intPipeSizeCount, kSizes, m_.udtPipeNames[0].strSize,
+                    [&](float diameter) {
+                        if (!(diameter > 0))
+                            PipingReader::fail();
+                        cmbBranch.addItem(m_.udtPipeNames[0].strSize);
+                        cmbTrunk.addItem(m_.udtPipeNames[0].strSize);
+                        cmbPipeSize.addItem(m_.udtPipeNames[0].strSize);
+                        m_.sngPipeDiameter[m_.intPipeSizeCount] = diameter;
+                    });
     if (cmbTrunk.listCount() == 0 || cmbBranch.listCount() == 0 || cmbPipeSize.listCount() == 0)
         PipingReader::fail();
     cmbTrunk.setListIndex(0);
