@@ -30,10 +30,9 @@ bool sameFile(const QString& a, const QString& b)
 template <typename Rec>
 bool readFile(const QString& path, std::vector<Rec>& records, int maxRecords)
 {
-    QStringList lines;
-    if (recordformat::loadLines(path, lines) != recordformat::LoadStatus::Ok)
+    platform::LineStream tsData;
+    if (recordformat::load(path, tsData) != recordformat::LoadStatus::Ok)
         return false;
-    platform::LineStream tsData(std::move(lines));
     return recordformat::readRecords(tsData, records, FlowForm::Single, maxRecords);
 }
 
