@@ -109,7 +109,7 @@ bool writeKindFile(Module1& m, const KindFile<Rec>& kind)
         for (int i = 0; i <= last; ++i)
             recordformat::appendRecordLines(lines, table[size_t(i)]);
         QString error;
-        if (!platform::writeLines(path, lines, &error))
+        if (!recordformat::writeFile(path, lines, &error))
             problem = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
     }
     if (!problem.isEmpty()) {

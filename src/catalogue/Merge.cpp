@@ -82,7 +82,7 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
         }
         recordformat::appendRecordLines(lines, r);
     }
-    if (!platform::writeLines(existingFile, lines)) {
+    if (!recordformat::writeFile(existingFile, lines)) {
         tell(failure);
         return false;
     }

@@ -243,4 +243,17 @@ LoadStatus load(const QString& path, platform::LineStream& stream)
     return LoadStatus::Unreadable;
 }
 
+bool writeFile(const QString& path, const QStringList& lines, QString* error)
+{
+    qint64 bytes = 0;
+    for (const QString& line : lines)
+        bytes += line.size() + 2; // CR LF
+    if (bytes > kMaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("the file would be larger than a catalogue file may be");
+        return false;
+    }
+    return platform::writeLines(path, lines, error);
+}
+
 } // namespace recordformat

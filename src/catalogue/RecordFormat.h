@@ -94,4 +94,9 @@ enum class LoadStatus { Ok, Missing, Unreadable };
 inline constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 LoadStatus load(const QString& path, platform::LineStream& stream);
 
+// Replaces a catalogue file by the lines, only when complete (the old file
+// stays on any failure) and only when load would take a file of that size.
+// On failure error says why.
+bool writeFile(const QString& path, const QStringList& lines, QString* error = nullptr);
+
 } // namespace recordformat

@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueData.h"
 #include "catalogue/Merge.h"
 #include "catalogue/Module1.h"
+#include "catalogue/RecordFormat.h"
 #include "catalogue/SharedServices.h"
 
 #include "CatalogueFixtures.h"
@@ -247,6 +248,18 @@ TEST(Merge, TheMergedFileStaysWithinTheReadersRecordBound)
     s.update(manyRecords(1, "N", "#Standard#"));
     EXPECT_TRUE(UpdateStandardComponents(s.m, s.U(), s.E()));
     EXPECT_EQ(s.m.intIndex, 32767);
+}
+
+TEST(Merge, TheMergedFileStaysWithinTheSizeTheReaderTakes)
+{
+    MergeSetup s;
+    const QString half(int(recordformat::kMaxFileBytes / 2), 'x');
+    s.existing(fileLines({custom(half)}));
+    s.update(fileLines({standard(half)}));
+    const QByteArray before = s.existingBytes();
+    EXPECT_FALSE(UpdateStandardComponents(s.m, s.U(), s.E()));
+    EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File got corrupted"});
+    EXPECT_EQ(s.existingBytes(), before);
 }
 
 TEST(Merge, AnUpdateThatIsNoRegularFileCountsAsMissing)

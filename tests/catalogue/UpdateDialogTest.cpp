@@ -196,32 +196,33 @@ TEST(UpdateDialog, TheNameIsTakenAfterTheLastSlashOrBackslash)
                                                     odd + " file does not exist"}));
 }
 
-TEST(UpdateDialog, NoClosesWithoutTouchingAnyFile)
+TEST(UpdateDialog, NoOrAFailedMergeClosesWithoutReinitialising)
 {
-    DialogSetup s;
-    s.m.frmMain = &s.mainWindow;
-    const QByteArray before = s.catalogue("DISP.DAT");
-    s.browse(s.mail("Disp.dat", catalogueText("DISP.DAT", "New", false)));
-    s.fake.answers.push_back(platform::MsgResult::No);
-    s.dlg.cmdUpdate->click();
-    EXPECT_EQ(s.fake.texts(), std::vector<QString>{kQuestion});
-    EXPECT_EQ(s.catalogue("DISP.DAT"), before);
-    EXPECT_EQ(s.mainWindow.loads, 0);
-    EXPECT_EQ(s.closed, 1);
-}
-
-TEST(UpdateDialog, AFailedMergeClosesWithoutReinitialising)
-{
-    DialogSetup s;
-    s.m.frmMain = &s.mainWindow;
-    const QByteArray before = s.catalogue("HOSES.DAT");
-    // Hose records without their length lines.
-    s.browse(s.mail("Hoses.dat", catalogueText("DISP.DAT", "New", false)));
-    s.dlg.cmdUpdate->click();
-    EXPECT_EQ(s.fake.texts(), (std::vector<QString>{kQuestion, "File got Corrupted"}));
-    EXPECT_EQ(s.catalogue("HOSES.DAT"), before);
-    EXPECT_EQ(s.mainWindow.loads, 0);
-    EXPECT_EQ(s.closed, 1);
+    struct Case {
+        const char* what;
+        const char* chosen;
+        const char* catalogue;
+        platform::MsgResult answer;
+        std::vector<QString> messages;
+    };
+    const Case cases[] = {
+        {"answered No", "Disp.dat", "DISP.DAT", platform::MsgResult::No, {kQuestion}},
+        // Hose records without their length lines.
+        {"a broken update", "Hoses.dat", "HOSES.DAT", platform::MsgResult::Yes,
+         {kQuestion, "File got Corrupted"}},
+    };
+    for (const auto& c : cases) {
+        DialogSetup s;
+        s.m.frmMain = &s.mainWindow;
+        const QByteArray before = s.catalogue(c.catalogue);
+        s.browse(s.mail(c.chosen, catalogueText("DISP.DAT", "New", false)));
+        s.fake.answers.push_back(c.answer);
+        s.dlg.cmdUpdate->click();
+        EXPECT_EQ(s.fake.texts(), c.messages) << c.what;
+        EXPECT_EQ(s.catalogue(c.catalogue), before) << c.what;
+        EXPECT_EQ(s.mainWindow.loads, 0) << c.what;
+        EXPECT_EQ(s.closed, 1) << c.what;
+    }
 }
 
 TEST(UpdateDialog, AReinitialisationThatEndsTheProgramEndsItThroughTheHandler)
