@@ -245,3 +245,18 @@ inline void buildRealisticSite(Module1& m, PlainWindow& w, int nozzles)
     sizeFor(m, w, nozzles);
     w.plotted = m.intPlotNozzles;
 }
+
+// A site without piping or rise whose only loss is a nozzle of 100 ft at
+// 12.35 GPM (linear), fed by the pump `pump` (60 Hz, quantity 1): every count
+// whose pump curve allows it settles at 12.3 GPM per nozzle.
+inline void buildSimpleSite(Module1& m, PlainWindow& w, int nozzles,
+                            const std::vector<std::pair<float, float>>& pump = {{0, 100}, {100, 100}})
+{
+    setTable(m.udtPumps, m.intPumpMax, {curve("Flat", false, pump)});
+    setTable(m.udtNozzles, m.intNozzleMax, {curve("K", true, {{0, 0}, {100, float(100.0 * 100 / 12.35)}})});
+    PlainWindow::choose(w.pumps, "Flat");
+    PlainWindow::choose(w.nozzle, "K");
+    sizeFor(m, w, nozzles);
+    w.plotted = m.intPlotNozzles;
+    m.blnAutoBaseline = true;
+}
