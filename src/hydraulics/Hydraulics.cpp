@@ -249,34 +249,29 @@ float GetSystemHead(Module1& m, MainWindowInputs& w, float q, int16_t n)
                                           pipeRoughness(m, material));
 
     // Static rise; the metric conversions here are not rounded.
-    float tank = fieldNumber(w.txtTankDiameter());
-    if (metric)
-        tank = float(double(tank) / kCmPerInch);
-    m.sngTotalRise = float(double(tank) / 12.0);
-    float bury = fieldNumber(w.txtBuryDepth());
-    if (metric)
-        bury = float(double(bury) / kFeetPerMetre);
-    m.sngTotalRise = float(double(m.sngTotalRise) + double(bury));
-    float rise = fieldNumber(w.txtRise());
-    if (metric)
-        rise = float(double(rise) / kFeetPerMetre);
-    m.sngTotalRise = float(double(m.sngTotalRise) + double(rise));
+    auto entry = [metric](const QString& text, double metricPerUnit) {
+        float v = fieldNumber(text);
+        if (metric)
+            v = float(double(v) / metricPerUnit);
+        return v;
+    };
+    m.sngTotalRise = float(double(entry(w.txtTankDiameter(), kCmPerInch)) / 12.0);
+    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtBuryDepth(), kFeetPerMetre)));
+    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtRise(), kFeetPerMetre)));
 
     float total = float(double(m.sngBranchLoss) + double(m.sngTrunkLoss) + double(m.sngTotalRise));
-    m.sngLeakDetectorLoss = GetLeakDetectorLoss(m, w, totalFlow);
-    total = float(double(m.sngLeakDetectorLoss) + double(total));
-    m.sngDispLoss = GetDispenserLoss(m, w, q);
-    total = float(double(m.sngDispLoss) + double(total));
-    m.sngDispOthersLoss = GetDispOthersLoss(m, w, q);
-    total = float(double(m.sngDispOthersLoss) + double(total));
-    m.sngBreakawayLoss = GetBreakawayLoss(m, w, q);
-    total = float(double(m.sngBreakawayLoss) + double(total));
-    m.sngNozzleLoss = GetNozzleLoss(m, w, q);
-    total = float(double(m.sngNozzleLoss) + double(total));
-    m.sngPumpOthersLoss = GetPumpOthersLoss(m, w, q);
-    total = float(double(m.sngPumpOthersLoss) + double(total));
-    m.sngHoseLoss = GetHoseLoss(m, w, q);
-    total = float(double(m.sngHoseLoss) + double(total));
+    // Each component term is stored, then added to the total.
+    auto add = [&total](float& term, float value) {
+        term = value;
+        total = float(double(term) + double(total));
+    };
+    add(m.sngLeakDetectorLoss, GetLeakDetectorLoss(m, w, totalFlow));
+    add(m.sngDispLoss, GetDispenserLoss(m, w, q));
+    add(m.sngDispOthersLoss, GetDispOthersLoss(m, w, q));
+    add(m.sngBreakawayLoss, GetBreakawayLoss(m, w, q));
+    add(m.sngNozzleLoss, GetNozzleLoss(m, w, q));
+    add(m.sngPumpOthersLoss, GetPumpOthersLoss(m, w, q));
+    add(m.sngHoseLoss, GetHoseLoss(m, w, q));
     m.sngTDH = total;
     return total;
 }
