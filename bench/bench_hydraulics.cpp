@@ -1,7 +1,7 @@
 // The calculation on a realistic site with 40 nozzles: one evaluation of the
 // system head, the search for 1 to 40 nozzles alone, Calculate with the chart
 // update, and the pump curve.
-#include "../tests/hydraulics/PlainWindow.h"
+#include "../tests/hydraulics/ShippedSite.h"
 #include "hydraulics/Commands.h"
 #include "hydraulics/Hydraulics.h"
 
@@ -49,6 +49,22 @@ void BM_CalculateWithGraph(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CalculateWithGraph)->Unit(benchmark::kMicrosecond);
+
+// Calculate for 1 to 40 nozzles on the shipped catalogue and piping data.
+void BM_CalculateShippedData(benchmark::State& state)
+{
+    PlainWindow w;
+    auto m = newStore(w);
+    loadShippedData(*m, QStringLiteral(TDR_SOURCE_DATA));
+    chooseShippedSite(*m, w, 40);
+    for (auto _ : state) {
+        cmdCalculate_Click(*m, w);
+        w.chart1.flush();
+    }
+    state.counters["GPM(1)"] = m->sngCurrentGPM[1];
+    state.counters["GPM(40)"] = m->sngCurrentGPM[40];
+}
+BENCHMARK(BM_CalculateShippedData)->Unit(benchmark::kMicrosecond);
 
 void BM_PumpCurve(benchmark::State& state)
 {
