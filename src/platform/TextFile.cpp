@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace platform {
 
 QString joinPath(const QString& folder, const QString& relative)
@@ -122,9 +124,14 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error)
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile::commit does not notice a failed flush of its buffer (a full
+    // disk) and would replace the file by a truncated one: flush first.
+    // The flush loses the system's reason; keep it from errno.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int reason = errno;
         if (error)
-            *error = file.errorString();
+            *error = reason != 0 ? qt_error_string(reason) : file.errorString();
         file.cancelWriting();
         return false;
     }

@@ -1,0 +1,93 @@
+#pragma once
+// The line format of a catalogue record, shared by the catalogue readers and
+// writers and by the merge of an update file, so that what one writes the
+// other reads the same way.
+//
+// A record, line by line: "$" name " #" list code; "#TRUE#" or "#FALSE#";
+// the kind line ("#Standard#" or "#Custom#"); for hoses the length; the begin
+// marker; one "flow,head" line per point; the end marker. Entirely empty lines
+// anywhere are stepped over.
+
+#include "Records.h"
+#include "platform/TextFile.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <vector>
+
+namespace recordformat {
+
+inline const QString kBeginMarker = QStringLiteral("#RATELOSS_BEGIN#");
+inline const QString kEndMarker = QStringLiteral("#RATELOSS_END#");
+inline const QString kStandard = QStringLiteral("#Standard#");
+
+// The leak detectors' catalogue file, whose reader takes whole-number flows.
+inline const QString kLeakDetectorFile = QStringLiteral("MLD.DAT");
+
+// How the flow text of a point line is taken: a single, or (leak detectors) a
+// 16-bit whole number rounded halves to even and stored as a single.
+enum class FlowForm { Single, WholeNumber16 };
+
+// The flow form that the catalogue reader of this file uses, by its name.
+FlowForm flowFormOfFile(const QString& path);
+
+// Name line. The name is everything between the first character and the one
+// before the first "#"; the list code everything after that "#". False when
+// the line has no "#" or its first "#" is the line's first or second character.
+bool splitNameLine(QStringView line, QString& name, QString& listCode);
+QString nameLine(const QString& name, const QString& listCode);
+
+// Flag line: "#TRUE#" or "#FALSE#" (the reader's Boolean conversion takes
+// a few more forms).
+QString flagLine(bool flag);
+bool parseFlagLine(QStringView line, bool& flag);
+
+// Point line: the flow before the first ",", the head after it.
+bool splitPointLine(QStringView line, FlowForm form, float& flow, float& head);
+QString pointLine(float flow, float head);
+
+// The line itself when it is not empty, otherwise the next line of the stream
+// that is not empty. The empty text when the stream ends first.
+QString skipBlankLines(platform::LineStream& stream, const QString& line);
+
+// Reads one record (hoses with their length line). False when the lines do
+// not make a record: the stream ends inside it, a line cannot be converted, a
+// point line has no ",", or it has no points or more than 255.
+bool readRecord(platform::LineStream& stream, typComponent& record, FlowForm form);
+bool readRecord(platform::LineStream& stream, typHose& record, FlowForm form);
+
+// Reads records until the stream ends. False on a record that cannot be read
+// or on more than maxRecords records; what was read stays in records.
+template <typename Rec>
+bool readRecords(platform::LineStream& stream, std::vector<Rec>& records, FlowForm form,
+                 int maxRecords)
+{
+    records.clear();
+    while (!stream.atEnd()) {
+        if (int(records.size()) == maxRecords)
+            return false;
+        records.emplace_back();
+        if (!readRecord(stream, records.back(), form))
+            return false;
+    }
+    return true;
+}
+
+// Appends the record's lines in file order.
+void appendRecordLines(QStringList& lines, const typComponent& record);
+void appendRecordLines(QStringList& lines, const typHose& record);
+
+// Why the lines written for this record would not be read back as it stands
+// (no points, a value that is not a number, a name beginning with "#", a line
+// break in a text, a leak-detector flow outside 16 bits); empty when they are.
+QString unwritableReason(const typComponent& record, FlowForm form);
+QString unwritableReason(const typHose& record, FlowForm form);
+
+// Loads a catalogue file's lines. A file larger than any catalogue can be is
+// refused as unreadable rather than loaded into memory.
+enum class LoadStatus { Ok, Missing, Unreadable };
+inline constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+LoadStatus loadLines(const QString& path, QStringList& lines);
+
+} // namespace recordformat

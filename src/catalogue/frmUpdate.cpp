@@ -1,0 +1,172 @@
+#include "frmUpdate.h"
+
+#include "MainWindowLinks.h"
+#include "Merge.h"
+#include "Module1.h"
+#include "SharedServices.h"
+#include "platform/TextFile.h"
+#include "platform/UiServices.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kKeyF1 = 112;
+
+using MergeRoutine = bool (*)(Module1&, const QString&, const QString&);
+
+// The catalogue file names that Update accepts, each with its merge.
+struct UpdateTarget {
+    const char* name;
+    MergeRoutine merge;
+};
+const UpdateTarget kTargets[] = {
+    {"Disp.dat", UpdateStandardComponents},  {"DispOthers.dat", UpdateStandardComponents},
+    {"Nozzle.dat", UpdateStandardComponents}, {"MLD.dat", UpdateStandardComponents},
+    {"BRK.dat", UpdateStandardComponents},   {"PumpOthers.dat", UpdateStandardComponents},
+    {"Pump.dat", UpdateStandardPumps},       {"Hoses.dat", UpdateStandardHoses},
+};
+
+MergeRoutine mergeFor(const QString& fileName)
+{
+    for (const auto& t : kTargets)
+        if (fileName.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)
+            return t.merge;
+    return nullptr;
+}
+
+// Windows key codes for the keys the handler may be given.
+int desktopKeyCode(int qtKey)
+{
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return kKeyF1 + (qtKey - Qt::Key_F1);
+    return qtKey;
+}
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+frmUpdate::frmUpdate(Module1& m, QWidget* parent) : QDialog(parent), m_(m)
+{
+    setObjectName(QStringLiteral("frmUpdate"));
+    setWindowTitle(QStringLiteral("Update"));
+
+    Label1 = named(new QLabel(QStringLiteral("Selected File to Update Existing File"), this), "Label1");
+    txtFilePath = named(new QLineEdit(this), "txtFilePath");
+    txtFilePath->setReadOnly(true);
+    cmdBrowse = named(new QPushButton(QStringLiteral("&Browse"), this), "cmdBrowse");
+    cmdUpdate = named(new QPushButton(QStringLiteral("Update"), this), "cmdUpdate");
+    cmdBrowse->setAutoDefault(false);
+    cmdUpdate->setAutoDefault(false);
+    fraUpdateHelp = named(new QGroupBox(QStringLiteral("Help"), this), "fraUpdateHelp");
+    lblUpdateHelp = named(new QLabel(fraUpdateHelp), "lblUpdateHelp");
+    lblUpdateHelp->setWordWrap(true);
+
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(txtFilePath, 1);
+    pathRow->addWidget(cmdBrowse);
+    auto* helpLayout = new QVBoxLayout(fraUpdateHelp);
+    helpLayout->addWidget(lblUpdateHelp);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(cmdUpdate);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(pathRow);
+    layout->addLayout(buttonRow);
+    layout->addWidget(fraUpdateHelp);
+    resize(480, 260);
+
+    connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
+    connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+
+    Form_Load();
+}
+
+void frmUpdate::Form_Load()
+{
+    lblUpdateHelp->setText(QStringLiteral(
+        "Select the updated data file of the components sent by Corvane, click on Update button, "
+        "the standard component of the existing data file will be replaced by the standard "
+        "component of the updated data file but custom components of the existing data file "
+        "will remain same in the file. The name and format of the updated data file must be "
+        "same as existing data file."));
+}
+
+void frmUpdate::cmdBrowse_Click()
+{
+    platform::FileDialogRequest request;
+    request.initDir = QDir::homePath();
+    request.filter = QStringLiteral("TDR Files (*.dat)");
+    const auto chosen = platform::ui().openFileName(request);
+    if (!chosen)
+        return; // a cancel ends Browse silently
+    strFilePath = *chosen;
+    txtFilePath->setText(strFilePath);
+    if (!platform::fileExists(strFilePath))
+        ShowMessage(11);
+}
+
+void frmUpdate::cmdUpdate_Click()
+{
+    if (strFilePath.isEmpty()) {
+        ShowMessage(12);
+        return;
+    }
+    const QString fileName = platform::fileNameOf(strFilePath);
+    const MergeRoutine merge = mergeFor(fileName);
+    if (!merge) {
+        ShowMessage(12);
+        return;
+    }
+    const auto answer = platform::ui().messageBox(
+        QStringLiteral("Do you want to update the STANDARD component of existing data file with new "
+                       "data file?"),
+        QStringLiteral("TDR"), platform::MsgButtons::YesNo, platform::MsgIcon::None);
+    if (answer != platform::MsgResult::Yes) {
+        reject();
+        return;
+    }
+    // The catalogue file of that name, whatever the letter case of either.
+    const QString existing = platform::resolveCase(m_.programPath(QStringLiteral("Components/") + fileName));
+    if (merge(m_, strFilePath, existing) && m_.frmMain) {
+        MainWindowReinit* mainWindow = m_.frmMain;
+        runOrEndProgram(m_, [mainWindow] { mainWindow->Form_Load(); });
+    }
+    accept();
+}
+
+void frmUpdate::Form_KeyDown(int KeyCode)
+{
+    if (KeyCode == kKeyF1)
+        ShowHelpTopic(HelpFilePath(m_), QStringLiteral("Option Menu\\Update Data.htm"));
+}
+
+bool frmUpdate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int code = desktopKeyCode(static_cast<QKeyEvent*>(event)->key());
+        Form_KeyDown(code);
+        // F1 is handled here; it must not reach the dialog a second time.
+        if (code == kKeyF1)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// Catalogue file text for the catalogue tests, and a way to make writes fail.
+
+#include <QString>
+#include <QStringList>
+#include <csignal>
+#include <initializer_list>
+#include <sys/resource.h>
+
+// One record as text; the defaults make a valid standard record.
+struct RecordText {
+    QString name = QStringLiteral("Model");
+    QString listCode = QStringLiteral("A");
+    QString flag = QStringLiteral("#TRUE#");
+    QString kind = QStringLiteral("#Standard#");
+    QString length;                 // hoses: the length line; empty: none
+    QStringList points = {QStringLiteral("10,1"), QStringLiteral("20,4")};
+};
+
+inline QStringList recordLines(const RecordText& r)
+{
+    QStringList out{"$" + r.name + " #" + r.listCode, r.flag, r.kind};
+    if (!r.length.isEmpty())
+        out << r.length;
+    out << "#RATELOSS_BEGIN#" << r.points << "#RATELOSS_END#";
+    return out;
+}
+
+inline QStringList fileLines(std::initializer_list<RecordText> records)
+{
+    QStringList out;
+    for (const auto& r : records)
+        out << recordLines(r);
+    return out;
+}
+
+// count records named prefix1, prefix2, ... of the given kind.
+inline QStringList manyRecords(int count, const QString& prefix, const QString& kind,
+                               const QString& length = {})
+{
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out << recordLines({.name = prefix + QString::number(i), .kind = kind, .length = length});
+    return out;
+}
+
+inline QStringList manyPoints(int count)
+{
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out << QString::number(i) + "," + QString::number(i * 2);
+    return out;
+}
+
+// While it lives, no file can grow beyond the given size: writes fail as on a
+// full disk, whatever the rights of the user running the tests.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
+};
