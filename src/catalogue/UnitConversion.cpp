@@ -1,0 +1,48 @@
+#include "UnitConversion.h"
+
+#include "KindTables.h"
+#include "Module1.h"
+#include "platform/NumText.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kGpmToLpm = 3.78564;
+constexpr double kFeetToMetres = 0.3048;
+
+enum class Direction { ToMetric, ToUS };
+
+// The product or quotient is held in a single before it is rounded.
+void convertValue(float& value, double factor, Direction direction)
+{
+    const float held = direction == Direction::ToMetric ? float(double(value) * factor)
+                                                        : float(double(value) / factor);
+    value = float(platform::roundHalfEven1(held));
+}
+
+void convertTable(Module1& m, int16_t kindCode, Direction direction)
+{
+    visitKindTable(m, kindCode, [&](auto& table, int16_t lastIndex, int16_t) {
+        // Every record up to the last index, however many: counting them in
+        // a byte would leave records past 255 unconverted.
+        const int records = std::min(int(lastIndex) + 1, int(table.size()));
+        for (int i = 0; i < records; ++i) {
+            auto& record = table[size_t(i)];
+            if constexpr (isHoseRecord<decltype(record)>)
+                convertValue(record.sngLength, kFeetToMetres, direction);
+            const int points = std::min({int(record.intPoints), int(record.sngFlow.size()),
+                                         int(record.sngLoss.size())});
+            for (int j = 0; j < points; ++j) {
+                convertValue(record.sngFlow[size_t(j)], kGpmToLpm, direction);
+                convertValue(record.sngLoss[size_t(j)], kFeetToMetres, direction);
+            }
+        }
+    });
+}
+
+} // namespace
+
+void ConvertDataToMetric(Module1& m, int16_t kindCode) { convertTable(m, kindCode, Direction::ToMetric); }
+
+void ConvertDataToUS(Module1& m, int16_t kindCode) { convertTable(m, kindCode, Direction::ToUS); }
