@@ -10,6 +10,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -50,20 +52,43 @@ public:
     int divisionsPerLabel(int axis) const;
     int divisionsPerTick(int axis) const;
     void setLabelsAuto(int axis, bool automatic);
+    bool labelsAuto(int axis) const;
+    // Alignment codes of the axis labels: horizontal 0 left, 1 right,
+    // 2 centred, 4 flush; vertical 0 top, 1 bottom, 2 centred. Kept and shown
+    // as far as the drawing allows.
     void setLabelAlignment(int axis, int horizontal, int vertical);
+    void setLabelHorizontalAlignment(int axis, int horizontal);
+    void setLabelVerticalAlignment(int axis, int vertical);
+    int labelHorizontalAlignment(int axis) const;
+    int labelVerticalAlignment(int axis) const;
 
     void setAutoLayout(bool automatic);
     void setUniformAxis(bool uniform);
-    void setWallBrushStyle(int style);
+    void setWallBrushStyle(int style);  // 0 none, 1 solid
+    bool autoLayout() const;
+    bool uniformAxis() const;
+    int wallBrushStyle() const;
 
     // Series count from 1, one per column.
     void setSeriesMarker(int series, bool visible, int size, int style, const QColor& fill);
     void setSeriesColor(int series, const QColor& colour);
-    QColor seriesColor(int series) const;
-    int seriesMarkerStyle(int series) const;
+    QColor seriesColor(int series) const;  // invalid until set
+    int seriesMarkerStyle(int series) const; // 12 triangle, 14 dot; 0 until set
+    bool seriesMarkerVisible(int series) const;
+    int seriesMarkerSize(int series) const;  // twips
+    QColor seriesMarkerFill(int series) const;
 
     // The line segments drawn for a series: each run of present points.
     std::vector<std::vector<QPointF>> segments(int series) const;
+
+    // Changes are drawn lazily, once, after the calling code returns to the
+    // event loop (or when the chart is painted or pictured); flush() draws
+    // pending changes now.
+    void flush();
+    int redrawCount() const; // how many times the chart was drawn anew
+    // Where a present point is drawn, in the chart widget's coordinates (the
+    // chart must be laid out: shown, or pictured); (-1, -1) for no point.
+    QPoint pointPosition(int series, int row);
 
     // A picture of the whole chart.
     QImage picture();
@@ -73,9 +98,14 @@ signals:
     // The user picked a point (series and row count from 1).
     void pointSelected(int series, int dataPoint);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     struct Impl;
     Impl* d;
+    void changed();
     void redraw();
 };
 

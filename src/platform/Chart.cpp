@@ -1,0 +1,475 @@
+#include "Chart.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QGraphicsLayout>
+#include <QGuiApplication>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace platform {
+
+namespace {
+
+struct AxisState {
+    QString title;
+    double minimum = 0.0, maximum = 0.0;
+    bool minimumSet = false, maximumSet = false;
+    int divisionsPerLabel = 1, divisionsPerTick = 1;
+    bool labelsAuto = true;
+    int horizontal = 2, vertical = 0;
+};
+
+struct SeriesState {
+    QColor colour;
+    bool markerVisible = false;
+    int markerSize = 0;
+    int markerStyle = 0;
+    QColor markerFill;
+};
+
+// Colours of series whose colour the program never set.
+const QColor kDefaultColours[] = {QColor(0, 0, 160), QColor(160, 0, 0), QColor(0, 128, 0),
+                                  QColor(128, 0, 128)};
+
+// A pick within this distance (pixels) of a point selects it.
+constexpr double kPickRadius = 8.0;
+
+} // namespace
+
+struct Chart::Impl {
+    QChartView* view = nullptr;
+    int type = 3;
+    QString title;
+    int columns = 1;
+    int rows = 0;
+    int row = 1;
+    std::vector<QString> labels;              // [row - 1]
+    std::vector<std::vector<double>> values;  // [column - 1][row - 1]
+    std::vector<std::vector<char>> nulls;     // [column - 1][row - 1]
+    AxisState axes[2];
+    bool autoLayout = true, uniformAxis = false;
+    int wallStyle = 0;
+    std::vector<SeriesState> series;          // [series - 1]
+    bool dirty = true;
+    bool queued = false;
+    int redraws = 0;
+
+    static int axisIndex(int axis) { return axis == 1 ? 1 : 0; }
+    SeriesState& seriesState(int s)
+    {
+        if (s > int(series.size()))
+            series.resize(size_t(s));
+        return series[size_t(s - 1)];
+    }
+    const SeriesState* findSeries(int s) const
+    {
+        return s >= 1 && s <= int(series.size()) ? &series[size_t(s - 1)] : nullptr;
+    }
+    void resizeData()
+    {
+        values.resize(size_t(columns));
+        nulls.resize(size_t(columns));
+        for (int c = 0; c < columns; ++c) {
+            values[size_t(c)].resize(size_t(rows), 0.0);
+            nulls[size_t(c)].resize(size_t(rows), 1); // a new row shows no point until set
+        }
+        labels.resize(size_t(rows));
+        row = std::clamp(row, 1, std::max(rows, 1));
+    }
+    bool present(int r, int c) const
+    {
+        return r >= 1 && r <= rows && c >= 1 && c <= columns && !nulls[size_t(c - 1)][size_t(r - 1)];
+    }
+};
+
+Chart::Chart(QWidget* parent) : QWidget(parent), d(new Impl)
+{
+    d->view = new QChartView(new QChart, this);
+    d->view->setRenderHint(QPainter::Antialiasing);
+    d->view->viewport()->installEventFilter(this);
+    d->view->chart()->legend()->hide();
+    d->resizeData();
+    changed();
+}
+
+Chart::~Chart() { delete d; }
+
+void Chart::changed()
+{
+    d->dirty = true;
+    if (!d->queued) {
+        d->queued = true;
+        // One redraw for a whole burst of changes, after the caller is done.
+        QMetaObject::invokeMethod(this, [this] { d->queued = false; flush(); }, Qt::QueuedConnection);
+    }
+}
+
+void Chart::setChartType(int type) { d->type = type; changed(); }
+int Chart::chartType() const { return d->type; }
+void Chart::setTitle(const QString& title) { d->title = title; changed(); }
+QString Chart::title() const { return d->title; }
+
+void Chart::setColumnCount(int columns)
+{
+    d->columns = std::max(columns, 1);
+    d->resizeData();
+    changed();
+}
+int Chart::columnCount() const { return d->columns; }
+
+void Chart::setRowCount(int rows)
+{
+    d->rows = std::max(rows, 0);
+    d->resizeData();
+    changed();
+}
+int Chart::rowCount() const { return d->rows; }
+
+void Chart::setRow(int row) { d->row = std::clamp(row, 1, std::max(d->rows, 1)); }
+int Chart::row() const { return d->row; }
+
+void Chart::setRowLabel(const QString& label)
+{
+    if (d->row >= 1 && d->row <= d->rows) {
+        d->labels[size_t(d->row - 1)] = label;
+        changed();
+    }
+}
+
+QString Chart::rowLabel(int row) const
+{
+    return row >= 1 && row <= d->rows ? d->labels[size_t(row - 1)] : QString();
+}
+
+void Chart::setData(int row, int column, double value, bool isNull)
+{
+    if (row < 1 || row > d->rows || column < 1 || column > d->columns)
+        return;
+    d->values[size_t(column - 1)][size_t(row - 1)] = value;
+    d->nulls[size_t(column - 1)][size_t(row - 1)] = isNull || !std::isfinite(value);
+    changed();
+}
+
+double Chart::data(int row, int column) const
+{
+    if (row < 1 || row > d->rows || column < 1 || column > d->columns)
+        return 0.0;
+    return d->values[size_t(column - 1)][size_t(row - 1)];
+}
+
+bool Chart::isNull(int row, int column) const { return !d->present(row, column); }
+
+void Chart::setAxisTitle(int axis, const QString& title)
+{
+    d->axes[Impl::axisIndex(axis)].title = title;
+    changed();
+}
+QString Chart::axisTitle(int axis) const { return d->axes[Impl::axisIndex(axis)].title; }
+
+void Chart::setValueMinimum(int axis, double value)
+{
+    auto& a = d->axes[Impl::axisIndex(axis)];
+    a.minimum = value;
+    a.minimumSet = true;
+    changed();
+}
+
+void Chart::setValueMaximum(int axis, double value)
+{
+    auto& a = d->axes[Impl::axisIndex(axis)];
+    a.maximum = value;
+    a.maximumSet = true;
+    changed();
+}
+
+double Chart::valueMinimum(int axis) const { return d->axes[Impl::axisIndex(axis)].minimum; }
+double Chart::valueMaximum(int axis) const { return d->axes[Impl::axisIndex(axis)].maximum; }
+
+void Chart::setDivisionsPerLabel(int axis, int divisions)
+{
+    d->axes[Impl::axisIndex(axis)].divisionsPerLabel = divisions;
+    changed();
+}
+
+void Chart::setDivisionsPerTick(int axis, int divisions)
+{
+    d->axes[Impl::axisIndex(axis)].divisionsPerTick = divisions;
+    changed();
+}
+
+int Chart::divisionsPerLabel(int axis) const { return d->axes[Impl::axisIndex(axis)].divisionsPerLabel; }
+int Chart::divisionsPerTick(int axis) const { return d->axes[Impl::axisIndex(axis)].divisionsPerTick; }
+
+void Chart::setLabelsAuto(int axis, bool automatic)
+{
+    d->axes[Impl::axisIndex(axis)].labelsAuto = automatic;
+    changed();
+}
+bool Chart::labelsAuto(int axis) const { return d->axes[Impl::axisIndex(axis)].labelsAuto; }
+
+void Chart::setLabelAlignment(int axis, int horizontal, int vertical)
+{
+    setLabelHorizontalAlignment(axis, horizontal);
+    setLabelVerticalAlignment(axis, vertical);
+}
+
+void Chart::setLabelHorizontalAlignment(int axis, int horizontal)
+{
+    d->axes[Impl::axisIndex(axis)].horizontal = horizontal;
+    changed();
+}
+
+void Chart::setLabelVerticalAlignment(int axis, int vertical)
+{
+    d->axes[Impl::axisIndex(axis)].vertical = vertical;
+    changed();
+}
+
+int Chart::labelHorizontalAlignment(int axis) const { return d->axes[Impl::axisIndex(axis)].horizontal; }
+int Chart::labelVerticalAlignment(int axis) const { return d->axes[Impl::axisIndex(axis)].vertical; }
+
+void Chart::setAutoLayout(bool automatic) { d->autoLayout = automatic; changed(); }
+void Chart::setUniformAxis(bool uniform) { d->uniformAxis = uniform; changed(); }
+void Chart::setWallBrushStyle(int style) { d->wallStyle = style; changed(); }
+bool Chart::autoLayout() const { return d->autoLayout; }
+bool Chart::uniformAxis() const { return d->uniformAxis; }
+int Chart::wallBrushStyle() const { return d->wallStyle; }
+
+void Chart::setSeriesMarker(int series, bool visible, int size, int style, const QColor& fill)
+{
+    if (series < 1)
+        return;
+    auto& s = d->seriesState(series);
+    s.markerVisible = visible;
+    s.markerSize = size;
+    s.markerStyle = style;
+    s.markerFill = fill;
+    changed();
+}
+
+void Chart::setSeriesColor(int series, const QColor& colour)
+{
+    if (series < 1)
+        return;
+    d->seriesState(series).colour = colour;
+    changed();
+}
+
+QColor Chart::seriesColor(int series) const
+{
+    const auto* s = d->findSeries(series);
+    return s ? s->colour : QColor();
+}
+
+int Chart::seriesMarkerStyle(int series) const
+{
+    const auto* s = d->findSeries(series);
+    return s ? s->markerStyle : 0;
+}
+
+bool Chart::seriesMarkerVisible(int series) const
+{
+    const auto* s = d->findSeries(series);
+    return s && s->markerVisible;
+}
+
+int Chart::seriesMarkerSize(int series) const
+{
+    const auto* s = d->findSeries(series);
+    return s ? s->markerSize : 0;
+}
+
+QColor Chart::seriesMarkerFill(int series) const
+{
+    const auto* s = d->findSeries(series);
+    return s ? s->markerFill : QColor();
+}
+
+std::vector<std::vector<QPointF>> Chart::segments(int series) const
+{
+    std::vector<std::vector<QPointF>> runs;
+    if (series < 1 || series > d->columns)
+        return runs;
+    bool open = false;
+    for (int r = 1; r <= d->rows; ++r) {
+        if (!d->present(r, series)) {
+            open = false;
+            continue;
+        }
+        if (!open)
+            runs.emplace_back();
+        open = true;
+        runs.back().emplace_back(r, d->values[size_t(series - 1)][size_t(r - 1)]);
+    }
+    return runs;
+}
+
+void Chart::flush()
+{
+    if (d->dirty)
+        redraw();
+}
+
+void Chart::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    d->view->setGeometry(rect());
+}
+
+int Chart::redrawCount() const { return d->redraws; }
+
+void Chart::redraw()
+{
+    d->dirty = false;
+    ++d->redraws;
+    QChart* c = d->view->chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* a : c->axes()) {
+        c->removeAxis(a);
+        delete a;
+    }
+    c->setTitle(d->title);
+    c->setPlotAreaBackgroundVisible(d->wallStyle == 1);
+    c->setPlotAreaBackgroundBrush(QBrush(Qt::white));
+
+    // Category axis: row r sits at x = r; a label on every divisionsPerLabel-th
+    // row, starting with the first, so that long runs of rows stay readable.
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setStartValue(0.5);
+    const int every = std::max(d->axes[0].divisionsPerLabel, 1);
+    std::set<QString> used; // the axis takes each label text once
+    for (int r = 1; r <= d->rows; r += every) {
+        QString label = d->labels[size_t(r - 1)];
+        while (used.count(label))
+            label += QLatin1Char(' ');
+        used.insert(label);
+        x->append(label, r);
+    }
+    x->setRange(0.5, std::max(d->rows, 1) + 0.5);
+    x->setTitleText(d->axes[0].title);
+
+    // Value axis: the program's minimum and maximum, ticks every
+    // divisionsPerLabel units.
+    auto* y = new QValueAxis;
+    const auto& ya = d->axes[1];
+    double lo = ya.minimumSet ? ya.minimum : 0.0;
+    double hi = ya.maximum;
+    if (!ya.maximumSet) {
+        hi = lo;
+        for (int s = 1; s <= d->columns; ++s)
+            for (int r = 1; r <= d->rows; ++r)
+                if (d->present(r, s))
+                    hi = std::max(hi, d->values[size_t(s - 1)][size_t(r - 1)]);
+    }
+    if (!(hi > lo))
+        hi = lo + 1.0;
+    y->setRange(lo, hi);
+    const int interval = ya.divisionsPerLabel;
+    if (interval > 0 && (hi - lo) / interval <= 100.0) {
+        y->setTickType(QValueAxis::TicksDynamic);
+        y->setTickAnchor(lo);
+        y->setTickInterval(interval);
+    } else {
+        y->setTickCount(6);
+    }
+    y->setLabelFormat(QStringLiteral("%g"));
+    y->setTitleText(ya.title);
+
+    c->addAxis(x, Qt::AlignBottom);
+    c->addAxis(y, Qt::AlignLeft);
+
+    for (int s = 1; s <= d->columns; ++s) {
+        const SeriesState* st = d->findSeries(s);
+        QColor colour = st && st->colour.isValid() ? st->colour : kDefaultColours[(s - 1) % 4];
+        const auto runs = segments(s);
+        // Each run of present points is a line of its own: a point left out
+        // leaves a gap.
+        for (const auto& run : runs) {
+            auto* line = new QLineSeries;
+            line->replace(QList<QPointF>(run.begin(), run.end()));
+            QPen pen(colour);
+            pen.setWidth(2);
+            line->setPen(pen);
+            c->addSeries(line);
+            line->attachAxis(x);
+            line->attachAxis(y);
+        }
+        if (st && st->markerVisible && !runs.empty()) {
+            auto* marks = new QScatterSeries;
+            marks->setMarkerShape(st->markerStyle == 12 ? QScatterSeries::MarkerShapeTriangle
+                                                        : QScatterSeries::MarkerShapeCircle);
+            marks->setMarkerSize(std::max(4.0, st->markerSize / 15.0)); // twips to pixels
+            marks->setColor(st->markerFill);
+            marks->setBorderColor(colour);
+            QList<QPointF> points;
+            for (const auto& run : runs)
+                points.append(QList<QPointF>(run.begin(), run.end()));
+            marks->replace(points);
+            c->addSeries(marks);
+            marks->attachAxis(x);
+            marks->attachAxis(y);
+        }
+    }
+    if (c->layout())
+        c->layout()->activate();
+}
+
+QPoint Chart::pointPosition(int series, int row)
+{
+    flush();
+    QChart* c = d->view->chart();
+    if (!d->present(row, series) || c->series().isEmpty())
+        return {-1, -1};
+    const QPointF scene = c->mapToPosition(
+        QPointF(row, d->values[size_t(series - 1)][size_t(row - 1)]), c->series().first());
+    return d->view->viewport()->mapTo(this, d->view->mapFromScene(scene));
+}
+
+bool Chart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == d->view->viewport() && event->type() == QEvent::MouseButtonPress) {
+        flush();
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        QChart* c = d->view->chart();
+        if (!c->series().isEmpty()) {
+            int bestSeries = 0, bestRow = 0;
+            double best = kPickRadius;
+            for (int s = 1; s <= d->columns; ++s)
+                for (int r = 1; r <= d->rows; ++r) {
+                    if (!d->present(r, s))
+                        continue;
+                    const QPointF scene = c->mapToPosition(
+                        QPointF(r, d->values[size_t(s - 1)][size_t(r - 1)]), c->series().first());
+                    const QPointF p = d->view->mapFromScene(scene);
+                    const double dist = std::hypot(p.x() - at.x(), p.y() - at.y());
+                    if (dist <= best) {
+                        best = dist;
+                        bestSeries = s;
+                        bestRow = r;
+                    }
+                }
+            if (bestSeries > 0)
+                emit pointSelected(bestSeries, bestRow);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QImage Chart::picture()
+{
+    flush();
+    return grab().toImage();
+}
+
+void Chart::copyToClipboard() { QGuiApplication::clipboard()->setImage(picture()); }
+
+} // namespace platform

@@ -1,0 +1,107 @@
+#include "platform/Chart.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+using platform::Chart;
+
+TEST(Chart, PointsLeftOutSplitTheLineIntoSegments)
+{
+    Chart chart;
+    chart.setColumnCount(2);
+    chart.setRowCount(6);
+    for (int r = 1; r <= 6; ++r) {
+        chart.setData(r, 1, r * 10.0, r == 3 || r == 6);
+        chart.setData(r, 2, 1.0, true);
+    }
+    EXPECT_TRUE(chart.isNull(3, 1));
+    EXPECT_FALSE(chart.isNull(4, 1));
+    EXPECT_EQ(chart.data(4, 1), 40.0);
+    const auto runs = chart.segments(1);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0], (std::vector<QPointF>{{1, 10}, {2, 20}}));
+    EXPECT_EQ(runs[1], (std::vector<QPointF>{{4, 40}, {5, 50}}));
+    EXPECT_TRUE(chart.segments(2).empty());
+
+    // Shrinking keeps the rows that remain; new rows show no point.
+    chart.setRowCount(2);
+    chart.setRowCount(4);
+    EXPECT_EQ(chart.data(2, 1), 20.0);
+    EXPECT_TRUE(chart.isNull(4, 1));
+    // Out of range addresses are ignored.
+    chart.setData(9, 1, 5.0, false);
+    chart.setData(1, 3, 5.0, false);
+    EXPECT_EQ(chart.data(9, 1), 0.0);
+}
+
+TEST(Chart, RowLabelsFollowTheCurrentRow)
+{
+    Chart chart;
+    chart.setRowCount(3);
+    chart.setRow(2);
+    chart.setRowLabel("two");
+    EXPECT_EQ(chart.row(), 2);
+    EXPECT_EQ(chart.rowLabel(2), "two");
+    EXPECT_EQ(chart.rowLabel(1), "");
+    chart.setRow(7); // clamped to the last row
+    EXPECT_EQ(chart.row(), 3);
+}
+
+TEST(Chart, PictureAndPointSignal)
+{
+    Chart chart;
+    chart.resize(480, 320);
+    chart.setColumnCount(2);
+    chart.setRowCount(5);
+    chart.setValueMaximum(1, 25);
+    chart.setDivisionsPerLabel(1, 5);
+    chart.setSeriesMarker(2, true, 110, 14, QColor(128, 64, 0));
+    for (int r = 1; r <= 5; ++r) {
+        chart.setRow(r);
+        chart.setRowLabel(QString::number(r));
+        chart.setData(r, 1, 0, true);
+        chart.setData(r, 2, 20.0 - r, false);
+    }
+    chart.show();
+    QApplication::processEvents();
+    const QImage image = chart.picture();
+    EXPECT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), chart.size());
+
+    std::vector<std::pair<int, int>> picked;
+    QObject::connect(&chart, &Chart::pointSelected,
+                     [&](int series, int point) { picked.emplace_back(series, point); });
+    const QPoint at = chart.pointPosition(2, 3);
+    ASSERT_NE(at, QPoint(-1, -1));
+    EXPECT_EQ(chart.pointPosition(1, 3), QPoint(-1, -1));
+    QWidget* target = chart.childAt(at);
+    ASSERT_NE(target, nullptr);
+    const QPointF local = target->mapFrom(&chart, at) + QPointF(2, 1);
+    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    EXPECT_EQ(picked, (std::vector<std::pair<int, int>>{{2, 3}}));
+}
+
+TEST(Chart, ManyRowsRedrawOnce)
+{
+    Chart chart;
+    chart.flush();
+    const int before = chart.redrawCount();
+    chart.setColumnCount(1);
+    chart.setRowCount(2500);
+    chart.setDivisionsPerLabel(0, 500);
+    for (int r = 1; r <= 2500; ++r) {
+        chart.setData(r, 1, r < 1200 ? 2500.0 - r : -1.0, r >= 1200);
+        chart.setRow(r);
+        chart.setRowLabel(QString::number(r - 1));
+    }
+    EXPECT_EQ(chart.redrawCount(), before);
+    QApplication::processEvents();
+    EXPECT_EQ(chart.redrawCount(), before + 1);
+    chart.flush();
+    EXPECT_EQ(chart.redrawCount(), before + 1);
+    EXPECT_EQ(chart.segments(1).size(), 1u);
+    EXPECT_EQ(chart.segments(1)[0].size(), 1199u);
+}
