@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <algorithm>
 
 using platform::ui;
 
@@ -29,11 +30,10 @@ void frmMain::refuse(QLineEdit* field, const QString& message)
     if (!field->isVisibleTo(this) || !field->isEnabled()) {
         // A field in a hidden piping panel cannot take the focus: the message
         // is all, and commands are not held up by a value the user cannot see.
-        if (m_refusedField == field)
-            m_refusedField = nullptr;
+        markRefused(field, false);
         return;
     }
-    m_refusedField = field;
+    markRefused(field, true);
     m_returningFocus = true;
     field->setFocus(Qt::OtherFocusReason);
     m_returningFocus = false;
@@ -61,8 +61,7 @@ bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
         field->setText(platform::doubleToText(value));
         mblnValid = true;
     }
-    if (m_refusedField == field)
-        m_refusedField = nullptr;
+    markRefused(field, false);
     return true;
 }
 
@@ -72,8 +71,7 @@ void frmMain::fittingCheck(QLineEdit* field)
         field->setText(QStringLiteral("0"));
     else
         field->setText(platform::doubleToText(platform::leadingNumber(field->text())));
-    if (m_refusedField == field)
-        m_refusedField = nullptr;
+    markRefused(field, false);
 }
 
 void frmMain::txtHoseLen_LostFocus()
@@ -141,8 +139,7 @@ void frmMain::txtNoOfNozzle_LostFocus()
         SizeResultArrays();
     }
     mblnMenuCheck = false;
-    if (m_refusedField == field)
-        m_refusedField = nullptr;
+    markRefused(field, false);
 }
 
 bool frmMain::ValidateAll()
@@ -168,6 +165,15 @@ void frmMain::mnuFile_Click()
 void frmMain::mnuOptions_Click() { mnuFile_Click(); }
 void frmMain::mnuHelp_Click() { mnuFile_Click(); }
 
+void frmMain::markRefused(QLineEdit* field, bool refused)
+{
+    auto it = std::find(m_refusedFields.begin(), m_refusedFields.end(), field);
+    if (refused && it == m_refusedFields.end())
+        m_refusedFields.push_back(field);
+    else if (!refused && it != m_refusedFields.end())
+        m_refusedFields.erase(it);
+}
+
 bool frmMain::checkField(QLineEdit* field)
 {
     if (field == ctl.txtNoOfNozzle) txtNoOfNozzle_LostFocus();
@@ -184,22 +190,34 @@ bool frmMain::checkField(QLineEdit* field)
             if (field == ctl.txtTrunkFitting[k]) txtTrunkFitting_LostFocus(k);
         }
     }
-    return m_refusedField != field;
+    return std::find(m_refusedFields.begin(), m_refusedFields.end(), field) == m_refusedFields.end();
+}
+
+bool frmMain::checkPendingFields()
+{
+    if (m_programEnded)
+        return false;
+    std::vector<QLineEdit*> pending;
+    pending.swap(m_pendingFields);
+    bool accepted = true;
+    for (QLineEdit* field : pending)
+        accepted = checkField(field) && accepted;
+    return accepted;
 }
 
 bool frmMain::runPendingFieldChecks()
 {
     if (m_programEnded)
         return false;
-    QLineEdit* field = m_pendingField ? m_pendingField : m_refusedField;
-    m_pendingField = nullptr;
-    if (!field) {
-        // A field typed into and not yet left.
-        auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (focused && focused != ctl.txtMaxNozz && focused->window() == this && focused->isModified())
-            field = focused;
-    }
-    if (field && !checkField(field))
+    if (!checkPendingFields())
+        return false;
+    // A value refused before and not corrected since holds the command up again.
+    if (!m_refusedFields.empty() && !checkField(m_refusedFields.front()))
+        return false;
+    // A field typed into and not yet left.
+    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (focused && focused != ctl.txtMaxNozz && focused->window() == this && focused->isModified()
+        && !checkField(focused))
         return false;
     // The calculation reads the nozzle count from its field: it must be the
     // count the results are sized for.

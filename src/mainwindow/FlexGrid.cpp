@@ -65,20 +65,29 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 int FlexGrid::Row() const { return m_row; }
 int FlexGrid::Col() const { return m_col; }
 
+void FlexGrid::moveCurrent(int row, int col)
+{
+    // Moving the current cell from code does not scroll the grid; only
+    // setTopRow does.
+    const int top = verticalScrollBar()->value();
+    const int left = horizontalScrollBar()->value();
+    setCurrentCell(row - 1, col);
+    m_row = row;
+    m_col = col;
+    verticalScrollBar()->setValue(top);
+    horizontalScrollBar()->setValue(left);
+}
+
 void FlexGrid::setRow(int row)
 {
-    if (row < 1 || row > rowCount())
-        return;
-    setCurrentCell(row - 1, m_col);
-    m_row = row;
+    if (row >= 1 && row <= rowCount())
+        moveCurrent(row, m_col);
 }
 
 void FlexGrid::setCol(int col)
 {
-    if (col < 0 || col >= columnCount())
-        return;
-    setCurrentCell(m_row - 1, col);
-    m_col = col;
+    if (col >= 0 && col < columnCount())
+        moveCurrent(m_row, col);
 }
 
 void FlexGrid::setTopRow(int row)
@@ -121,6 +130,22 @@ void FlexGrid::setColAlignment(int col, int alignment)
 }
 
 void FlexGrid::setColWidthTwips(int col, int twips) { setColumnWidth(col, (twips + 7) / 15); }
+
+void FlexGrid::fitColumnsToWidth()
+{
+    int total = 0;
+    for (int c = 0; c < columnCount(); ++c)
+        total += columnWidth(c);
+    const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+    if (total <= 0 || room <= 0)
+        return;
+    int used = 0;
+    for (int c = 0; c < columnCount(); ++c) {
+        const int w = c == columnCount() - 1 ? room - used : columnWidth(c) * room / total;
+        setColumnWidth(c, w);
+        used += w;
+    }
+}
 
 void FlexGrid::setHeaderBackground(const QColor& colour)
 {

@@ -41,6 +41,8 @@ public:
     int widthTwips() const { return width() * 15; }
     void setColWidthTwips(int col, int twips);
     int colWidthTwips(int col) const { return columnWidth(col) * 15; }
+    // Scales the columns, keeping their proportions, to the grid's visible width.
+    void fitColumnsToWidth();
     // Background of the fixed header cells.
     void setHeaderBackground(const QColor& colour);
 
@@ -53,6 +55,7 @@ signals:
 
 private:
     QTableWidgetItem* cell(int row, int col) const;
+    void moveCurrent(int row, int col);
     int m_row = 1;
     int m_col = 1;
 };

@@ -179,8 +179,8 @@ void frmMain::initialise()
     ::cmdCalculate_Click(m, *this);
     ::cmdUpdate_Click(m, *this);
     m.blnSaved = true;
-    m_pendingField = nullptr;
-    m_refusedField = nullptr;
+    m_pendingFields.clear();
+    m_refusedFields.clear();
     m_initialised = true;
 }
 
@@ -192,6 +192,9 @@ void frmMain::setupGrid(FlexGrid& grid)
     grid.setColWidthTwips(0, int(platform::roundHalfEven0(w / 3 - 200)));
     grid.setColWidthTwips(1, int(platform::roundHalfEven0(w / 3 + 900)));
     grid.setColWidthTwips(2, int(platform::roundHalfEven0(w / 3 + 300)));
+    // The three widths add up to more than the grid: keep their proportions
+    // and fit them in, so that all three columns are in sight together.
+    grid.fitColumnsToWidth();
     grid.setHeaderBackground(colourFromBgr(0xCCCCCC));
 }
 

@@ -41,9 +41,7 @@ void fillList(Module1& m, platform::ListControl& list, const ListSource& src,
     for (int r = 0; r <= last; ++r) {
         m.intRecord = int16_t(r);
         filter()(m);
-        if (!m.strComponentList.isEmpty()
-            && (m.strComponentList == m.strListA || m.strComponentList == m.strListI
-                || m.strComponentList == m.strListC)) {
+        if (ListingTestPasses(m)) {
             list.addItem(src.name(r));
             list.setItemData(list.listCount() - 1, r);
         }

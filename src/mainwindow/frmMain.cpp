@@ -309,6 +309,7 @@ QWidget* frmMain::buildDispensingPage()
     g->addWidget(caption(QStringLiteral("Others")), r, 0);
     g->addWidget(ctl.cmbDispOthers, r++, 1);
     g->setRowStretch(r, 1);
+    g->setColumnStretch(2, 1);
     lay->addWidget(ctl.frmSelectEquip, 1);
 
     auto* side = new QGridLayout;
@@ -345,7 +346,13 @@ QWidget* frmMain::buildPipingPage()
     sel->addWidget(ctl.optBasic, 2, 0);
     sel->addWidget(ctl.optAdvance, 2, 1);
     sel->setRowStretch(3, 1);
-    lay->addWidget(ctl.fraSelect);
+    auto* left = new QVBoxLayout;
+    left->addWidget(ctl.fraSelect);
+    left->addStretch();
+    lay->addLayout(left);
+    // The Basic panel and the two Advance panels share the right-hand column.
+    auto* right = new QVBoxLayout;
+    lay->addLayout(right, 1);
 
     auto fittings = [this](QGridLayout* grid, int row, std::array<QLineEdit*, 4>& boxes, const char* base,
                            const char* where) {
@@ -377,8 +384,8 @@ QWidget* frmMain::buildPipingPage()
     pi->addWidget(ctl.cmbPipeSize, 0, 1);
     pi->addWidget(ctl.lblPipeLen, 1, 0);
     pi->addWidget(ctl.txtPipeLen, 1, 1, Qt::AlignLeft);
-    pi->setRowStretch(2, 1);
-    lay->addWidget(ctl.fraPipeInfo, 1);
+    pi->setColumnStretch(2, 1);
+    right->addWidget(ctl.fraPipeInfo);
 
     ctl.fraTrunk = named<QGroupBox>("fraTrunk", QStringLiteral("Trunk Info"));
     auto* tr = new QGridLayout(ctl.fraTrunk);
@@ -399,8 +406,8 @@ QWidget* frmMain::buildPipingPage()
     valves->addStretch();
     tr->addWidget(caption(QStringLiteral("Valves")), 3, 0);
     tr->addLayout(valves, 3, 1);
-    tr->setRowStretch(4, 1);
-    lay->addWidget(ctl.fraTrunk, 1);
+    tr->setColumnStretch(2, 1);
+    right->addWidget(ctl.fraTrunk);
 
     ctl.fraBranch = named<QGroupBox>("fraBranch", QStringLiteral("Branch Info"));
     auto* br = new QGridLayout(ctl.fraBranch);
@@ -413,8 +420,9 @@ QWidget* frmMain::buildPipingPage()
     br->addWidget(ctl.lblLength, 1, 0);
     br->addWidget(ctl.txtBranchLength, 1, 1, Qt::AlignLeft);
     fittings(br, 2, ctl.txtBranchFitting, "txtBranchFitting", "Branch");
-    br->setRowStretch(3, 1);
-    lay->addWidget(ctl.fraBranch, 1);
+    br->setColumnStretch(2, 1);
+    right->addWidget(ctl.fraBranch);
+    right->addStretch();
 
     pageLay->addWidget(ctl.fraPiping, 1);
     ctl.lblPipingHelp = caption(QString(), "lblPipingHelp");
@@ -649,9 +657,10 @@ void frmMain::wireHandlers()
         m_events->onLostFocus(f, [this, f](Qt::FocusReason) {
             if (m_returningFocus || m_programEnded)
                 return;
-            if (!m_pendingField)
-                m_pendingField = f;
-            QTimer::singleShot(0, this, [this] { runPendingFieldChecks(); });
+            if (std::find(m_pendingFields.begin(), m_pendingFields.end(), f) == m_pendingFields.end())
+                m_pendingFields.push_back(f);
+            // The check may show a message: not from inside the focus change.
+            QTimer::singleShot(0, this, [this] { checkPendingFields(); });
         });
     }
 

@@ -20,6 +20,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <vector>
 
 class Module1;
 class FlexGrid;
@@ -246,10 +247,14 @@ private:
     QPixmap m_sitePicture;
 
     // field checks
-    QLineEdit* m_pendingField = nullptr; // left, not yet checked
-    QLineEdit* m_refusedField = nullptr; // last check refused it
+    std::vector<QLineEdit*> m_pendingFields; // left, not yet checked, in order
+    std::vector<QLineEdit*> m_refusedFields; // their last check refused them
     bool m_returningFocus = false;
+    // Runs the field's check; false when it refused the value.
     bool checkField(QLineEdit* field);
+    // Checks the fields left since the last run; false when one was refused.
+    bool checkPendingFields();
+    void markRefused(QLineEdit* field, bool refused);
     bool measureCheck(QLineEdit* field, double usLimit, double metricLimit,
                       const QString& usMessage, const QString& metricMessage);
     void fittingCheck(QLineEdit* field);

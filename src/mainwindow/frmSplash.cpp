@@ -70,9 +70,8 @@ frmSplash::frmSplash(Module1& module, std::function<bool()> loadMain)
 
 void frmSplash::Form_Load()
 {
+    // The product name, which is also the application's title.
     lblProductName->setText(kAppTitle);
-    lblProductName->setText(QApplication::applicationName().isEmpty() ? kAppTitle
-                                                                      : QApplication::applicationName());
     lblVersion->setText(versionText());
 }
 
