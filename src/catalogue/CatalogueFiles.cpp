@@ -56,8 +56,7 @@ QString componentsPath(const Module1& m, const char* name)
 template <typename Rec>
 void readKindFile(Module1& m, platform::LineStream& stream, const KindFile<Rec>& kind)
 {
-    QStringList lines;
-    switch (recordformat::loadLines(componentsPath(m, kind.readerName), lines)) {
+    switch (recordformat::load(componentsPath(m, kind.readerName), stream)) {
     case recordformat::LoadStatus::Missing:
         failWith(kind.missingMessage);
     case recordformat::LoadStatus::Unreadable:
@@ -65,7 +64,6 @@ void readKindFile(Module1& m, platform::LineStream& stream, const KindFile<Rec>&
     case recordformat::LoadStatus::Ok:
         break;
     }
-    stream = platform::LineStream(std::move(lines));
     std::vector<Rec> records;
     const bool ok = recordformat::readRecords(stream, records, kind.flow, kMaxRecords);
     stream = platform::LineStream();
@@ -111,7 +109,7 @@ bool writeKindFile(Module1& m, const KindFile<Rec>& kind)
         for (int i = 0; i <= last; ++i)
             recordformat::appendRecordLines(lines, table[size_t(i)]);
         QString error;
-        if (!platform::writeLines(path, lines, &error))
+        if (!recordformat::writeFile(path, lines, &error))
             problem = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
     }
     if (!problem.isEmpty()) {

@@ -30,10 +30,9 @@ bool sameFile(const QString& a, const QString& b)
 template <typename Rec>
 bool readFile(const QString& path, std::vector<Rec>& records, int maxRecords)
 {
-    QStringList lines;
-    if (recordformat::loadLines(path, lines) != recordformat::LoadStatus::Ok)
+    platform::LineStream tsData;
+    if (recordformat::load(path, tsData) != recordformat::LoadStatus::Ok)
         return false;
-    platform::LineStream tsData(std::move(lines));
     return recordformat::readRecords(tsData, records, FlowForm::Single, maxRecords);
 }
 
@@ -83,7 +82,7 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
         }
         recordformat::appendRecordLines(lines, r);
     }
-    if (!platform::writeLines(existingFile, lines)) {
+    if (!recordformat::writeFile(existingFile, lines)) {
         tell(failure);
         return false;
     }

@@ -72,38 +72,41 @@ QString pointLine(float flow, float head)
     return platform::singleToText(flow) + QLatin1Char(',') + platform::singleToText(head);
 }
 
+bool skipBlankLines(platform::LineStream& stream, QStringView& line)
+{
+    while (line.isEmpty()) {
+        if (!stream.readLine(line))
+            return false;
+    }
+    return true;
+}
+
 QString skipBlankLines(platform::LineStream& stream, const QString& line)
 {
-    QString copy = line;
-    while (copy.isEmpty()) {
-        if (!stream.readLine(copy))
-            return {};
-    }
-    return copy;
+    QStringView view = line;
+    return skipBlankLines(stream, view) ? view.toString() : QString();
 }
 
 namespace {
 
-// The next line that is not empty; false when the stream ends first.
-bool nextLine(platform::LineStream& stream, QString& line)
+// The next line that is not empty; false when the stream ends first. Lines
+// are views into the stream: whatever a record keeps is copied.
+bool nextLine(platform::LineStream& stream, QStringView& line)
 {
-    if (!stream.readLine(line))
-        return false;
-    line = skipBlankLines(stream, line);
-    return !line.isEmpty();
+    return stream.readLine(line) && skipBlankLines(stream, line);
 }
 
 bool readFields(platform::LineStream& stream, typComponent& record, FlowForm form,
                 float* hoseLength)
 {
-    QString line;
+    QStringView line;
     if (!nextLine(stream, line) || !splitNameLine(line, record.strName, record.strListCode))
         return false;
     if (!nextLine(stream, line) || !parseFlagLine(line, record.blnGasOr50Hz))
         return false;
     if (!nextLine(stream, line))
         return false;
-    record.strKind = line;
+    record.strKind = line.toString();
     if (hoseLength) {
         if (!nextLine(stream, line))
             return false;
@@ -120,7 +123,7 @@ bool readFields(platform::LineStream& stream, typComponent& record, FlowForm for
     std::array<float, kMaxPoints> flows;
     std::array<float, kMaxPoints> heads;
     int n = 0;
-    while (line != kEndMarker) {
+    while (line != QStringView(kEndMarker)) {
         if (n == kMaxPoints)
             return false;
         if (!splitPointLine(line, form, flows[n], heads[n]))
@@ -219,16 +222,18 @@ QString unwritableReason(const typHose& record, FlowForm form)
     return reasonFor(record, form, &record.sngLength);
 }
 
-LoadStatus loadLines(const QString& path, QStringList& lines)
+LoadStatus load(const QString& path, platform::LineStream& stream)
 {
-    lines.clear();
+    stream = platform::LineStream();
     const QFileInfo info(platform::resolveCase(path));
     if (!info.isFile())
         return LoadStatus::Missing;
     if (info.size() > kMaxFileBytes)
         return LoadStatus::Unreadable;
-    switch (platform::readLines(info.filePath(), lines)) {
+    QString text;
+    switch (platform::readText(info.filePath(), text)) {
     case platform::ReadStatus::Ok:
+        stream = platform::LineStream::overText(std::move(text));
         return LoadStatus::Ok;
     case platform::ReadStatus::Missing:
         return LoadStatus::Missing;
@@ -236,6 +241,19 @@ LoadStatus loadLines(const QString& path, QStringList& lines)
         break;
     }
     return LoadStatus::Unreadable;
+}
+
+bool writeFile(const QString& path, const QStringList& lines, QString* error)
+{
+    qint64 bytes = 0;
+    for (const QString& line : lines)
+        bytes += line.size() + 2; // CR LF
+    if (bytes > kMaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("the file would be larger than a catalogue file may be");
+        return false;
+    }
+    return platform::writeLines(path, lines, error);
 }
 
 } // namespace recordformat

@@ -47,8 +47,12 @@ bool parseFlagLine(QStringView line, bool& flag);
 bool splitPointLine(QStringView line, FlowForm form, float& flow, float& head);
 QString pointLine(float flow, float head);
 
-// The line itself when it is not empty, otherwise the next line of the stream
-// that is not empty. The empty text when the stream ends first.
+// Steps over entirely empty lines: line becomes the first line, from itself
+// on, that is not empty. False when the stream ends first.
+bool skipBlankLines(platform::LineStream& stream, QStringView& line);
+// The same for a line held as a QString: the line itself when it is not
+// empty, otherwise the next line that is not empty; the empty text when the
+// stream ends first.
 QString skipBlankLines(platform::LineStream& stream, const QString& line);
 
 // Reads one record (hoses with their length line). False when the lines do
@@ -84,10 +88,15 @@ void appendRecordLines(QStringList& lines, const typHose& record);
 QString unwritableReason(const typComponent& record, FlowForm form);
 QString unwritableReason(const typHose& record, FlowForm form);
 
-// Loads a catalogue file's lines. A file larger than any catalogue can be is
-// refused as unreadable rather than loaded into memory.
+// Opens a catalogue file as a stream of its lines. A file larger than any
+// catalogue can be is refused as unreadable rather than loaded into memory.
 enum class LoadStatus { Ok, Missing, Unreadable };
 inline constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
-LoadStatus loadLines(const QString& path, QStringList& lines);
+LoadStatus load(const QString& path, platform::LineStream& stream);
+
+// Replaces a catalogue file by the lines, only when complete (the old file
+// stays on any failure) and only when load would take a file of that size.
+// On failure error says why.
+bool writeFile(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 } // namespace recordformat

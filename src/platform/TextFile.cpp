@@ -84,30 +84,31 @@ QString fileNameOf(const QString& path)
     return p < 0 ? path : path.mid(p + 1);
 }
 
-ReadStatus readLines(const QString& path, QStringList& lines)
+ReadStatus readText(const QString& path, QString& text)
 {
-    lines.clear();
+    text.clear();
     const QString real = resolveCase(path);
     QFile file(real);
     if (!QFileInfo(real).isFile())
         return ReadStatus::Missing;
     if (!file.open(QIODevice::ReadOnly))
         return ReadStatus::CannotOpen;
-    const QByteArray bytes = file.readAll();
-    const QString text = QString::fromLatin1(bytes);
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] == '\n') {
-            qsizetype end = i;
-            if (end > start && text[end - 1] == '\r')
-                --end;
-            lines.append(text.mid(start, end - start));
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(text.mid(start));
+    text = QString::fromLatin1(file.readAll());
+    return ReadStatus::Ok;
+}
+
+ReadStatus readLines(const QString& path, QStringList& lines)
+{
+    lines.clear();
+    QString text;
+    const ReadStatus status = readText(path, text);
+    if (status != ReadStatus::Ok)
+        return status;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
+    LineStream stream = LineStream::overText(std::move(text));
+    QStringView line;
+    while (stream.readLine(line))
+        lines.append(line.toString());
     return ReadStatus::Ok;
 }
 
@@ -143,11 +144,52 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error)
     return true;
 }
 
-bool LineStream::readLine(QString& line)
+LineStream LineStream::overText(QString text)
+{
+    LineStream stream;
+    stream.m_text = std::move(text);
+    stream.m_overText = true;
+    return stream;
+}
+
+bool LineStream::atEnd() const
+{
+    return m_overText ? m_offset >= m_text.size() : m_pos >= m_lines.size();
+}
+
+bool LineStream::readLine(QStringView& line)
 {
     if (atEnd())
         return false;
-    line = m_lines[m_pos++];
+    if (!m_overText) {
+        line = m_lines.at(m_pos++);
+        return true;
+    }
+    const QStringView rest = QStringView(m_text).mid(m_offset);
+    const qsizetype nl = rest.indexOf(QLatin1Char('\n'));
+    if (nl < 0) {
+        line = rest; // the last line, without a line end
+        m_offset = m_text.size();
+    } else {
+        line = rest.left(nl > 0 && rest[nl - 1] == QLatin1Char('\r') ? nl - 1 : nl);
+        m_offset += nl + 1;
+    }
+    ++m_pos;
+    return true;
+}
+
+bool LineStream::readLine(QString& line)
+{
+    if (!m_overText) {
+        if (atEnd())
+            return false;
+        line = m_lines.at(m_pos++);
+        return true;
+    }
+    QStringView view;
+    if (!readLine(view))
+        return false;
+    line = view.toString();
     return true;
 }
 

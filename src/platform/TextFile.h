@@ -28,6 +28,9 @@ enum class ReadStatus { Ok, Missing, CannotOpen };
 // line end does not start another line.
 ReadStatus readLines(const QString& path, QStringList& lines);
 
+// Reads the whole file as one Latin-1 text, line ends included.
+ReadStatus readText(const QString& path, QString& text);
+
 // Writes the lines, each followed by CR LF, replacing the file only when the
 // whole text was written. On failure the old file is untouched and error
 // (when given) says why.
@@ -38,12 +41,22 @@ class LineStream {
 public:
     LineStream() = default;
     explicit LineStream(QStringList lines) : m_lines(std::move(lines)) {}
-    bool atEnd() const { return m_pos >= m_lines.size(); }
+    // The lines of a whole text, split as readLines splits a file. No line is
+    // copied until it is asked for as a QString, so large files read fast.
+    static LineStream overText(QString text);
+    bool atEnd() const;
     // The next line; false (and line untouched) when at the end.
     bool readLine(QString& line);
+    // The next line as a view into the stream, valid while the stream lives
+    // and is not assigned; false (and line untouched) when at the end.
+    bool readLine(QStringView& line);
+    // The number of lines read.
     qsizetype position() const { return m_pos; }
 private:
     QStringList m_lines;
+    QString m_text;
+    bool m_overText = false;
+    qsizetype m_offset = 0; // over a text: where the next line starts
     qsizetype m_pos = 0;
 };
 

@@ -28,48 +28,40 @@ struct KindUnderTest {
     const char* unreadable;
 };
 
+#define KIND(label, readerFile, writerFile, hose, wholeFlows, object, Reader, Writer, last, missing,  \
+             unreadable)                                                                         \
+    {label, readerFile, writerFile, hose, wholeFlows, [](Module1& m) { m.object->Reader(); },    \
+     [](Module1& m) { return m.object->Writer(); }, [](const Module1& m) { return int(m.last); }, \
+     missing, unreadable}
+
 const KindUnderTest kKinds[] = {
-    {"pumps", "PUMP.DAT", "Pump.DAT", false, false,
-     [](Module1& m) { m.objPumpData->GetPumpFileData(); },
-     [](Module1& m) { return m.objPumpData->SetPumpFileData(); },
-     [](const Module1& m) { return int(m.intPumpMax); },
-     "Pump data file does not exist", "Problem in reading Pump Data file"},
-    {"pump others", "PUMPOTHERS.DAT", "PumpOthers.DAT", false, false,
-     [](Module1& m) { m.objPumpOthersData->GetPumpOthersInfo(); },
-     [](Module1& m) { return m.objPumpOthersData->SetPumpOthersFileData(); },
-     [](const Module1& m) { return int(m.intPumpOthersMax); },
-     "Pump Others data file does not exist", "Problem in reading PumpOthers Data File"},
-    {"leak detectors", "MLD.DAT", "MLD.DAT", false, true,
-     [](Module1& m) { m.objLeakDetectorData->GetLeakDetectorFileData(); },
-     [](Module1& m) { return m.objLeakDetectorData->SetLeakDetectorFileData(); },
-     [](const Module1& m) { return int(m.intLeakDetectorMax); },
-     "LeakDetector data file does not exist", "Problem in reading LeakDetector Data File"},
-    {"dispensers", "DISP.DAT", "DISP.DAT", false, false,
-     [](Module1& m) { m.objDispenserData->GetDispFileData(); },
-     [](Module1& m) { return m.objDispenserData->SetDispFileData(); },
-     [](const Module1& m) { return int(m.intDispMax); },
-     "Dispenser data file does not exist", "Problem in reading Dispenser Data file"},
-    {"dispenser others", "DISPOTHERS.DAT", "DISPOTHERS.DAT", false, false,
-     [](Module1& m) { m.objDispOthersData->GetDispOthersFileData(); },
-     [](Module1& m) { return m.objDispOthersData->SetDispOthersFileData(); },
-     [](const Module1& m) { return int(m.intDispOthersMax); },
-     "Dispenser Others data file does not exist", "Problem in reading DispenserOthers Data File"},
-    {"hoses", "HOSES.DAT", "Hoses.DAT", true, false,
-     [](Module1& m) { m.objHoseData->GetHoseFileData(); },
-     [](Module1& m) { return m.objHoseData->SetHoseFileData(); },
-     [](const Module1& m) { return int(m.intHoseMax); },
-     "Hose data file does not exist", "Problem in reading Hose Data File"},
-    {"nozzles", "NOZZLE.DAT", "NOZZLE.DAT", false, false,
-     [](Module1& m) { m.objNozzleData->GetNozzleFileData(); },
-     [](Module1& m) { return m.objNozzleData->SetNozzleFileData(); },
-     [](const Module1& m) { return int(m.intNozzleMax); },
-     "Nozzle data file does not exist", "Problem in reading Nozzle Data File"},
-    {"breakaways", "BRK.DAT", "BRK.DAT", false, false,
-     [](Module1& m) { m.objBreakawayData->GetBreakawayFileData(); },
-     [](Module1& m) { return m.objBreakawayData->SetBreakawayFileData(); },
-     [](const Module1& m) { return int(m.intBreakawayMax); },
-     "Breakaway data file does not exist", "Problem in reading Breakaway Data File"},
+    KIND("pumps", "PUMP.DAT", "Pump.DAT", false, false, objPumpData, GetPumpFileData,
+         SetPumpFileData, intPumpMax, "Pump data file does not exist",
+         "Problem in reading Pump Data file"),
+    KIND("pump others", "PUMPOTHERS.DAT", "PumpOthers.DAT", false, false, objPumpOthersData,
+         GetPumpOthersInfo, SetPumpOthersFileData, intPumpOthersMax,
+         "Pump Others data file does not exist", "Problem in reading PumpOthers Data File"),
+    KIND("leak detectors", "MLD.DAT", "MLD.DAT", false, true, objLeakDetectorData,
+         GetLeakDetectorFileData, SetLeakDetectorFileData, intLeakDetectorMax,
+         "LeakDetector data file does not exist", "Problem in reading LeakDetector Data File"),
+    KIND("dispensers", "DISP.DAT", "DISP.DAT", false, false, objDispenserData, GetDispFileData,
+         SetDispFileData, intDispMax, "Dispenser data file does not exist",
+         "Problem in reading Dispenser Data file"),
+    KIND("dispenser others", "DISPOTHERS.DAT", "DISPOTHERS.DAT", false, false, objDispOthersData,
+         GetDispOthersFileData, SetDispOthersFileData, intDispOthersMax,
+         "Dispenser Others data file does not exist", "Problem in reading DispenserOthers Data File"),
+    KIND("hoses", "HOSES.DAT", "Hoses.DAT", true, false, objHoseData, GetHoseFileData,
+         SetHoseFileData, intHoseMax, "Hose data file does not exist",
+         "Problem in reading Hose Data File"),
+    KIND("nozzles", "NOZZLE.DAT", "NOZZLE.DAT", false, false, objNozzleData, GetNozzleFileData,
+         SetNozzleFileData, intNozzleMax, "Nozzle data file does not exist",
+         "Problem in reading Nozzle Data File"),
+    KIND("breakaways", "BRK.DAT", "BRK.DAT", false, false, objBreakawayData, GetBreakawayFileData,
+         SetBreakawayFileData, intBreakawayMax, "Breakaway data file does not exist",
+         "Problem in reading Breakaway Data File"),
 };
+
+#undef KIND
 
 const KindUnderTest& kind(const char* label)
 {

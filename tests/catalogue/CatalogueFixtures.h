@@ -5,7 +5,15 @@
 #include <QStringList>
 #include <csignal>
 #include <initializer_list>
+#include <ostream>
 #include <sys/resource.h>
+
+// Failure output shows texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+// Records are written with designated initializers that leave the other
+// fields at their defaults, which GCC's -Wextra would report field by field.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 // One record as text; the defaults make a valid standard record.
 struct RecordText {
