@@ -21,6 +21,11 @@ FlexGrid::FlexGrid(int rows, int cols, QWidget* parent) : QTableWidget(rows - 1,
     setWordWrap(false);
     setAlternatingRowColors(false);
     const QColor fixed = palette().color(QPalette::Button);
+    // The current cell is marked, not flooded.
+    QPalette p = palette();
+    p.setColor(QPalette::Highlight, QColor(204, 224, 255));
+    p.setColor(QPalette::HighlightedText, p.color(QPalette::Text));
+    setPalette(p);
     for (int c = 0; c < cols; ++c)
         setHorizontalHeaderItem(c, new QTableWidgetItem());
     for (int r = 0; r < rows - 1; ++r) {
@@ -69,13 +74,12 @@ void FlexGrid::moveCurrent(int row, int col)
 {
     // Moving the current cell from code does not scroll the grid; only
     // setTopRow does.
-    const int top = verticalScrollBar()->value();
-    const int left = horizontalScrollBar()->value();
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
     setCurrentCell(row - 1, col);
+    setAutoScroll(scrolls);
     m_row = row;
     m_col = col;
-    verticalScrollBar()->setValue(top);
-    horizontalScrollBar()->setValue(left);
 }
 
 void FlexGrid::setRow(int row)

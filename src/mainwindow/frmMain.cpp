@@ -160,7 +160,7 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     setCentralWidget(central);
     buildTabOrder();
     wireHandlers();
-    resize(1120, 800);
+    resize(1200, 820);
 }
 
 frmMain::~frmMain()
@@ -255,10 +255,10 @@ QWidget* frmMain::buildResultsPanel()
     ctl.flxCurrent = named<FlexGrid>("flxCurrent", 36, 3);
     ctl.flxBaseLine = named<FlexGrid>("flxBaseLine", 36, 3);
     for (FlexGrid* g : {ctl.flxCurrent, ctl.flxBaseLine})
-        g->setFixedWidth(400);
+        g->setFixedWidth(470);
     ctl.tabCurrentBaseline->addTab(ctl.flxCurrent, QStringLiteral("Current "));
     ctl.tabCurrentBaseline->addTab(ctl.flxBaseLine, QStringLiteral("BaseLine "));
-    ctl.tabCurrentBaseline->setFixedWidth(410);
+    ctl.tabCurrentBaseline->setFixedWidth(480);
     row->addWidget(ctl.tabCurrentBaseline);
     panel->setFixedHeight(330);
     return panel;
@@ -529,6 +529,7 @@ QWidget* frmMain::buildSitePage()
     g->addWidget(caption(QStringLiteral("No. of Branches")), 3, 0);
     g->addWidget(ctl.cmbNoOfBranches, 3, 1, Qt::AlignLeft);
     g->setRowStretch(4, 1);
+    g->setColumnStretch(2, 1);
     lay->addLayout(g, 1);
 
     pageLay->addWidget(ctl.fraSite, 1);
@@ -679,6 +680,13 @@ void frmMain::wireHandlers()
         if (e->key() != Qt::Key_Tab || (e->modifiers() & Qt::ShiftModifier))
             return false;
         ctl.cmdDispenser->setFocus(Qt::TabFocusReason);
+        return true;
+    });
+    // Leaving the BaseLine grid with Shift held returns to the tab control.
+    m_events->onKeyPress(ctl.flxBaseLine, [this](QKeyEvent* e) {
+        if (e->key() != Qt::Key_Backtab && !(e->key() == Qt::Key_Tab && (e->modifiers() & Qt::ShiftModifier)))
+            return false;
+        ctl.tabCurrentBaseline->tabBar()->setFocus(Qt::BacktabFocusReason);
         return true;
     });
     m_events->onLostFocus(ctl.flxBaseLine, [this](Qt::FocusReason reason) {
