@@ -46,23 +46,20 @@ void frmMain::fillGrid(FlexGrid& g, bool baseline)
     const QString keep; // a null label: the row keeps the unit label of step 1
 
     // 1. Unit labels.
-    if (us) {
-        g.setTextMatrix(4, 0, QStringLiteral("HoseLen(ft)"));
-        g.setTextMatrix(10, 0, QStringLiteral("BranchLen(ft)"));
-        g.setTextMatrix(16, 0, QStringLiteral("TrunkLen(ft)"));
-        g.setTextMatrix(24, 0, QStringLiteral("PipeLen(ft)"));
-        g.setTextMatrix(30, 0, QStringLiteral("TankDia(inch)"));
-        g.setTextMatrix(31, 0, QStringLiteral("BuryDepth(ft)"));
-        g.setTextMatrix(32, 0, QStringLiteral("Rise(ft)"));
-    } else {
-        g.setTextMatrix(4, 0, baseline ? QStringLiteral("HoseLen(m)") : QStringLiteral("HoseLength(m)"));
-        g.setTextMatrix(10, 0, QStringLiteral("BranchLen(m)"));
-        g.setTextMatrix(16, 0, QStringLiteral("TrunkLen(m)"));
-        g.setTextMatrix(24, 0, QStringLiteral("PipeLen(m)"));
-        g.setTextMatrix(30, 0, QStringLiteral("TankDia(cm)"));
-        g.setTextMatrix(31, 0, QStringLiteral("BuryDepth(m)"));
-        g.setTextMatrix(32, 0, QStringLiteral("Rise(m)"));
-    }
+    struct UnitLabel {
+        int row;
+        const char* us;
+        const char* metric;
+    };
+    static const UnitLabel labels[] = {
+        {4, "HoseLen(ft)", "HoseLength(m)"}, {10, "BranchLen(ft)", "BranchLen(m)"},
+        {16, "TrunkLen(ft)", "TrunkLen(m)"}, {24, "PipeLen(ft)", "PipeLen(m)"},
+        {30, "TankDia(inch)", "TankDia(cm)"}, {31, "BuryDepth(ft)", "BuryDepth(m)"},
+        {32, "Rise(ft)", "Rise(m)"}};
+    for (const UnitLabel& l : labels)
+        g.setTextMatrix(l.row, 0, QString::fromLatin1(us ? l.us : l.metric));
+    if (!us && baseline)
+        g.setTextMatrix(4, 0, QStringLiteral("HoseLen(m)"));
 
     // 2. Header.
     put(0, QStringLiteral("Equipment Type"), QStringLiteral("           Unit Selected "), QStringLiteral("No."));

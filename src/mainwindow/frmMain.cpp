@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace {
 
@@ -374,53 +375,55 @@ QWidget* frmMain::buildPipingPage()
         grid->addLayout(box, row, 1);
     };
 
-    ctl.fraPipeInfo = named<QGroupBox>("fraPipeInfo", QStringLiteral("PipeInfo"));
-    auto* pi = new QGridLayout(ctl.fraPipeInfo);
-    ctl.cmbPipeSize = combo("cmbPipeSize", QStringLiteral("Select the size of the Pipe to be used in Fuel Station"), 120);
-    ctl.lblPipeLen = caption(QStringLiteral("Length (ft)"), "lblPipeLen");
-    ctl.txtPipeLen = numericField("txtPipeLen", 6, true, QStringLiteral("0"));
-    ctl.txtPipeLen->setToolTip(QStringLiteral("Enter the length of the the pipe to be used"));
-    pi->addWidget(caption(QStringLiteral("Size")), 0, 0);
-    pi->addWidget(ctl.cmbPipeSize, 0, 1);
-    pi->addWidget(ctl.lblPipeLen, 1, 0);
-    pi->addWidget(ctl.txtPipeLen, 1, 1, Qt::AlignLeft);
-    pi->setColumnStretch(2, 1);
+    // One panel of a pipe: its size list and its length field with their labels.
+    auto pipePanel = [this](const char* name, const QString& title, ComboBox*& size, const char* sizeName,
+                            const QString& sizeTip, QLabel*& lengthLabel, const char* labelName,
+                            const QString& labelText, QLineEdit*& length, const char* lengthName,
+                            const QString& lengthTip) {
+        auto* frame = named<QGroupBox>(name, title);
+        auto* grid = new QGridLayout(frame);
+        size = combo(sizeName, sizeTip, 120);
+        lengthLabel = caption(labelText, labelName);
+        length = numericField(lengthName, 6, true, QStringLiteral("0"));
+        length->setToolTip(lengthTip);
+        grid->addWidget(caption(QStringLiteral("Size")), 0, 0);
+        grid->addWidget(size, 0, 1);
+        grid->addWidget(lengthLabel, 1, 0);
+        grid->addWidget(length, 1, 1, Qt::AlignLeft);
+        grid->setColumnStretch(2, 1);
+        return std::pair{frame, grid};
+    };
+
+    QGridLayout* grid = nullptr;
+    std::tie(ctl.fraPipeInfo, grid) = pipePanel(
+        "fraPipeInfo", QStringLiteral("PipeInfo"), ctl.cmbPipeSize, "cmbPipeSize",
+        QStringLiteral("Select the size of the Pipe to be used in Fuel Station"), ctl.lblPipeLen,
+        "lblPipeLen", QStringLiteral("Length (ft)"), ctl.txtPipeLen, "txtPipeLen",
+        QStringLiteral("Enter the length of the the pipe to be used"));
     right->addWidget(ctl.fraPipeInfo);
 
-    ctl.fraTrunk = named<QGroupBox>("fraTrunk", QStringLiteral("Trunk Info"));
-    auto* tr = new QGridLayout(ctl.fraTrunk);
-    ctl.cmbTrunk = combo("cmbTrunk", QStringLiteral("Select the size of the Trunk to be used in Fuel Station"), 120);
-    ctl.lblTrunkLength = caption(QStringLiteral(" Length(ft)"), "lblTrunkLength");
-    ctl.txtTrunkLength = numericField("txtTrunkLength", 6, true, QStringLiteral("0"));
-    ctl.txtTrunkLength->setToolTip(QStringLiteral("Enter the length of the Trunk  to be used in Fuel Station"));
-    tr->addWidget(caption(QStringLiteral("Size")), 0, 0);
-    tr->addWidget(ctl.cmbTrunk, 0, 1);
-    tr->addWidget(ctl.lblTrunkLength, 1, 0);
-    tr->addWidget(ctl.txtTrunkLength, 1, 1, Qt::AlignLeft);
-    fittings(tr, 2, ctl.txtTrunkFitting, "txtTrunkFitting", "Trunk");
+    std::tie(ctl.fraTrunk, grid) = pipePanel(
+        "fraTrunk", QStringLiteral("Trunk Info"), ctl.cmbTrunk, "cmbTrunk",
+        QStringLiteral("Select the size of the Trunk to be used in Fuel Station"), ctl.lblTrunkLength,
+        "lblTrunkLength", QStringLiteral(" Length(ft)"), ctl.txtTrunkLength, "txtTrunkLength",
+        QStringLiteral("Enter the length of the Trunk  to be used in Fuel Station"));
+    fittings(grid, 2, ctl.txtTrunkFitting, "txtTrunkFitting", "Trunk");
     ctl.chkBall = named<QCheckBox>("chkBall", QStringLiteral("Ball Valve"));
     ctl.chkSwing = named<QCheckBox>("chkSwing", QStringLiteral("Swing Check"));
     auto* valves = new QHBoxLayout;
     valves->addWidget(ctl.chkBall);
     valves->addWidget(ctl.chkSwing);
     valves->addStretch();
-    tr->addWidget(caption(QStringLiteral("Valves")), 3, 0);
-    tr->addLayout(valves, 3, 1);
-    tr->setColumnStretch(2, 1);
+    grid->addWidget(caption(QStringLiteral("Valves")), 3, 0);
+    grid->addLayout(valves, 3, 1);
     right->addWidget(ctl.fraTrunk);
 
-    ctl.fraBranch = named<QGroupBox>("fraBranch", QStringLiteral("Branch Info"));
-    auto* br = new QGridLayout(ctl.fraBranch);
-    ctl.cmbBranch = combo("cmbBranch", QStringLiteral("Select the size of the Branch to be used in Fuel Station"), 120);
-    ctl.lblLength = caption(QStringLiteral(" Length(ft)"), "lblLength");
-    ctl.txtBranchLength = numericField("txtBranchLength", 6, true, QStringLiteral("0"));
-    ctl.txtBranchLength->setToolTip(QStringLiteral("Enter the length of the Branch to be used in Fuel Station"));
-    br->addWidget(caption(QStringLiteral("Size")), 0, 0);
-    br->addWidget(ctl.cmbBranch, 0, 1);
-    br->addWidget(ctl.lblLength, 1, 0);
-    br->addWidget(ctl.txtBranchLength, 1, 1, Qt::AlignLeft);
-    fittings(br, 2, ctl.txtBranchFitting, "txtBranchFitting", "Branch");
-    br->setColumnStretch(2, 1);
+    std::tie(ctl.fraBranch, grid) = pipePanel(
+        "fraBranch", QStringLiteral("Branch Info"), ctl.cmbBranch, "cmbBranch",
+        QStringLiteral("Select the size of the Branch to be used in Fuel Station"), ctl.lblLength,
+        "lblLength", QStringLiteral(" Length(ft)"), ctl.txtBranchLength, "txtBranchLength",
+        QStringLiteral("Enter the length of the Branch to be used in Fuel Station"));
+    fittings(grid, 2, ctl.txtBranchFitting, "txtBranchFitting", "Branch");
     right->addWidget(ctl.fraBranch);
     right->addStretch();
 
