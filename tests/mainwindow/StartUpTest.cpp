@@ -230,6 +230,13 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirTopics)
     ASSERT_EQ(ui.helps.size(), 2u);
     EXPECT_EQ(ui.helps[0].topic, "Introduction\\Introduction.htm");
     EXPECT_EQ(ui.helps[1].topic, "Main Functionality\\Dynamic Flow Graph.htm");
+    // F1 pressed anywhere in the window.
+    showActive(*w);
+    field("txtHoseLen")->setFocus();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(field("txtHoseLen"), &f1);
+    ASSERT_EQ(ui.helps.size(), 3u);
+    EXPECT_EQ(ui.helps[2].topic, "Main Functionality\\Dynamic Flow Graph.htm");
     QFile::remove(folder.file("TDRHelpFile.chm"));
     w->mnuF1_Click();
     EXPECT_EQ(messages().back(), "Help File doesn't exist");
