@@ -6,72 +6,61 @@
 #include "FakeUiServices.h"
 #include "TestFolder.h"
 #include "catalogue/CatalogueData.h"
+#include "catalogue/KindTables.h"
+#include "catalogue/ListFilters.h"
 #include "catalogue/Module1.h"
 #include "platform/TextFile.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
 
 struct KindFile {
     const char* file;
-    std::function<void(Module1&)> read;
-    std::function<bool(Module1&)> write;
-    std::function<std::vector<const typComponent*>(Module1&)> records;
+    Kind kind;
+    void (*read)(Module1&);
+    bool (*write)(Module1&);
+    void (*fillTrue)(Module1&);  // the list filler for gas (pumps: 50 Hz)
+    void (*fillFalse)(Module1&); // the list filler for diesel (pumps: 60 Hz)
 };
 
-template <class T>
-std::vector<const typComponent*> pointers(const std::vector<T>& table)
+const KindFile kKinds[] = {
+    {"PUMP.DAT", Kind::Pump, [](Module1& m) { m.objPumpData->GetPumpFileData(); },
+     [](Module1& m) { return m.objPumpData->SetPumpFileData(); },
+     GetListLettersPump50Hz, GetListLettersPump60Hz},
+    {"PUMPOTHERS.DAT", Kind::PumpOthers, [](Module1& m) { m.objPumpOthersData->GetPumpOthersInfo(); },
+     [](Module1& m) { return m.objPumpOthersData->SetPumpOthersFileData(); },
+     GetListLettersPumpOthersGas, GetListLettersPumpOthersDiesel},
+    {"MLD.DAT", Kind::LeakDetector, [](Module1& m) { m.objLeakDetectorData->GetLeakDetectorFileData(); },
+     [](Module1& m) { return m.objLeakDetectorData->SetLeakDetectorFileData(); },
+     GetListLettersLeakDetectorGas, GetListLettersLeakDetectorDiesel},
+    {"DISP.DAT", Kind::Dispenser, [](Module1& m) { m.objDispenserData->GetDispFileData(); },
+     [](Module1& m) { return m.objDispenserData->SetDispFileData(); },
+     GetListLettersDispGas, GetListLettersDispDiesel},
+    {"DISPOTHERS.DAT", Kind::DispOthers, [](Module1& m) { m.objDispOthersData->GetDispOthersFileData(); },
+     [](Module1& m) { return m.objDispOthersData->SetDispOthersFileData(); },
+     GetListLettersDispOthersGas, GetListLettersDispOthersDiesel},
+    {"HOSES.DAT", Kind::Hose, [](Module1& m) { m.objHoseData->GetHoseFileData(); },
+     [](Module1& m) { return m.objHoseData->SetHoseFileData(); },
+     GetListLettersHoseGas, GetListLettersHoseDiesel},
+    {"NOZZLE.DAT", Kind::Nozzle, [](Module1& m) { m.objNozzleData->GetNozzleFileData(); },
+     [](Module1& m) { return m.objNozzleData->SetNozzleFileData(); },
+     GetListLettersNozzleGas, GetListLettersNozzleDiesel},
+    {"BRK.DAT", Kind::Breakaway, [](Module1& m) { m.objBreakawayData->GetBreakawayFileData(); },
+     [](Module1& m) { return m.objBreakawayData->SetBreakawayFileData(); },
+     GetListLettersBreakawayGas, GetListLettersBreakawayDiesel},
+};
+
+// The kind's records, seen as components.
+std::vector<const typComponent*> recordsOf(Module1& m, Kind kind)
 {
     std::vector<const typComponent*> out;
-    for (const T& r : table)
-        out.push_back(&r);
+    visitKindTable(m, kind, [&](const auto& table, int16_t, int16_t) {
+        for (const auto& r : table)
+            out.push_back(&r);
+    });
     return out;
-}
-
-const std::vector<KindFile>& kinds()
-{
-    static const std::vector<KindFile> k = {
-        {"PUMP.DAT", [](Module1& m) { m.objPumpData->GetPumpFileData(); },
-         [](Module1& m) { return m.objPumpData->SetPumpFileData(); },
-         [](Module1& m) { return pointers(m.udtPumps); }},
-        {"PUMPOTHERS.DAT", [](Module1& m) { m.objPumpOthersData->GetPumpOthersInfo(); },
-         [](Module1& m) { return m.objPumpOthersData->SetPumpOthersFileData(); },
-         [](Module1& m) { return pointers(m.udtPumpOthers); }},
-        {"MLD.DAT", [](Module1& m) { m.objLeakDetectorData->GetLeakDetectorFileData(); },
-         [](Module1& m) { return m.objLeakDetectorData->SetLeakDetectorFileData(); },
-         [](Module1& m) { return pointers(m.udtLeakDetectors); }},
-        {"DISP.DAT", [](Module1& m) { m.objDispenserData->GetDispFileData(); },
-         [](Module1& m) { return m.objDispenserData->SetDispFileData(); },
-         [](Module1& m) { return pointers(m.udtDispensers); }},
-        {"DISPOTHERS.DAT", [](Module1& m) { m.objDispOthersData->GetDispOthersFileData(); },
-         [](Module1& m) { return m.objDispOthersData->SetDispOthersFileData(); },
-         [](Module1& m) { return pointers(m.udtDispOthers); }},
-        {"HOSES.DAT", [](Module1& m) { m.objHoseData->GetHoseFileData(); },
-         [](Module1& m) { return m.objHoseData->SetHoseFileData(); },
-         [](Module1& m) { return pointers(m.udtHoses); }},
-        {"NOZZLE.DAT", [](Module1& m) { m.objNozzleData->GetNozzleFileData(); },
-         [](Module1& m) { return m.objNozzleData->SetNozzleFileData(); },
-         [](Module1& m) { return pointers(m.udtNozzles); }},
-        {"BRK.DAT", [](Module1& m) { m.objBreakawayData->GetBreakawayFileData(); },
-         [](Module1& m) { return m.objBreakawayData->SetBreakawayFileData(); },
-         [](Module1& m) { return pointers(m.udtBreakaways); }},
-    };
-    return k;
-}
-
-// Whether a list code puts a record on the list of letter c, as the list
-// fillers read it: three characters by position, the pairs AI, IC and AC, or
-// one letter.
-bool onList(const QString& code, QChar c)
-{
-    if (code.size() == 3)
-        return code.contains(c);
-    if (code.size() == 2)
-        return (code == "AI" || code == "IC" || code == "AC") && code.contains(c);
-    return code.size() == 1 && code[0] == c;
 }
 
 class ShippedData : public ::testing::Test {
@@ -85,7 +74,8 @@ protected:
     }
     void readAll()
     {
-        for (const KindFile& k : kinds())
+        m.objPipeHeadData->GetPipeHeadFileData();
+        for (const KindFile& k : kKinds)
             k.read(m);
     }
     float largestPumpSetFlow() const
@@ -109,14 +99,14 @@ TEST_F(ShippedData, EveryFileLoadsWithoutAMessage)
 {
     ASSERT_NO_THROW(readAll());
     EXPECT_TRUE(fake.messages.empty());
-    for (const KindFile& k : kinds())
-        EXPECT_GE(k.records(m).size(), 3u) << k.file;
+    for (const KindFile& k : kKinds)
+        EXPECT_GE(recordsOf(m, k.kind).size(), 3u) << k.file;
 }
 
 TEST_F(ShippedData, AnUnchangedWriteGivesTheShippedBytes)
 {
     readAll();
-    for (const KindFile& k : kinds()) {
+    for (const KindFile& k : kKinds) {
         const QByteArray shipped = folder.read(QStringLiteral("Components/") + k.file);
         ASSERT_FALSE(shipped.isEmpty()) << k.file;
         ASSERT_TRUE(k.write(m)) << k.file;
@@ -147,10 +137,10 @@ TEST_F(ShippedData, LossCurvesSpanEveryFlowThePumpsReach)
     readAll();
     const float reach = largestPumpSetFlow();
     EXPECT_GE(reach, 600.0f);
-    for (const KindFile& k : kinds()) {
+    for (const KindFile& k : kKinds) {
         if (QByteArray(k.file) == "PUMP.DAT")
             continue;
-        for (const typComponent* r : k.records(m)) {
+        for (const typComponent* r : recordsOf(m, k.kind)) {
             const std::string what = std::string(k.file) + " " + r->strName.toStdString();
             ASSERT_GE(r->intPoints, 2) << what;
             EXPECT_EQ(r->sngFlow[0], 0.0f) << what;
@@ -166,18 +156,52 @@ TEST_F(ShippedData, LossCurvesSpanEveryFlowThePumpsReach)
         EXPECT_EQ(h.sngLength, 100.0f) << h.strName.toStdString();
 }
 
+// Every component list offers, for each fuel (pumps: each frequency), at
+// least two entries of every kind, as the list fillers judge them.
 TEST_F(ShippedData, EveryListAndFuelOffersTwoOfEachKind)
 {
     readAll();
-    for (const KindFile& k : kinds()) {
-        for (QChar list : {QChar('A'), QChar('I'), QChar('C')}) {
-            for (bool flag : {true, false}) {
-                int n = 0;
-                for (const typComponent* r : k.records(m))
-                    n += r->blnGasOr50Hz == flag && onList(r->strListCode, list) ? 1 : 0;
-                EXPECT_GE(n, 2) << k.file << " list " << char(list.unicode()) << " flag " << flag;
+    for (const KindFile& k : kKinds) {
+        for (int list = 0; list < 3; ++list) {
+            buttons.componentList = list;
+            for (auto fill : {k.fillTrue, k.fillFalse}) {
+                int listed = 0;
+                const int count = int(recordsOf(m, k.kind).size());
+                for (int i = 0; i < count; ++i) {
+                    m.intRecord = int16_t(i);
+                    fill(m);
+                    listed += ListingTestPasses(m) ? 1 : 0;
+                }
+                EXPECT_GE(listed, 2) << k.file << " list " << list << (fill == k.fillTrue ? " gas/50 Hz" : " diesel/60 Hz");
             }
         }
+    }
+}
+
+TEST_F(ShippedData, PipingFillsEveryTable)
+{
+    readAll();
+    ASSERT_EQ(lists.piping.listCount(), 3);
+    EXPECT_EQ(lists.piping.list(1), "Fiberglass"); // the material of the Basic piping mode
+    ASSERT_EQ(lists.trunk.listCount(), 5);
+    EXPECT_EQ(lists.trunk.list(0), "1 1/2 in");
+    EXPECT_EQ(lists.trunk.list(4), "4 in");
+    for (int s = 0; s < 5; ++s) {
+        EXPECT_EQ(lists.branch.list(s), lists.trunk.list(s));
+        EXPECT_EQ(lists.pipeSize.list(s), lists.trunk.list(s));
+        if (s > 0) {
+            EXPECT_GT(m.sngPipeDiameter[s], m.sngPipeDiameter[s - 1]);
+        }
+        // The swing check costs far more than the open ball valve; a side tee more than a thru tee.
+        EXPECT_GT(m.udtValves[0].sngLength[s], 0.0f);
+        EXPECT_GT(m.udtValves[1].sngLength[s], 10 * m.udtValves[0].sngLength[s]);
+        EXPECT_LT(m.sngFittingLength[s][0], m.sngFittingLength[s][1]);
+        EXPECT_LT(m.sngFittingLength[s][2], m.sngFittingLength[s][3]);
+    }
+    EXPECT_NEAR(m.sngPipeDiameter[0], 0.134f, 0.001f);
+    for (int t = 0; t < 3; ++t) {
+        EXPECT_GT(m.sngPipeRoughness[t], 0.0f);
+        EXPECT_LT(m.sngPipeRoughness[t], m.sngPipeDiameter[0] / 100);
     }
 }
 
