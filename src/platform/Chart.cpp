@@ -61,6 +61,16 @@ struct Chart::Impl {
     bool dirty = true;
     bool queued = false;
     int redraws = 0;
+    // What is on the chart: the axes, and per series its line segments and
+    // markers, made once and reused.
+    QCategoryAxis* x = nullptr;
+    QValueAxis* y = nullptr;
+    std::vector<std::pair<QString, int>> shownLabels;
+    struct Drawn {
+        std::vector<QLineSeries*> lines;
+        QScatterSeries* marks = nullptr;
+    };
+    std::vector<Drawn> drawn;
 
     static int axisIndex(int axis) { return axis == 1 ? 1 : 0; }
     SeriesState& seriesState(int s)
@@ -331,20 +341,24 @@ void Chart::redraw()
     d->dirty = false;
     ++d->redraws;
     QChart* c = d->view->chart();
-    c->removeAllSeries();
-    for (QAbstractAxis* a : c->axes()) {
-        c->removeAxis(a);
-        delete a;
-    }
     c->setTitle(d->title);
     c->setPlotAreaBackgroundVisible(d->wallStyle == 1);
     c->setPlotAreaBackgroundBrush(QBrush(Qt::white));
 
+    // Axes and series are made once and reused: building Qt chart items is
+    // far dearer than handing them new points.
+    if (!d->x) {
+        d->x = new QCategoryAxis;
+        d->x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        d->y = new QValueAxis;
+        d->y->setLabelFormat(QStringLiteral("%g"));
+        c->addAxis(d->x, Qt::AlignBottom);
+        c->addAxis(d->y, Qt::AlignLeft);
+    }
+
     // Category axis: row r sits at x = r; a label on every divisionsPerLabel-th
     // row, starting with the first, so that long runs of rows stay readable.
-    auto* x = new QCategoryAxis;
-    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    x->setStartValue(0.5);
+    std::vector<std::pair<QString, int>> labels;
     const int every = std::max(d->axes[0].divisionsPerLabel, 1);
     std::set<QString> used; // the axis takes each label text once
     for (int r = 1; r <= d->rows; r += every) {
@@ -352,14 +366,21 @@ void Chart::redraw()
         while (used.count(label))
             label += QLatin1Char(' ');
         used.insert(label);
-        x->append(label, r);
+        labels.emplace_back(label, r);
     }
-    x->setRange(0.5, std::max(d->rows, 1) + 0.5);
-    x->setTitleText(d->axes[0].title);
+    if (labels != d->shownLabels) {
+        for (const QString& label : d->x->categoriesLabels())
+            d->x->remove(label);
+        d->x->setStartValue(0.5);
+        for (const auto& [label, r] : labels)
+            d->x->append(label, r);
+        d->shownLabels = std::move(labels);
+    }
+    d->x->setRange(0.5, std::max(d->rows, 1) + 0.5);
+    d->x->setTitleText(d->axes[0].title);
 
     // Value axis: the program's minimum and maximum, ticks every
     // divisionsPerLabel units.
-    auto* y = new QValueAxis;
     const auto& ya = d->axes[1];
     double lo = ya.minimumSet ? ya.minimum : 0.0;
     double hi = ya.maximum;
@@ -372,51 +393,66 @@ void Chart::redraw()
     }
     if (!(hi > lo))
         hi = lo + 1.0;
-    y->setRange(lo, hi);
+    d->y->setRange(lo, hi);
     const int interval = ya.divisionsPerLabel;
     if (interval > 0 && (hi - lo) / interval <= 100.0) {
-        y->setTickType(QValueAxis::TicksDynamic);
-        y->setTickAnchor(lo);
-        y->setTickInterval(interval);
+        d->y->setTickType(QValueAxis::TicksDynamic);
+        d->y->setTickAnchor(lo);
+        d->y->setTickInterval(interval);
     } else {
-        y->setTickCount(6);
+        d->y->setTickType(QValueAxis::TicksFixed);
+        d->y->setTickCount(6);
     }
-    y->setLabelFormat(QStringLiteral("%g"));
-    y->setTitleText(ya.title);
+    d->y->setTitleText(ya.title);
 
-    c->addAxis(x, Qt::AlignBottom);
-    c->addAxis(y, Qt::AlignLeft);
-
-    for (int s = 1; s <= d->columns; ++s) {
+    auto attach = [&](QXYSeries* series) {
+        c->addSeries(series);
+        series->attachAxis(d->x);
+        series->attachAxis(d->y);
+    };
+    if (d->drawn.size() < size_t(d->columns))
+        d->drawn.resize(size_t(d->columns));
+    for (int s = 1; s <= int(d->drawn.size()); ++s) {
+        auto& drawn = d->drawn[size_t(s - 1)];
         const SeriesState* st = d->findSeries(s);
-        QColor colour = st && st->colour.isValid() ? st->colour : kDefaultColours[(s - 1) % 4];
-        const auto runs = segments(s);
+        const QColor colour = st && st->colour.isValid() ? st->colour : kDefaultColours[(s - 1) % 4];
+        const auto runs = s <= d->columns ? segments(s) : std::vector<std::vector<QPointF>>();
         // Each run of present points is a line of its own: a point left out
         // leaves a gap.
-        for (const auto& run : runs) {
+        while (drawn.lines.size() < runs.size()) {
             auto* line = new QLineSeries;
-            line->replace(QList<QPointF>(run.begin(), run.end()));
-            QPen pen(colour);
-            pen.setWidth(2);
-            line->setPen(pen);
-            c->addSeries(line);
-            line->attachAxis(x);
-            line->attachAxis(y);
+            attach(line);
+            drawn.lines.push_back(line);
         }
-        if (st && st->markerVisible && !runs.empty()) {
-            auto* marks = new QScatterSeries;
-            marks->setMarkerShape(st->markerStyle == 12 ? QScatterSeries::MarkerShapeTriangle
-                                                        : QScatterSeries::MarkerShapeCircle);
-            marks->setMarkerSize(std::max(4.0, st->markerSize / 15.0)); // twips to pixels
-            marks->setColor(st->markerFill);
-            marks->setBorderColor(colour);
+        QPen pen(colour);
+        pen.setWidth(2);
+        for (size_t i = 0; i < drawn.lines.size(); ++i) {
+            QLineSeries* line = drawn.lines[i];
+            if (i < runs.size()) {
+                line->replace(QList<QPointF>(runs[i].begin(), runs[i].end()));
+                if (line->pen() != pen)
+                    line->setPen(pen);
+            } else if (line->count() > 0) {
+                line->clear();
+            }
+        }
+        const bool marked = st && st->markerVisible && !runs.empty();
+        if (marked && !drawn.marks) {
+            drawn.marks = new QScatterSeries;
+            attach(drawn.marks);
+        }
+        if (drawn.marks) {
             QList<QPointF> points;
-            for (const auto& run : runs)
-                points.append(QList<QPointF>(run.begin(), run.end()));
-            marks->replace(points);
-            c->addSeries(marks);
-            marks->attachAxis(x);
-            marks->attachAxis(y);
+            if (marked) {
+                for (const auto& run : runs)
+                    points.append(QList<QPointF>(run.begin(), run.end()));
+                drawn.marks->setMarkerShape(st->markerStyle == 12 ? QScatterSeries::MarkerShapeTriangle
+                                                                  : QScatterSeries::MarkerShapeCircle);
+                drawn.marks->setMarkerSize(std::max(4.0, st->markerSize / 15.0)); // twips to pixels
+                drawn.marks->setColor(st->markerFill);
+                drawn.marks->setBorderColor(colour);
+            }
+            drawn.marks->replace(points);
         }
     }
     if (c->layout())

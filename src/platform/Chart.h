@@ -31,7 +31,7 @@ public:
 
     void setColumnCount(int columns);
     int columnCount() const;
-    void setRowCount(int rows);   // keeps data of the rows that remain
+    void setRowCount(int rows);   // keeps data of the rows that remain; new rows show no point
     int rowCount() const;
     void setRow(int row);         // the current row
     int row() const;

@@ -1,0 +1,73 @@
+// The calculation on a realistic site with 40 nozzles: one evaluation of the
+// system head, the search for 1 to 40 nozzles alone, Calculate with the chart
+// update, and the pump curve.
+#include "../tests/hydraulics/PlainWindow.h"
+#include "hydraulics/Commands.h"
+#include "hydraulics/Hydraulics.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Site {
+    PlainWindow w;
+    std::unique_ptr<Module1> m = newStore(w);
+    Site() { buildRealisticSite(*m, w, 40); }
+};
+
+void BM_SystemHead(benchmark::State& state)
+{
+    Site s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetSystemHead(*s.m, s.w, 5.0f, 4));
+}
+BENCHMARK(BM_SystemHead);
+
+void BM_Search1To40(benchmark::State& state)
+{
+    Site s;
+    int64_t steps = 0;
+    for (auto _ : state) {
+        s.m->sngNozzleCount.assign(2, 0.0f);
+        benchmark::DoNotOptimize(SolveOperatingPoints(*s.m, s.w, 0, s.m->sngCurrentGPM, s.m->sngCurrentLPM));
+    }
+    for (int n = 1; n <= 40; ++n)
+        steps += int64_t(s.m->sngCurrentGPM[n] * 10 + 1.5f);
+    state.counters["evaluations"] = double(steps);
+    state.counters["GPM(1)"] = s.m->sngCurrentGPM[1];
+    state.counters["GPM(40)"] = s.m->sngCurrentGPM[40];
+}
+BENCHMARK(BM_Search1To40)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculateWithGraph(benchmark::State& state)
+{
+    Site s;
+    for (auto _ : state) {
+        cmdCalculate_Click(*s.m, s.w);
+        s.w.chart1.flush();
+    }
+}
+BENCHMARK(BM_CalculateWithGraph)->Unit(benchmark::kMicrosecond);
+
+void BM_PumpCurve(benchmark::State& state)
+{
+    Site s;
+    for (auto _ : state) {
+        cmdUpdate_Click(*s.m, s.w);
+        s.w.chart2.flush();
+    }
+}
+BENCHMARK(BM_PumpCurve)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,426 @@
+#include "Commands.h"
+
+#include "Hydraulics.h"
+#include "catalogue/SharedServices.h"
+#include "catalogue/clsConfigureData.h"
+#include "platform/Chart.h"
+#include "platform/NumText.h"
+#include "platform/UiServices.h"
+
+#include <QColor>
+#include <algorithm>
+
+namespace {
+
+constexpr double kLpmPerGpm = 3.78564;
+constexpr double kFeetPerMetre = 0.3048;
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+
+float at(const std::vector<float>& v, int i) { return i >= 0 && i < int(v.size()) ? v[size_t(i)] : 0.0f; }
+
+// US units in force (the settings object); a store without one counts as a
+// new settings object, which holds metric units.
+bool usUnits(const Module1& m) { return m.objConfigureData && m.objConfigureData->Units(); }
+
+int plotRows(const Module1& m) { return std::max<int>(m.intPlotNozzles, 0); }
+
+// A cell of the flow-graph table (rows 1 to P, columns 1 and 2); writes to a
+// row the table does not hold go nowhere.
+float* cell(Module1& m, int row, int column)
+{
+    if (row < 1 || row >= int(m.sngFlowGraphData.size()) || column < 1 || column > 2)
+        return nullptr;
+    return &m.sngFlowGraphData[size_t(row)][size_t(column)];
+}
+
+float cellValue(Module1& m, int row, int column)
+{
+    const float* c = cell(m, row, column);
+    return c ? *c : 0.0f;
+}
+
+// Rounds results 0 to N to one decimal in place and derives the litres from
+// the rounded gallons; the rounded copies are made anew for 0 to N.
+void roundResults(std::vector<float>& gpm, std::vector<float>& lpm, std::vector<float>& gpmRounded,
+                  std::vector<float>& lpmRounded, int N)
+{
+    gpmRounded.assign(size_t(N + 1), 0.0f);
+    lpmRounded.assign(size_t(N + 1), 0.0f);
+    for (int i = 0; i <= N; ++i) {
+        if (i < int(gpm.size())) {
+            gpm[size_t(i)] = float(platform::roundHalfEven1(gpm[size_t(i)]));
+            gpmRounded[size_t(i)] = gpm[size_t(i)];
+        }
+        if (i < int(lpm.size())) {
+            lpm[size_t(i)] = float(double(at(gpm, i)) * kLpmPerGpm);
+            lpm[size_t(i)] = float(platform::roundHalfEven1(lpm[size_t(i)]));
+            lpmRounded[size_t(i)] = lpm[size_t(i)];
+        }
+    }
+}
+
+void setRowIndexes(Module1& m, std::vector<float>& x)
+{
+    const int P = plotRows(m);
+    for (int i = 0; i <= P && i < int(x.size()); ++i)
+        x[size_t(i)] = float(i);
+}
+
+// Sets the chart's points of one column from the table.
+void chartColumnFromTable(Module1& m, platform::Chart& c, int column)
+{
+    for (int r = 1; r <= c.rowCount(); ++r) {
+        const float v = cellValue(m, r, column);
+        c.setData(r, column, v, v == -1.0f);
+    }
+}
+
+} // namespace
+
+float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n)
+{
+    m.sngNozzleFlow = 0.0f;
+    for (;;) {
+        const float previous = m.sngNozzleFlow;
+        m.sngNozzleFlow = float(double(m.sngNozzleFlow) + 0.1);
+        // A trial flow that can grow no further would repeat this step forever.
+        if (m.sngNozzleFlow == previous)
+            break;
+        const float total = float(double(float(n)) * double(m.sngNozzleFlow));
+        const float need = GetSystemHead(m, w, m.sngNozzleFlow, n);
+        const float have = GetPumpHead(m, w, pumpPosition, total);
+        if (!(have > need))
+            break;
+        // have > need and have <= 0 means a negative system head, which no
+        // curve of non-negative losses gives; beyond the pump curve the head
+        // is 0, so without this stop such a search would never end.
+        if (!(have > 0.0f))
+            break;
+    }
+    m.sngNozzleFlow = float(double(m.sngNozzleFlow) - 0.1);
+    return m.sngNozzleFlow;
+}
+
+int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
+                             std::vector<float>& results, const std::vector<float>& lpm)
+{
+    // Counts beyond the arrays the main window sized are not solved.
+    const int capacity = std::min<int>({int(results.size()) - 1, int(lpm.size()) - 1, 32767});
+    int n = 1;
+    for (;;) {
+        const double entered = platform::leadingNumber(w.txtNoOfNozzle());
+        if (n > entered || n > capacity)
+            break;
+        results[size_t(n)] = SearchFlowPerNozzle(m, w, pumpPosition, int16_t(n));
+        if (int(m.sngNozzleCount.size()) < n + 1)
+            m.sngNozzleCount.resize(size_t(n + 1), 0.0f);
+        m.sngNozzleCount[size_t(n)] = float(n);
+        ++n;
+        m.sngNozzleCount.resize(size_t(n + 1), 0.0f);
+    }
+    return int16_t(n - 1);
+}
+
+void cmdCalculate_Click(Module1& m, MainWindowInputs& w)
+{
+    platform::HourglassGuard hourglass;
+    m.blnGraphEmpty = false;
+    const int16_t pumpPosition = int16_t(w.cmbPumps().listIndex());
+    FlowGraphPumpLabel(m, w, 2);
+    setRowIndexes(m, m.sngCurrentX);
+    FlowGraphRowLayout(m, w, m.sngCurrentX);
+    m.sngNozzleCount.assign(2, 0.0f);
+    const int16_t N = SolveOperatingPoints(m, w, pumpPosition, m.sngCurrentGPM, m.sngCurrentLPM);
+    roundResults(m.sngCurrentGPM, m.sngCurrentLPM, m.sngCurrentGPMRounded, m.sngCurrentLPMRounded, N);
+    FlowGraphSeriesUpdate(m, w, 2, true);
+    if (m.blnAutoBaseline) {
+        BaseLine_Click(m, w);
+        m.blnAutoBaseline = false;
+    }
+    w.FillCurrentGrid();
+    m.blnSaved = false;
+}
+
+void BaseLine_Click(Module1& m, MainWindowInputs& w)
+{
+    platform::HourglassGuard hourglass;
+    m.blnAutoBaseline = false;
+    FlowGraphPumpLabel(m, w, 1);
+    const int16_t pumpPosition = int16_t(w.cmbPumps().listIndex());
+    setRowIndexes(m, m.sngBaselineX);
+    FlowGraphRowLayout(m, w, m.sngBaselineX);
+    const int16_t N = SolveOperatingPoints(m, w, pumpPosition, m.sngBaselineGPM, m.sngBaselineLPM);
+    roundResults(m.sngBaselineGPM, m.sngBaselineLPM, m.sngBaselineGPMRounded, m.sngBaselineLPMRounded, N);
+    FlowGraphSeriesUpdate(m, w, 1, true);
+    w.StoreBaseLine();
+    w.FillBaseLineGrid();
+}
+
+void cmdBackToBaseLine_Click(Module1& m, MainWindowInputs& w)
+{
+    w.RestoreBaseLine();
+    w.FillBaseLineGrid();
+    BaseLine_Click(m, w);
+}
+
+void FlowGraphPumpLabel(Module1& /*m*/, MainWindowInputs& w, int series)
+{
+    const QString pump = w.cmbPumps().text();
+    if (series == 2)
+        w.setLblCurrentPump(QStringLiteral(" Dot Marker - Current(") + pump + QLatin1Char(')'));
+    else
+        w.setLblBaselinePump(QStringLiteral(" Traingle Marker - Baseline(") + pump + QLatin1Char(')'));
+}
+
+void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float>& rowIndex)
+{
+    const int P = plotRows(m);
+    int16_t& plotted = w.mintPlottedNozzles();
+    if (plotted != P) {
+        platform::Chart& c = w.MSChart1();
+        auto rowOf = [&](int r) { return r < int(rowIndex.size()) ? int(rowIndex[size_t(r)]) : r; };
+        for (int r = 1; r <= P; ++r) {
+            if (float* v = cell(m, rowOf(r), 2))
+                *v = 0.0f;
+            if (float* v = cell(m, rowOf(r), 1))
+                *v = 0.0f;
+        }
+        c.setColumnCount(2);
+        c.setRowCount(P);
+        for (int r = 1; r <= c.rowCount(); ++r) {
+            c.setData(r, 2, 0.0, true);
+            c.setData(r, 1, 0.0, true);
+        }
+        for (int r = 1; r <= P; ++r) {
+            c.setRow(rowOf(r));
+            c.setRowLabel(QString::number(rowOf(r)));
+        }
+    }
+    plotted = int16_t(P);
+}
+
+void FlowGraphSeriesMarker(MainWindowInputs& w, int series)
+{
+    w.MSChart1().setSeriesMarker(series, true, 110, series == 2 ? 14 : 12, QColor(128, 64, 0));
+}
+
+float FlowGraphValueAxis(MainWindowInputs& w, float largestFlow)
+{
+    platform::Chart& c = w.MSChart1();
+    const float M = float(GetAxisMaximum(largestFlow));
+    c.setValueMaximum(1, M);
+    c.setDivisionsPerLabel(1, platform::toInt16(float(double(M) / 5.0)).value_or(0));
+    return M;
+}
+
+void FlowGraphRowLabels(Module1& m, MainWindowInputs& w)
+{
+    platform::Chart& c = w.MSChart1();
+    const int P = plotRows(m);
+    for (int r = 1; r <= P; ++r) {
+        c.setRow(r);
+        c.setRowLabel(QString::number(r));
+    }
+}
+
+void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fromCalculate)
+{
+    if (!fromCalculate) {
+        FlowGraphRedraw(m, w);
+        return;
+    }
+    const int s = series == 2 ? 2 : 1;
+    platform::Chart& c = w.MSChart1();
+    c.setChartType(3);
+    c.setWallBrushStyle(1);
+    FlowGraphSeriesMarker(w, s);
+
+    const bool us = usUnits(m);
+    const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
+    const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
+    const std::vector<float>& own = s == 2 ? current : baseline;
+    const std::vector<float>& other = s == 2 ? baseline : current;
+    if (s == 2)
+        c.setAxisTitle(1, us ? QStringLiteral(" GPM per Nozzle ") : QStringLiteral(" LPM per Nozzle "));
+    else
+        c.setAxisTitle(1, us ? QStringLiteral("GPM per Nozzle") : QStringLiteral("LPM per Nozzle"));
+
+    // The largest flow of the counts solved by this series' last run; both
+    // series share the larger scale.
+    const int N = int((s == 2 ? m.sngCurrentGPMRounded : m.sngBaselineGPMRounded).size()) - 1;
+    float largest = 0.0f;
+    for (int i = 1; i <= N; ++i)
+        if (at(own, i) > largest)
+            largest = at(own, i);
+    (s == 2 ? m.sngCurrentMaxFlow : m.sngBaselineMaxFlow) = largest;
+    const float otherLargest = s == 2 ? m.sngBaselineMaxFlow : m.sngCurrentMaxFlow;
+    if (otherLargest > largest)
+        largest = otherLargest;
+    FlowGraphValueAxis(w, largest);
+
+    const int P = plotRows(m);
+    int equalRows = 0;
+    for (int r = 1; r <= P; ++r) {
+        if (float* v = cell(m, r, s)) {
+            *v = at(own, r);
+            if (*v == 0.0f)
+                *v = -1.0f;
+        }
+        if (at(own, r) == at(other, r))
+            ++equalRows;
+    }
+    c.setColumnCount(2);
+    c.setRowCount(P);
+    chartColumnFromTable(m, c, s);
+    FlowGraphRowLabels(m, w);
+    c.setLabelAlignment(0, 4, 0);
+
+    if (equalRows < P) {
+        c.setSeriesColor(1, kGreen);
+        c.setSeriesColor(2, kRed);
+    } else if (s == 2) {
+        c.setSeriesColor(1, kRed);
+        if (us)
+            c.setSeriesColor(2, kGreen);
+    } else {
+        c.setSeriesColor(1, kGreen);
+        if (!us)
+            c.setSeriesColor(2, kRed);
+    }
+}
+
+void FlowGraphRedraw(Module1& m, MainWindowInputs& w)
+{
+    platform::Chart& c = w.MSChart1();
+    c.setChartType(3);
+    c.setWallBrushStyle(1);
+    FlowGraphSeriesMarker(w, 2);
+    const bool us = usUnits(m);
+    const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
+    const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
+    c.setAxisTitle(1, us ? QStringLiteral("GPM per Nozzle") : QStringLiteral("LPM per Nozzle"));
+
+    const int P = plotRows(m);
+    float largest = 0.0f;
+    for (int i = 1; i <= P; ++i)
+        if (at(current, i) > largest)
+            largest = at(current, i);
+    m.sngCurrentMaxFlow = largest;
+    if (m.sngBaselineMaxFlow > largest)
+        largest = m.sngBaselineMaxFlow;
+    FlowGraphValueAxis(w, largest);
+
+    for (int i = 1; i <= P; ++i) {
+        int cr = int(at(m.sngCurrentX, i));
+        if (cr == 0)
+            cr = 1;
+        if (float* v = cell(m, cr, 2))
+            *v = at(current, i);
+        int br = int(at(m.sngBaselineX, i));
+        if (br == 0)
+            br = 1;
+        if (float* v = cell(m, br, 1))
+            *v = at(baseline, i);
+        for (int col : {2, 1})
+            if (float* v = cell(m, cr, col); v && *v == 0.0f)
+                *v = -1.0f;
+    }
+    c.setColumnCount(2);
+    c.setRowCount(P);
+    chartColumnFromTable(m, c, 2);
+    chartColumnFromTable(m, c, 1);
+    FlowGraphRowLabels(m, w);
+}
+
+void MSChart1_PointSelected(Module1& m, MainWindowInputs& w, int16_t series, int16_t dataPoint)
+{
+    platform::Chart& c = w.MSChart1();
+    c.setToolTip(QString());
+    const bool us = w.frmData().optUS();
+    const std::vector<float>& values = series == 2 ? (us ? m.sngCurrentGPMRounded : m.sngCurrentLPMRounded)
+                                                   : (us ? m.sngBaselineGPMRounded : m.sngBaselineLPMRounded);
+    if (dataPoint < 0 || dataPoint >= int(values.size()) || dataPoint >= int(m.sngNozzleCount.size()))
+        return;
+    c.setToolTip(platform::singleToText(m.sngNozzleCount[size_t(dataPoint)]) + QStringLiteral("  ")
+                 + platform::singleToText(values[size_t(dataPoint)]));
+}
+
+void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
+{
+    platform::Chart& c = w.MSChart2();
+    const float n = float(platform::leadingNumber(w.cmbQuantity().text()));
+    c.setAutoLayout(false);
+    c.setUniformAxis(true);
+
+    const QString name = w.cmbPumps().text();
+    const bool want50Hz = w.opt50Hz();
+    const int records = std::min<int>(int(m.intPumpMax) + 1, int(m.udtPumps.size()));
+    int index = 0;
+    while (index < records
+           && !(m.udtPumps[size_t(index)].strName == name && m.udtPumps[size_t(index)].blnGasOr50Hz == want50Hz))
+        ++index;
+    m.intIndex = int16_t(std::min<int>(index == records ? int(m.intPumpMax) + 1 : index, 32767));
+    if (index == records)
+        return;
+    const typComponent& r = m.udtPumps[size_t(index)];
+
+    const int points = std::min<int>({int(r.intPoints), int(r.sngFlow.size()), int(r.sngLoss.size())});
+    float maxFlow = points > 0 ? r.sngFlow[0] : 0.0f;
+    float maxHead = points > 0 ? r.sngLoss[0] : 0.0f;
+    for (int k = 1; k < points; ++k) {
+        maxFlow = std::max(maxFlow, r.sngFlow[size_t(k)]);
+        maxHead = std::max(maxHead, r.sngLoss[size_t(k)]);
+    }
+    const bool us = usUnits(m);
+    if (!us) {
+        maxFlow = float(double(maxFlow) * kLpmPerGpm);
+        maxHead = float(double(maxHead) * kFeetPerMetre);
+    }
+    const int F = GetAxisMaximum(float(double(n) * double(maxFlow)));
+    c.setAxisTitle(1, us ? QStringLiteral("Feet of Head") : QStringLiteral("Meters of Head"));
+    c.setAxisTitle(0, us ? QStringLiteral("GPM") : QStringLiteral("LPM"));
+    m.sngPumpCurveData.assign(size_t(std::max(F, 0)), {0.0f, 0.0f});
+
+    if (us)
+        c.setValueMinimum(0, 0);
+    c.setValueMaximum(0, F);
+    const int flowDivisions = platform::toInt16(F / 5.0).value_or(0);
+    c.setDivisionsPerLabel(0, flowDivisions);
+    c.setDivisionsPerTick(0, flowDivisions);
+
+    int H = GetAxisMaximum(maxHead);
+    if (H <= 10)
+        H = 20;
+    c.setValueMaximum(1, H);
+    const int headDivisions = platform::toInt16(H / 5.0).value_or(0);
+    c.setDivisionsPerLabel(1, headDivisions);
+    c.setDivisionsPerTick(1, headDivisions);
+
+    c.setChartType(3);
+    c.setLabelsAuto(0, false);
+    c.setLabelHorizontalAlignment(0, 2);
+    c.setTitle(r.strName);
+
+    for (float x = 0.0f; x <= float(F - 1); x = float(double(x) + 1.0)) {
+        float h = PumpHeadInfo(m, w, m.intIndex, x);
+        if (h < 0.0f)
+            h = 0.0f;
+        m.sngPumpCurveData[size_t(x)][1] = h;
+    }
+    for (auto& row : m.sngPumpCurveData)
+        if (row[1] == 0.0f)
+            row[1] = -1.0f;
+
+    c.setColumnCount(1);
+    c.setRowCount(F);
+    for (int row = 1; row <= c.rowCount(); ++row) {
+        const float v = m.sngPumpCurveData[size_t(row - 1)][1];
+        c.setData(row, 1, v, v == -1.0f);
+    }
+    for (int i = 0; i < F; ++i) {
+        c.setRow(i + 1);
+        c.setRowLabel(QString::number(i));
+    }
+}

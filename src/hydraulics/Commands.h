@@ -1,0 +1,87 @@
+#pragma once
+// The commands of the calculation: Calculate, Make Baseline, Back To
+// Baseline, the point tool tip of the Dynamic Flow Graph and Update Graph
+// (the pump performance curve), with the graph steps they share. The main
+// window connects its buttons and MSChart1's pointSelected signal to these.
+//
+// The search for each number of nozzles operating n raises the flow per
+// nozzle from 0 in steps of 0.1 GPM while the pumps' head at n times that
+// flow exceeds the system head, and takes the flow one step lower. It solves
+// n = 1 up to the number in txtNoOfNozzle, but never beyond what the result
+// arrays were sized for (the GPM and LPM arrays of the command): a count
+// beyond them solves only the counts they hold.
+
+#include "MainWindowInputs.h"
+#include "catalogue/Module1.h"
+
+#include <cstdint>
+#include <vector>
+
+// Calculate: current results, series 2, the baseline too when blnAutoBaseline
+// is set; then FillCurrentGrid; clears blnSaved. Hourglass meanwhile.
+void cmdCalculate_Click(Module1& m, MainWindowInputs& w);
+// Make Baseline: baseline results, series 1, StoreBaseLine, FillBaseLineGrid.
+// Nested in Calculate, it restores the default pointer at its own end.
+void BaseLine_Click(Module1& m, MainWindowInputs& w);
+// Back To Baseline: RestoreBaseLine, FillBaseLineGrid, Make Baseline.
+void cmdBackToBaseLine_Click(Module1& m, MainWindowInputs& w);
+// Update Graph: draws the selected pumps' head over the flow on MSChart2.
+// Leaves the chart as it was (but for the layout settings) when no pump
+// record matches the selection.
+void cmdUpdate_Click(Module1& m, MainWindowInputs& w);
+// The point tool tip: "<nozzles>  <flow>" of the picked point of series 1
+// (baseline) or 2 (current) in the units of System Settings; an empty tool
+// tip for a point outside the results of the last run.
+void MSChart1_PointSelected(Module1& m, MainWindowInputs& w, int16_t series, int16_t dataPoint);
+
+// --- steps of the Dynamic Flow Graph (MSChart1) ---
+// Series 1 is the baseline (triangle markers), series 2 the current results
+// (dot markers); the graph has intPlotNozzles rows, row r for r nozzles.
+
+// The pump label of series 2 (lblCurrentPump) or 1 (lblBaselinePump) from
+// the pump selected now.
+void FlowGraphPumpLabel(Module1& m, MainWindowInputs& w, int series);
+
+// Lays the rows out anew when mintPlottedNozzles differs from intPlotNozzles:
+// clears both table columns and both series and labels the rows from
+// rowIndex (element r = r); then mintPlottedNozzles = intPlotNozzles.
+void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float>& rowIndex);
+
+// fromCalculate true: the series update of Calculate (series 2) or Make
+// Baseline (series 1) after its search: markers, value-axis title and scale
+// shared with the other series, the table column and the series' points, row
+// labels, and the colours (green baseline / red current while they differ).
+// fromCalculate false: FlowGraphRedraw (series is not used).
+void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fromCalculate);
+
+// The redraw of the System Settings OK from the stored results in the units
+// now in force: both table columns (rows placed by sngCurrentX/sngBaselineX,
+// 0 counted as row 1), sngCurrentMaxFlow over rows 1 to intPlotNozzles, the
+// shared scale, the series-2 marker, both series' points and the row labels.
+// Colours, the baseline largest flow and the results stay.
+void FlowGraphRedraw(Module1& m, MainWindowInputs& w);
+
+// Building blocks of the two above.
+// Marker of every point of a series: visible, size 110, style 12 (series 1)
+// or 14 (series 2), fill (128, 64, 0).
+void FlowGraphSeriesMarker(MainWindowInputs& w, int series);
+// Value axis scaled for the largest flow: maximum GetAxisMaximum(largest),
+// divisions per label a fifth of it; returns the maximum.
+float FlowGraphValueAxis(MainWindowInputs& w, float largestFlow);
+// Rows 1 to intPlotNozzles labelled "1", "2", ...
+void FlowGraphRowLabels(Module1& m, MainWindowInputs& w);
+
+// --- the search itself ---
+// The operating point of n nozzles: the last trial flow per nozzle (steps of
+// 0.1 GPM from 0, accumulated in single precision) at which the pumps' head
+// still exceeded the system head; 0 (as 1.49E-09) when the first step fails.
+// Leaves it in sngNozzleFlow and the loss terms of the first failing step.
+// With a system head of 0 or more the bound below never changes a result: a
+// step ends once the pumps' head is 0 or less (beyond the curve it is 0), or
+// when the trial flow can grow no further in single precision.
+float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n);
+// Solves counts 1 to the number in txtNoOfNozzle into results (element n),
+// as far as results and lpm hold elements; records each count in
+// sngNozzleCount. Returns the number of counts solved.
+int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
+                             std::vector<float>& results, const std::vector<float>& lpm);

@@ -1,0 +1,339 @@
+#include "Hydraulics.h"
+
+#include "platform/NumText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kFeetPerMetre = 0.3048;
+constexpr double kCmPerInch = 2.54;
+constexpr double kLpmPerGpm = 3.78564;
+
+// The Colebrook-White iteration of a real pipe converges in a handful of
+// passes; the bound only keeps inputs that describe no pipe from looping.
+constexpr int kMaxFrictionPasses = 100;
+
+float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
+
+// Tables have fixed bounds; an index beyond them (no selection, a material or
+// size the piping file never gave) reads as 0.
+float pipeDiameter(const Module1& m, int i) { return i >= 0 && i < 5 ? m.sngPipeDiameter[i] : 0.0f; }
+float pipeRoughness(const Module1& m, int i) { return i >= 0 && i < 3 ? m.sngPipeRoughness[i] : 0.0f; }
+float fittingLength(const Module1& m, int size, int k)
+{
+    return size >= 0 && size < 5 && k >= 0 && k < 4 ? m.sngFittingLength[size][k] : 0.0f;
+}
+float valveLength(const Module1& m, int valve, int i)
+{
+    return i >= 0 && i < 6 ? m.udtValves[valve].sngLength[i] : 0.0f;
+}
+
+// An entry field's number, as the field shows it.
+float fieldNumber(const QString& text) { return float(platform::leadingNumber(text)); }
+
+// A length entry in feet: a metric entry converted from metres and rounded
+// to one decimal.
+float lengthInFeet(const QString& text, bool metric)
+{
+    float v = fieldNumber(text);
+    if (metric)
+        v = float(platform::roundHalfEven1(double(v) / kFeetPerMetre));
+    return v;
+}
+
+// A fitting count: a 16-bit whole number, halves to even; 0 when it does not fit.
+int16_t fittingCount(const QString& text)
+{
+    return platform::toInt16(platform::leadingNumber(text)).value_or(0);
+}
+
+float pumpQuantity(MainWindowInputs& w) { return float(platform::leadingNumber(w.cmbQuantity().text())); }
+
+// Points of a record that both point arrays really hold.
+int pointCount(const typComponent& r)
+{
+    return std::min<int>({int(r.intPoints), int(r.sngFlow.size()), int(r.sngLoss.size())});
+}
+
+// Records of a table up to its last index that the table really holds.
+template <class Rec>
+int recordCount(const std::vector<Rec>& table, int16_t last)
+{
+    return std::min<int>(int(last) + 1, int(table.size()));
+}
+
+template <class Rec>
+struct Found {
+    float loss = 0.0f;
+    const Rec* record = nullptr;
+};
+
+// The lookup shared by the seven component kinds: the first record of the
+// selected name and the wanted fuel (and, for nozzles, of the component list
+// of `letter`) whose curve holds q, interpolated.
+template <class Rec>
+Found<Rec> lookupLoss(const std::vector<Rec>& table, int16_t last, platform::ListControl& list,
+                      bool gas, float q, const QString* letter = nullptr)
+{
+    const int p = list.listIndex();
+    if (!(q > 0.0f) || p == -1)
+        return {};
+    const QString name = list.list(p);
+    const int records = recordCount(table, last);
+    for (int i = 0; i < records; ++i) {
+        const Rec& r = table[size_t(i)];
+        if (letter && !r.strListCode.contains(*letter))
+            continue;
+        if (r.strName != name || r.blnGasOr50Hz != gas)
+            continue;
+        const int points = pointCount(r);
+        for (int j = 0; j + 1 < points; ++j) {
+            const float f0 = r.sngFlow[size_t(j)];
+            const float f1 = r.sngFlow[size_t(j + 1)];
+            if (!(f0 <= q && q <= f1))
+                continue;
+            // Two points of the same flow hold only that flow: its first loss.
+            const float ratio = f1 == f0 ? 0.0f : float((double(q) - f0) / (double(f1) - f0));
+            const float d = float(double(r.sngLoss[size_t(j + 1)]) - r.sngLoss[size_t(j)]);
+            return {finiteOrZero(float(double(r.sngLoss[size_t(j)]) + double(d) * ratio)), &r};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+float GetPipeFrictionLoss(const Module1& m, float D, float L, float Q, float E)
+{
+    if (!(Q > 0.0f))
+        return 0.0f;
+    const float nu = m.sngViscosity;
+    // No pipe: no friction rather than a loss without a value.
+    if (!std::isfinite(D) || !(D > 0.0f) || !std::isfinite(nu) || !(nu > 0.0f)
+        || !std::isfinite(E) || !(E >= 0.0f) || !std::isfinite(L) || !std::isfinite(Q))
+        return 0.0f;
+
+    const float V = float(double(Q) / (double(D) * double(D) * 352.4864112854004));
+    const float Re = float(double(V) * double(D) / double(nu));
+    float f;
+    if (Re <= 4000.0f) {
+        f = float(64.0 / double(Re));
+    } else {
+        float previous = 0.001f;
+        f = previous;
+        for (int pass = 0; pass < kMaxFrictionPasses; ++pass) {
+            const double a = double(E) / (double(D) * 3.7) + 2.51 / (double(Re) * std::sqrt(double(previous)));
+            const double x = -2.0 * std::log(a) / std::log(10.0);
+            f = float(1.0 / (x * x));
+            const float change = float(std::fabs((double(f) - double(previous)) / double(f)));
+            if (change <= 1E-4f || !std::isfinite(f))
+                break;
+            previous = f;
+        }
+    }
+    const float h = float((double(V) * double(V) / 64.34) * ((double(L) / double(D)) * double(f)));
+    return finiteOrZero(h);
+}
+
+float GetDispenserLoss(Module1& m, MainWindowInputs& w, float q)
+{
+    return lookupLoss(m.udtDispensers, m.intDispMax, w.cmbDispenser(), w.frmData().optGas(), q).loss;
+}
+
+float GetDispOthersLoss(Module1& m, MainWindowInputs& w, float q)
+{
+    return lookupLoss(m.udtDispOthers, m.intDispOthersMax, w.cmbDispOthers(), w.frmData().optGas(), q).loss;
+}
+
+float GetPumpOthersLoss(Module1& m, MainWindowInputs& w, float q)
+{
+    return lookupLoss(m.udtPumpOthers, m.intPumpOthersMax, w.cmbPumpOthers(), w.frmData().optGas(), q).loss;
+}
+
+float GetLeakDetectorLoss(Module1& m, MainWindowInputs& w, float q)
+{
+    return lookupLoss(m.udtLeakDetectors, m.intLeakDetectorMax, w.cmbLeak(), w.frmData().optGas(), q).loss;
+}
+
+float GetBreakawayLoss(Module1& m, MainWindowInputs& w, float q)
+{
+    return lookupLoss(m.udtBreakaways, m.intBreakawayMax, w.cmbBreakAway(), w.frmData().optGas(), q).loss;
+}
+
+float GetNozzleLoss(Module1& m, MainWindowInputs& w, float q)
+{
+    SystemSettingsButtons& s = w.frmData();
+    QString letter;
+    if (s.optAmerican())
+        letter = QStringLiteral("A");
+    else if (s.optInternational())
+        letter = QStringLiteral("I");
+    else if (s.optCommercial())
+        letter = QStringLiteral("C");
+    return lookupLoss(m.udtNozzles, m.intNozzleMax, w.cmbNozzle(), s.optGas(), q, &letter).loss;
+}
+
+float GetHoseLoss(Module1& m, MainWindowInputs& w, float q)
+{
+    const float length = lengthInFeet(w.txtHoseLen(), w.frmData().optMetric());
+    const auto found = lookupLoss(m.udtHoses, m.intHoseMax, w.cmbHoseSize(), w.frmData().optGas(), q);
+    // A record of reference length 0 gives no scale: no loss.
+    if (!found.record || found.record->sngLength == 0.0f)
+        return 0.0f;
+    return finiteOrZero(float(double(found.loss) * double(length) / double(found.record->sngLength)));
+}
+
+float GetTrunkValveLength(Module1& m, MainWindowInputs& w)
+{
+    const int i = w.cmbTrunk().listIndex();
+    const int ball = w.chkBall();
+    const int swing = w.chkSwing();
+    if (ball == 1 && swing == 0)
+        return valveLength(m, 0, i);
+    if (ball == 0 && swing == 1)
+        return valveLength(m, 1, i);
+    if (ball == 1 && swing == 1)
+        return float(double(valveLength(m, 0, i)) + double(valveLength(m, 1, i)));
+    return 0.0f;
+}
+
+float GetSystemHead(Module1& m, MainWindowInputs& w, float q, int16_t n)
+{
+    const bool metric = w.frmData().optMetric();
+    float trunkLength = 0.0f, branchLength = 0.0f;
+    int trunkSize = 0, branchSize = 0, material = 0;
+
+    if (w.optAdvance()) {
+        trunkSize = w.cmbTrunk().listIndex();
+        trunkLength = lengthInFeet(w.txtTrunkLength(), metric);
+        for (int k = 0; k < 4; ++k)
+            trunkLength = float(double(fittingCount(w.txtTrunkFitting(k))) * fittingLength(m, trunkSize, k)
+                                + trunkLength);
+        m.sngValveLength = GetTrunkValveLength(m, w);
+        trunkLength = float(double(m.sngValveLength) + trunkLength);
+        branchSize = w.cmbBranch().listIndex();
+        branchLength = lengthInFeet(w.txtBranchLength(), metric);
+        for (int k = 0; k < 4; ++k)
+            branchLength = float(double(fittingCount(w.txtBranchFitting(k))) * fittingLength(m, branchSize, k)
+                                 + branchLength);
+        platform::ListControl& piping = w.cmbPiping();
+        material = platform::toInt16(piping.itemData(piping.listIndex())).value_or(0);
+    }
+    if (w.optBasic()) {
+        // Basic mode: 75 % of the pipe is trunk with two 90° elbows, a thru
+        // tee and a side tee; 25 % is branch with one 90° elbow; the roughness
+        // is always that of the second material.
+        const int s = w.cmbPipeSize().listIndex();
+        trunkSize = branchSize = s;
+        const float pipe = lengthInFeet(w.txtPipeLen(), metric);
+        trunkLength = float(double(pipe) * 0.75);
+        trunkLength = float(2.0 * fittingLength(m, s, 1) + trunkLength);
+        trunkLength = float(double(fittingLength(m, s, 2)) + trunkLength);
+        trunkLength = float(double(fittingLength(m, s, 3)) + trunkLength);
+        branchLength = float(double(pipe) * 0.25);
+        branchLength = float(double(fittingLength(m, s, 1)) + branchLength);
+        material = 1;
+    }
+
+    const float totalFlow = float(double(float(n)) * double(q));
+    m.sngTrunkLoss = GetPipeFrictionLoss(m, pipeDiameter(m, trunkSize), trunkLength, totalFlow,
+                                         pipeRoughness(m, material));
+    // Each branch carries an equal share of the total flow; a count below 1
+    // would divide by zero, so it counts as 1.
+    const double branches =
+        std::clamp(platform::roundHalfEven0(platform::leadingNumber(w.cmbNoOfBranches().text())), 1.0, 255.0);
+    const float branchFlow = float(double(totalFlow) / branches);
+    m.sngBranchLoss = GetPipeFrictionLoss(m, pipeDiameter(m, branchSize), branchLength, branchFlow,
+                                          pipeRoughness(m, material));
+
+    // Static rise; the metric conversions here are not rounded.
+    auto entry = [metric](const QString& text, double metricPerUnit) {
+        float v = fieldNumber(text);
+        if (metric)
+            v = float(double(v) / metricPerUnit);
+        return v;
+    };
+    m.sngTotalRise = float(double(entry(w.txtTankDiameter(), kCmPerInch)) / 12.0);
+    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtBuryDepth(), kFeetPerMetre)));
+    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtRise(), kFeetPerMetre)));
+
+    float total = float(double(m.sngBranchLoss) + double(m.sngTrunkLoss) + double(m.sngTotalRise));
+    // Each component term is stored, then added to the total.
+    auto add = [&total](float& term, float value) {
+        term = value;
+        total = float(double(term) + double(total));
+    };
+    add(m.sngLeakDetectorLoss, GetLeakDetectorLoss(m, w, totalFlow));
+    add(m.sngDispLoss, GetDispenserLoss(m, w, q));
+    add(m.sngDispOthersLoss, GetDispOthersLoss(m, w, q));
+    add(m.sngBreakawayLoss, GetBreakawayLoss(m, w, q));
+    add(m.sngNozzleLoss, GetNozzleLoss(m, w, q));
+    add(m.sngPumpOthersLoss, GetPumpOthersLoss(m, w, q));
+    add(m.sngHoseLoss, GetHoseLoss(m, w, q));
+    m.sngTDH = total;
+    return total;
+}
+
+float GetPumpHead(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, float Q)
+{
+    platform::ListControl& pumps = w.cmbPumps();
+    const int p = pumps.listIndex();
+    const float n = pumpQuantity(w);
+    if (!(Q > 0.0f) || p == -1)
+        return 0.0f;
+    const QString name = pumps.list(p);
+    const bool want50Hz = w.opt50Hz();
+    const int records = recordCount(m.udtPumps, m.intPumpMax);
+    for (int i = 0; i < records; ++i) {
+        const typComponent& r = m.udtPumps[size_t(i)];
+        if (r.strName != name || r.blnGasOr50Hz != want50Hz)
+            continue;
+        const int points = pointCount(r);
+        for (int j = 0; j + 1 < points; ++j) {
+            const float lo = float(double(n) * r.sngFlow[size_t(j)]);
+            const float hi = float(double(n) * r.sngFlow[size_t(j + 1)]);
+            if (!(lo <= Q && Q <= hi))
+                continue;
+            // Two points of the same flow: the first head.
+            const float fraction = hi == lo ? 0.0f : float((double(Q) - lo) / (double(hi) - lo));
+            const double h0 = r.sngLoss[size_t(j)], h1 = r.sngLoss[size_t(j + 1)];
+            return finiteOrZero(float(h0 + (h1 - h0) * double(fraction)));
+        }
+    }
+    return 0.0f;
+}
+
+float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpFlow)
+{
+    if (intI < 0 || intI >= recordCount(m.udtPumps, m.intPumpMax))
+        return 0.0f;
+    const typComponent& r = m.udtPumps[size_t(intI)];
+    const float n = pumpQuantity(w);
+    const bool us = w.frmData().optUS();
+    const double flowFactor = us ? 1.0 : kLpmPerGpm;
+    const double headFactor = us ? 1.0 : kFeetPerMetre;
+    const int points = pointCount(r);
+    for (int j = 0; j + 1 < points; ++j) {
+        if (r.sngLoss[size_t(j + 1)] == 0.0f)
+            return -1.0f;
+        float lo, hi;
+        if (us) {
+            lo = float(double(n) * r.sngFlow[size_t(j)]);
+            hi = float(double(n) * r.sngFlow[size_t(j + 1)]);
+        } else {
+            lo = float(double(n) * r.sngFlow[size_t(j)] * flowFactor);
+            hi = float(double(n) * r.sngFlow[size_t(j + 1)] * flowFactor);
+        }
+        if (!(lo <= sngPumpFlow && sngPumpFlow <= hi))
+            continue;
+        const double h0 = us ? double(r.sngLoss[size_t(j)]) : r.sngLoss[size_t(j)] * headFactor;
+        const double h1 = us ? double(r.sngLoss[size_t(j + 1)]) : r.sngLoss[size_t(j + 1)] * headFactor;
+        // Two points of the same flow: the first head.
+        if (hi == lo)
+            return finiteOrZero(float(h0));
+        return finiteOrZero(float(h0 + (h1 - h0) * (double(sngPumpFlow) - lo) / (double(hi) - lo)));
+    }
+    return 0.0f;
+}
