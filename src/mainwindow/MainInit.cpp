@@ -3,7 +3,8 @@
 #include "frmMain.h"
 
 #include "FlexGrid.h"
-#include "PendingNeighbours.h"
+#include "catalogue/frmUpdate.h"
+#include "hydraulics/Commands.h"
 #include "frmAbout.h"
 
 #include "catalogue/CatalogueData.h"

@@ -2,7 +2,7 @@
 // settings in force, record by record through the list filters.
 #include "frmMain.h"
 
-#include "PendingNeighbours.h"
+#include "catalogue/ListFilters.h"
 
 #include "catalogue/Module1.h"
 #include "catalogue/clsConfigureData.h"

@@ -5,6 +5,7 @@
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
+#include "hydraulics/Commands.h"
 #include "platform/Chart.h"
 #include "platform/NumText.h"
 
@@ -195,59 +196,24 @@ void frmMain::ConvertLengthFields(bool toUS)
 
 void frmMain::RedrawFlowGraph()
 {
-    platform::Chart& chart = *ctl.MSChart1;
-    const int rows = m.intPlotNozzles;
+    // The baseline's largest flow in the units now shown too, so that the
+    // shared scale compares like with like after a units switch.
     const bool us = !m.objConfigureData || m.objConfigureData->Units();
-    chart.setChartType(3);
-    chart.setWallBrushStyle(1);
-    chart.setSeriesMarker(2, true, 110, 14, QColor(128, 64, 0));
-    chart.setAxisTitle(1, us ? QStringLiteral("GPM per Nozzle") : QStringLiteral("LPM per Nozzle"));
-    const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
     const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
-    auto at = [](const std::vector<float>& v, int i) { return i >= 0 && i < int(v.size()) ? v[i] : 0.0f; };
-
-    // Both largest flows in the units now shown, so the scale fits both series.
-    float currentMax = 0, baselineMax = 0;
-    for (int i = 1; i <= rows; ++i) {
-        currentMax = std::max(currentMax, at(current, i));
-        baselineMax = std::max(baselineMax, at(baseline, i));
-    }
-    m.sngCurrentMaxFlow = currentMax;
-    m.sngBaselineMaxFlow = baselineMax;
-    const int16_t scale = GetAxisMaximum(std::max(currentMax, baselineMax));
-    chart.setValueMaximum(1, scale);
-    chart.setDivisionsPerLabel(1, platform::toInt16(scale / 5.0).value_or(1));
-
-    // The graph table: row of the current and of the baseline point of each
-    // count (row 1 while the results are cleared); 0 means no point.
-    if (int(m.sngFlowGraphData.size()) < rows + 1)
-        m.sngFlowGraphData.resize(rows + 1, {0, 0, 0});
-    auto rowOf = [rows](float x) {
-        const int r = x == 0 ? 1 : int(x);
-        return std::clamp(r, 1, std::max(rows, 1));
-    };
-    for (int i = 1; i <= rows; ++i) {
-        const int c = rowOf(at(m.sngCurrentX, i));
-        m.sngFlowGraphData[c][2] = at(current, i);
-        const int b = rowOf(at(m.sngBaselineX, i));
-        m.sngFlowGraphData[b][1] = at(baseline, i);
-    }
-    // A flow of 0 is no point, in whichever row it landed.
-    for (int r = 1; r <= rows; ++r)
-        for (int col : {1, 2})
-            if (m.sngFlowGraphData[r][col] == 0)
+    float largest = 0;
+    for (int i = 1; i <= m.intPlotNozzles && i < int(baseline.size()); ++i)
+        largest = std::max(largest, baseline[i]);
+    m.sngBaselineMaxFlow = largest;
+    FlowGraphRedraw(m, *this);
+    // A flow of 0 is no point, in whichever row it landed (after a new nozzle
+    // count every baseline flow lands in row 1).
+    platform::Chart& chart = *ctl.MSChart1;
+    for (int r = 1; r <= m.intPlotNozzles && r < int(m.sngFlowGraphData.size()); ++r) {
+        for (int col : {1, 2}) {
+            if (m.sngFlowGraphData[r][col] == 0) {
                 m.sngFlowGraphData[r][col] = -1;
-
-    chart.setColumnCount(2);
-    chart.setRowCount(rows);
-    for (int r = 1; r <= chart.rowCount() && r <= rows; ++r) {
-        const float cur = m.sngFlowGraphData[r][2];
-        const float base = m.sngFlowGraphData[r][1];
-        chart.setData(r, 2, cur, cur == -1);
-        chart.setData(r, 1, base, base == -1);
-    }
-    for (int r = 1; r <= rows; ++r) {
-        chart.setRow(r);
-        chart.setRowLabel(QString::number(r));
+                chart.setData(r, col, -1, true);
+            }
+        }
     }
 }

@@ -3,7 +3,7 @@
 #include "frmMain.h"
 
 #include "FlexGrid.h"
-#include "PendingNeighbours.h"
+#include "hydraulics/Commands.h"
 #include "WidgetEvents.h"
 
 #include "catalogue/Module1.h"
@@ -49,7 +49,7 @@ QLabel* caption(const QString& text, const char* name = nullptr)
     return l;
 }
 
-ComboBox* combo(const char* name, const QString& tip, int minWidth = 190)
+ComboBox* combo(const char* name, const QString& tip, int minWidth = 250)
 {
     auto* c = named<ComboBox>(name);
     c->setToolTip(tip);
@@ -161,7 +161,7 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     setCentralWidget(central);
     buildTabOrder();
     wireHandlers();
-    resize(1200, 820);
+    resize(1200, 880);
 }
 
 frmMain::~frmMain()
@@ -261,7 +261,7 @@ QWidget* frmMain::buildResultsPanel()
     ctl.tabCurrentBaseline->addTab(ctl.flxBaseLine, QStringLiteral("BaseLine "));
     ctl.tabCurrentBaseline->setFixedWidth(480);
     row->addWidget(ctl.tabCurrentBaseline);
-    panel->setFixedHeight(330);
+    panel->setFixedHeight(390);
     return panel;
 }
 
@@ -502,7 +502,7 @@ QWidget* frmMain::buildSitePage()
     auto* lay = new QHBoxLayout(ctl.fraSite);
 
     ctl.PicSiteLayout = named<QLabel>("PicSiteLayout");
-    ctl.PicSiteLayout->setFixedSize(420, 260);
+    ctl.PicSiteLayout->setFixedSize(404, 304); // the pictures are 400 x 300
     ctl.PicSiteLayout->setFrameShape(QFrame::StyledPanel);
     ctl.PicSiteLayout->setAlignment(Qt::AlignCenter);
     ctl.PicSiteLayout->setAutoFillBackground(true);
