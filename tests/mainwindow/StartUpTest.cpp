@@ -260,3 +260,26 @@ TEST_F(MainWindowTest, MenusHoldTheirItems)
     w->mnuUpdate_Click();
     EXPECT_EQ(ui.modalCount, 2);
 }
+
+TEST_F(MainWindowTest, InitialisationReadsSettingsThenPipingThenCatalogues)
+{
+    const struct { std::vector<const char*> removed; const char* message; } cases[] = {
+        {{"TDR.ini", "Components/PIPING.DAT"}, "INI file does not exist"},
+        {{"Components/PIPING.DAT", "Components/DISP.DAT"}, "Piping data file does not exist"},
+        {{"Components/DISP.DAT", "Components/PUMP.DAT"}, "Dispenser data file does not exist"},
+        {{"Components/MLD.DAT", "Components/PUMPOTHERS.DAT"}, "LeakDetector data file does not exist"},
+        {{"Components/PUMPOTHERS.DAT", "Components/PUMP.DAT"}, "Pump Others data file does not exist"},
+    };
+    for (const auto& c : cases) {
+        folder.copyShippedData();
+        for (const char* f : c.removed)
+            QFile::remove(folder.file(f));
+        ui.messages.clear();
+        ui.ended = false;
+        load();
+        EXPECT_TRUE(ui.ended);
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_EQ(messages()[0], c.message);
+        w.reset();
+    }
+}
