@@ -74,6 +74,31 @@ QGroupBox* helpFrame(QLabel* label)
     return frame;
 }
 
+// A page of the area tab control: its frame beside a Help frame with the
+// page's help label. Returns the page and the frame's layout.
+std::pair<QWidget*, QHBoxLayout*> areaPage(QGroupBox*& frame, const char* name, const QString& title,
+                                           QLabel*& help, const char* helpName)
+{
+    auto* page = new QWidget;
+    auto* pageLay = new QHBoxLayout(page);
+    frame = named<QGroupBox>(name, title);
+    auto* lay = new QHBoxLayout(frame);
+    pageLay->addWidget(frame, 1);
+    help = caption(QString(), helpName);
+    pageLay->addWidget(helpFrame(help));
+    return {page, lay};
+}
+
+// A row of a form: the caption and its input.
+void formRow(QGridLayout* grid, int row, QWidget* label, QWidget* input, bool narrow = false)
+{
+    grid->addWidget(label, row, 0);
+    if (narrow)
+        grid->addWidget(input, row, 1, Qt::AlignLeft);
+    else
+        grid->addWidget(input, row, 1);
+}
+
 // The rule of the key filters: whole numbers take digits and Backspace; decimal
 // fields also one "." while the text holds none. Keys that type no character
 // (arrows, Delete, Tab) pass untouched.
@@ -280,10 +305,7 @@ QLineEdit* frmMain::numericField(const char* name, int maxLength, bool decimal, 
 
 QWidget* frmMain::buildDispensingPage()
 {
-    auto* page = new QWidget;
-    auto* pageLay = new QHBoxLayout(page);
-    ctl.fraDispensing = named<QGroupBox>("fraDispensing", QStringLiteral("Dispensing Area"));
-    auto* lay = new QHBoxLayout(ctl.fraDispensing);
+    auto [page, lay] = areaPage(ctl.fraDispensing, "fraDispensing", QStringLiteral("Dispensing Area"), ctl.lblDispenserHelp, "lblDispenserHelp");
 
     ctl.frmSelectEquip = named<QGroupBox>("frmSelectEquip", QStringLiteral("Select Equipment"));
     auto* g = new QGridLayout(ctl.frmSelectEquip);
@@ -296,20 +318,13 @@ QWidget* frmMain::buildDispensingPage()
     ctl.cmbNozzle = combo("cmbNozzle", QStringLiteral("Select the desired Nozzle from the combo box"));
     ctl.cmbDispOthers = combo("cmbDispOthers", QStringLiteral("Select the Others component from the combo box"));
     ctl.lblHoseLength = caption(QStringLiteral("Hose Length(ft)"), "lblHoseLength");
-    int r = 0;
-    g->addWidget(caption(QStringLiteral("Dispenser")), r, 0);
-    g->addWidget(ctl.cmbDispenser, r++, 1);
-    g->addWidget(caption(QStringLiteral("Breakaway")), r, 0);
-    g->addWidget(ctl.cmbBreakAway, r++, 1);
-    g->addWidget(caption(QStringLiteral("Hose Size")), r, 0);
-    g->addWidget(ctl.cmbHoseSize, r++, 1);
-    g->addWidget(ctl.lblHoseLength, r, 0);
-    g->addWidget(ctl.txtHoseLen, r++, 1, Qt::AlignLeft);
-    g->addWidget(caption(QStringLiteral("Nozzle")), r, 0);
-    g->addWidget(ctl.cmbNozzle, r++, 1);
-    g->addWidget(caption(QStringLiteral("Others")), r, 0);
-    g->addWidget(ctl.cmbDispOthers, r++, 1);
-    g->setRowStretch(r, 1);
+    formRow(g, 0, caption(QStringLiteral("Dispenser")), ctl.cmbDispenser);
+    formRow(g, 1, caption(QStringLiteral("Breakaway")), ctl.cmbBreakAway);
+    formRow(g, 2, caption(QStringLiteral("Hose Size")), ctl.cmbHoseSize);
+    formRow(g, 3, ctl.lblHoseLength, ctl.txtHoseLen, true);
+    formRow(g, 4, caption(QStringLiteral("Nozzle")), ctl.cmbNozzle);
+    formRow(g, 5, caption(QStringLiteral("Others")), ctl.cmbDispOthers);
+    g->setRowStretch(6, 1);
     g->setColumnStretch(2, 1);
     lay->addWidget(ctl.frmSelectEquip, 1);
 
@@ -324,18 +339,12 @@ QWidget* frmMain::buildDispensingPage()
     side->setRowStretch(2, 1);
     lay->addLayout(side);
 
-    pageLay->addWidget(ctl.fraDispensing, 1);
-    ctl.lblDispenserHelp = caption(QString(), "lblDispenserHelp");
-    pageLay->addWidget(helpFrame(ctl.lblDispenserHelp));
     return page;
 }
 
 QWidget* frmMain::buildPipingPage()
 {
-    auto* page = new QWidget;
-    auto* pageLay = new QHBoxLayout(page);
-    ctl.fraPiping = named<QGroupBox>("fraPiping", QStringLiteral("Piping Area"));
-    auto* lay = new QHBoxLayout(ctl.fraPiping);
+    auto [page, lay] = areaPage(ctl.fraPiping, "fraPiping", QStringLiteral("Piping Area"), ctl.lblPipingHelp, "lblPipingHelp");
 
     ctl.fraSelect = named<QGroupBox>("fraSelect", QStringLiteral("Select Equipment"));
     auto* sel = new QGridLayout(ctl.fraSelect);
@@ -386,10 +395,8 @@ QWidget* frmMain::buildPipingPage()
         lengthLabel = caption(labelText, labelName);
         length = numericField(lengthName, 6, true, QStringLiteral("0"));
         length->setToolTip(lengthTip);
-        grid->addWidget(caption(QStringLiteral("Size")), 0, 0);
-        grid->addWidget(size, 0, 1);
-        grid->addWidget(lengthLabel, 1, 0);
-        grid->addWidget(length, 1, 1, Qt::AlignLeft);
+        formRow(grid, 0, caption(QStringLiteral("Size")), size);
+        formRow(grid, 1, lengthLabel, length, true);
         grid->setColumnStretch(2, 1);
         return std::pair{frame, grid};
     };
@@ -427,18 +434,12 @@ QWidget* frmMain::buildPipingPage()
     right->addWidget(ctl.fraBranch);
     right->addStretch();
 
-    pageLay->addWidget(ctl.fraPiping, 1);
-    ctl.lblPipingHelp = caption(QString(), "lblPipingHelp");
-    pageLay->addWidget(helpFrame(ctl.lblPipingHelp));
     return page;
 }
 
 QWidget* frmMain::buildPumpPage()
 {
-    auto* page = new QWidget;
-    auto* pageLay = new QHBoxLayout(page);
-    ctl.fraPump = named<QGroupBox>("fraPump", QStringLiteral("Pumping Area"));
-    auto* lay = new QHBoxLayout(ctl.fraPump);
+    auto [page, lay] = areaPage(ctl.fraPump, "fraPump", QStringLiteral("Pumping Area"), ctl.lblPumpHelp, "lblPumpHelp");
 
     auto* left = new QVBoxLayout;
     ctl.fraPumpSelect = named<QGroupBox>("fraPumpSelect", QStringLiteral("Select Equipment"));
@@ -488,18 +489,12 @@ QWidget* frmMain::buildPumpPage()
     right->addLayout(buttons);
     lay->addLayout(right, 1);
 
-    pageLay->addWidget(ctl.fraPump, 1);
-    ctl.lblPumpHelp = caption(QString(), "lblPumpHelp");
-    pageLay->addWidget(helpFrame(ctl.lblPumpHelp));
     return page;
 }
 
 QWidget* frmMain::buildSitePage()
 {
-    auto* page = new QWidget;
-    auto* pageLay = new QHBoxLayout(page);
-    ctl.fraSite = named<QGroupBox>("fraSite", QStringLiteral("Site Layout"));
-    auto* lay = new QHBoxLayout(ctl.fraSite);
+    auto [page, lay] = areaPage(ctl.fraSite, "fraSite", QStringLiteral("Site Layout"), ctl.lblSiteHelp, "lblSiteHelp");
 
     ctl.PicSiteLayout = named<QLabel>("PicSiteLayout");
     ctl.PicSiteLayout->setFixedSize(404, 304); // the pictures are 400 x 300
@@ -523,21 +518,14 @@ QWidget* frmMain::buildSitePage()
     ctl.txtRise->setToolTip(QStringLiteral("Enter the Rise value"));
     ctl.cmbNoOfBranches = combo("cmbNoOfBranches", QStringLiteral("Select the number of branches to be used"), 70);
     ctl.cmbNoOfBranches->setMinimumContentsLength(3);
-    g->addWidget(ctl.lblTankDiameter, 0, 0);
-    g->addWidget(ctl.txtTankDiameter, 0, 1, Qt::AlignLeft);
-    g->addWidget(ctl.lblBuryDepth, 1, 0);
-    g->addWidget(ctl.txtBuryDepth, 1, 1, Qt::AlignLeft);
-    g->addWidget(ctl.lblRise, 2, 0);
-    g->addWidget(ctl.txtRise, 2, 1, Qt::AlignLeft);
-    g->addWidget(caption(QStringLiteral("No. of Branches")), 3, 0);
-    g->addWidget(ctl.cmbNoOfBranches, 3, 1, Qt::AlignLeft);
+    formRow(g, 0, ctl.lblTankDiameter, ctl.txtTankDiameter, true);
+    formRow(g, 1, ctl.lblBuryDepth, ctl.txtBuryDepth, true);
+    formRow(g, 2, ctl.lblRise, ctl.txtRise, true);
+    formRow(g, 3, caption(QStringLiteral("No. of Branches")), ctl.cmbNoOfBranches, true);
     g->setRowStretch(4, 1);
     g->setColumnStretch(2, 1);
     lay->addLayout(g, 1);
 
-    pageLay->addWidget(ctl.fraSite, 1);
-    ctl.lblSiteHelp = caption(QString(), "lblSiteHelp");
-    pageLay->addWidget(helpFrame(ctl.lblSiteHelp));
     return page;
 }
 
