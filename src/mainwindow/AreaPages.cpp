@@ -70,11 +70,9 @@ void frmMain::LoadSiteLayoutPicture()
     QPixmap picture;
     // A missing or unreadable picture leaves the box empty; the selection stands.
     if (!picture.load(platform::resolveCase(file))) {
-        m_sitePicture = QPixmap();
         ctl.PicSiteLayout->clear();
         return;
     }
-    m_sitePicture = picture;
     ctl.PicSiteLayout->setPixmap(picture.scaled(ctl.PicSiteLayout->contentsRect().size(),
                                                 Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

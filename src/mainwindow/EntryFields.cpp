@@ -136,7 +136,7 @@ void frmMain::txtNoOfNozzle_LostFocus()
         m.intNozzlesEntered = count;
         m_mintPlottedNozzles = m.intPlotNozzles;
         m.intPlotNozzles = int16_t(count + (count % 2 == 0 ? 2 : 1));
-        SizeResultArrays();
+        m.SizeResults();
     }
     mblnMenuCheck = false;
     markRefused(field, false);

@@ -145,7 +145,7 @@ void frmMain::initialise()
         platform::toInt16(platform::leadingNumber(ctl.txtNoOfNozzle->text())).value_or(0);
     m.intPlotNozzles = int16_t(m.intNozzlesEntered + (m.intNozzlesEntered % 2 == 0 ? 2 : 1));
     m_mintPlottedNozzles = m.intPlotNozzles;
-    SizeResultArrays();
+    m.SizeResults();
 
     // 18. Help texts.
     ctl.lblDispenserHelp->setText(
@@ -198,8 +198,6 @@ void frmMain::setupGrid(FlexGrid& grid)
     grid.fitColumnsToWidth();
     grid.setHeaderBackground(colourFromBgr(0xCCCCCC));
 }
-
-void frmMain::SizeResultArrays() { m.SizeResults(); }
 
 // --- settings file ---
 

@@ -191,6 +191,10 @@ frmMain::frmMain(Module1& module, QWidget* parent)
 
 frmMain::~frmMain()
 {
+    // No handler may run while the controls go.
+    m_programEnded = true;
+    delete m_events;
+    m_events = nullptr;
     if (m.frmMain == this)
         m.frmMain = nullptr;
     if (m.frmMainPiping == this)
@@ -693,8 +697,6 @@ void frmMain::closeEvent(QCloseEvent* event)
         Form_Unload();
     event->accept();
 }
-
-void frmMain::resizeEvent(QResizeEvent* event) { QMainWindow::resizeEvent(event); }
 
 // --- the calculation's view of the window ---
 

@@ -227,7 +227,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     Module1& m;
@@ -244,7 +243,6 @@ private:
     bool m_iniRead = false;       // the settings file was read whole and valid
     bool m_initialised = false;   // Form_Load has completed once
     bool m_programEnded = false;
-    QPixmap m_sitePicture;
 
     // field checks
     std::vector<QLineEdit*> m_pendingFields; // left, not yet checked, in order
@@ -275,7 +273,6 @@ private:
     void initialise();
     void InitialFill();
     void setupGrid(FlexGrid& grid);
-    void SizeResultArrays();
     // Selects an option button from code and runs its handler once.
     void selectOption(QRadioButton* button);
     std::function<void()> optionHandler(QRadioButton* button);
