@@ -126,4 +126,10 @@ public:
 
     // --- site file ---
     QString strSiteFile;
+
+    // --- main window ---
+    // The units in which the main window's length fields show their values;
+    // exactly one is true.
+    bool blnUSUnitsShown = true;
+    bool blnMetricUnitsShown = false;
 };

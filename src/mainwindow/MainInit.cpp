@@ -1,0 +1,349 @@
+// The main window's initialisation, the settings file, shut-down, and the
+// commands of the menus and buttons.
+#include "frmMain.h"
+
+#include "FlexGrid.h"
+#include "catalogue/frmUpdate.h"
+#include "hydraulics/Commands.h"
+#include "frmAbout.h"
+
+#include "catalogue/CatalogueData.h"
+#include "catalogue/Module1.h"
+#include "catalogue/SharedServices.h"
+#include "catalogue/clsConfigureData.h"
+#include "platform/Chart.h"
+#include "platform/NumText.h"
+#include "platform/TextFile.h"
+#include "platform/UiServices.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <optional>
+
+using platform::ui;
+
+namespace {
+
+// "The program ends" after a settings-file message.
+[[noreturn]] void iniFailure(uint8_t message)
+{
+    ShowMessage(message);
+    platform::endProgram();
+}
+
+// A settings-file line 1 or 2 as a 16-bit whole number (halves to even).
+std::optional<int16_t> iniNumber(const QString& line)
+{
+    const std::optional<double> v = platform::parseDouble(line);
+    if (!v)
+        return std::nullopt;
+    return platform::toInt16(*v);
+}
+
+struct Settings {
+    bool data;
+    bool units;
+    uint8_t componentList;
+};
+
+} // namespace
+
+void frmMain::Form_Load()
+{
+    m_programEnded = !runOrEndProgram(m, [this] { initialise(); });
+}
+
+void frmMain::initialise()
+{
+    // 1. Caption and site file name.
+    setWindowTitle(m.programPath(QStringLiteral("SaveSiteInfo/Default.txt")));
+    m.strSiteFile = windowTitle();
+
+    // 2. At start-up the length fields show their design values in feet and
+    // inches. A re-initialisation keeps the fields' contents, so the flags
+    // keep telling the units they are shown in, and the settings OK below
+    // converts them only when the units in force differ.
+    if (!m_initialised) {
+        m.blnUSUnitsShown = true;
+        m.blnMetricUnitsShown = false;
+    }
+    mblnMenuCheck = false;
+
+    // 3. New data objects. A re-initialisation keeps the settings in force:
+    // the settings file holds those of the start of the run.
+    std::optional<Settings> inForce;
+    if (m_initialised && m.objConfigureData)
+        inForce = Settings{m.objConfigureData->Data(), m.objConfigureData->Units(),
+                           m.objConfigureData->ComponentList()};
+    m.CreateDataObjects();
+
+    // 4. The settings file.
+    ReadIniFile();
+    if (inForce) {
+        m.objConfigureData->setData(inForce->data);
+        m.objConfigureData->setUnits(inForce->units);
+        m.objConfigureData->setComponentList(inForce->componentList);
+    }
+
+    // 5. Pages and options.
+    ctl.tabMain->setCurrentIndex(0);
+    selectOption(ctl.optAdvance);
+    selectOption(ctl.opt60Hz);
+    ctl.fraBranch->setVisible(true);
+    ctl.fraTrunk->setVisible(true);
+    ctl.fraPipeInfo->setVisible(false);
+    ctl.txtMaxNozz->setEnabled(false);
+    ctl.lstDispensing->setEnabled(false);
+    ctl.lstPump->setEnabled(false);
+
+    // 6. Flags.
+    m.blnAutoBaseline = true;
+    m.blnGraphEmpty = true;
+
+    // 7. The data files.
+    m.objPipeHeadData->GetPipeHeadFileData();
+    m.objDispenserData->GetDispFileData();
+    m.objDispOthersData->GetDispOthersFileData();
+    m.objNozzleData->GetNozzleFileData();
+    m.objHoseData->GetHoseFileData();
+    m.objBreakawayData->GetBreakawayFileData();
+    m.objLeakDetectorData->GetLeakDetectorFileData();
+    m.objPumpOthersData->GetPumpOthersInfo();
+    m.objPumpData->GetPumpFileData();
+
+    // 8. Apply the settings.
+    m_settings.dialog().cmdOk_Click();
+
+    // 9. The selection lists, each on its first component.
+    InitialFill();
+
+    // 10 to 12. Hose length, pump quantity, number of branches (loads the picture).
+    ctl.txtHoseLen->setText(QStringLiteral("0"));
+    platform::ComboList& quantity = ctl.cmbQuantity->list();
+    quantity.clear();
+    for (const char* q : {"1", "2", "3", "4"})
+        quantity.addItem(QString::fromLatin1(q));
+    quantity.setListIndex(0);
+    ctl.cmbNoOfBranches->list().setListIndex(0);
+
+    // 13. Viscosity of the pipe friction, gas and diesel alike.
+    m.sngViscosity = 4.9E-06f;
+
+    // 14. Grids.
+    setupGrid(*ctl.flxCurrent);
+    setupGrid(*ctl.flxBaseLine);
+
+    // 15 to 17. Nozzle counts and result arrays.
+    if (platform::leadingNumber(ctl.txtNoOfNozzle->text())
+        > platform::leadingNumber(ctl.txtMaxNozz->text()))
+        ctl.txtNoOfNozzle->setText(ctl.txtMaxNozz->text());
+    m.intNozzlesEntered =
+        platform::toInt16(platform::leadingNumber(ctl.txtNoOfNozzle->text())).value_or(0);
+    m.intPlotNozzles = int16_t(m.intNozzlesEntered + (m.intNozzlesEntered % 2 == 0 ? 2 : 1));
+    m_mintPlottedNozzles = m.intPlotNozzles;
+    m.SizeResults();
+
+    // 18. Help texts.
+    ctl.lblDispenserHelp->setText(
+        QStringLiteral("In Dispensing Area user can select the Dispenser, Breakaway,")
+        + QStringLiteral(" Hose Size, Nozzle and Others components. User can enter")
+        + QStringLiteral(" the desired Hose Length and number of nozzles. Graph")
+        + QStringLiteral(" will be plotted on the basis of number of nozzle entered")
+        + QStringLiteral(" (next even number)."));
+    ctl.lblPipingHelp->setText(
+        QStringLiteral("In Piping Area user can select the type of piping material,")
+        + QStringLiteral(" Branch Size, Trunk Size. User can also enter the number and")
+        + QStringLiteral(" value of different Pipe Fittings used. In this area user")
+        + QStringLiteral(" can select either the advance or basic option."));
+    ctl.lblPumpHelp->setText(
+        QStringLiteral("In Pump Area user can select the different components in the given fields.")
+        + QStringLiteral(" On click of 'Update' button, a pump curve")
+        + QStringLiteral(" will be shown in the graph for the selected pump."));
+    ctl.lblSiteHelp->setText(
+        QStringLiteral("In Site Layout area user can enter the size of Tank Diamenter,")
+        + QStringLiteral(" Bury Depth and Rise. Apart from these user can select the")
+        + QStringLiteral(" number of branches to be used in Fuel Station. An image is")
+        + QStringLiteral(" shown here on the basis of Pump quantity selected in Pump")
+        + QStringLiteral(" Area and Number of Branches in Site Layout. This image will")
+        + QStringLiteral(" be changed dynamically if any of these selection is changed."));
+
+    // 19. Grids and the baseline snapshot.
+    FillCurrentGrid();
+    FillBaseLineGrid();
+    InitInputSnapshots();
+
+    // 20 to 22. First Calculate (and baseline), first pump curve; saved.
+    ::cmdCalculate_Click(m, *this);
+    ::cmdUpdate_Click(m, *this);
+    m.blnSaved = true;
+    m_pendingFields.clear();
+    m_refusedFields.clear();
+    m_initialised = true;
+}
+
+void frmMain::setupGrid(FlexGrid& grid)
+{
+    for (int c = 0; c <= 2; ++c)
+        grid.setColAlignment(c, 1);
+    const double w = grid.widthTwips();
+    grid.setColWidthTwips(0, int(platform::roundHalfEven0(w / 3 - 200)));
+    grid.setColWidthTwips(1, int(platform::roundHalfEven0(w / 3 + 900)));
+    grid.setColWidthTwips(2, int(platform::roundHalfEven0(w / 3 + 300)));
+    // The three widths add up to more than the grid: keep their proportions
+    // and fit them in, so that all three columns are in sight together.
+    grid.fitColumnsToWidth();
+    grid.setHeaderBackground(colourFromBgr(0xCCCCCC));
+}
+
+// --- settings file ---
+
+void frmMain::ReadIniFile()
+{
+    m_iniRead = false;
+    QStringList lines;
+    const platform::ReadStatus status = platform::readLines(m.programPath(QStringLiteral("TDR.ini")), lines);
+    if (status == platform::ReadStatus::Missing)
+        iniFailure(8);
+    if (status != platform::ReadStatus::Ok)
+        iniFailure(9);
+    int count = 0;
+    for (const QString& line : lines) {
+        if (count == 5)
+            iniFailure(9);
+        mstrIniLine[count] = line;
+        if (line.isEmpty())
+            iniFailure(9);
+        ++count;
+    }
+    if (count < 5)
+        iniFailure(9);
+
+    // Lines 1 and 2 must be whole numbers a 16-bit counter holds; the branch
+    // list is filled by a byte-wide counter, so at most 254 branches.
+    const std::optional<int16_t> maxNozzles = iniNumber(mstrIniLine[0]);
+    if (!maxNozzles)
+        iniFailure(9);
+    ctl.txtMaxNozz->setText(*maxNozzles >= 0 && *maxNozzles <= 40 ? QString::number(*maxNozzles)
+                                                                   : QStringLiteral("40"));
+    const std::optional<int16_t> maxBranches = iniNumber(mstrIniLine[1]);
+    if (!maxBranches || *maxBranches < 1 || *maxBranches > 254)
+        iniFailure(9);
+    platform::ComboList& branches = ctl.cmbNoOfBranches->list();
+    branches.clear();
+    for (int b = 1; b <= *maxBranches; ++b)
+        branches.addItem(QString::number(b));
+
+    auto boolean = [](const QString& line) -> std::optional<bool> {
+        if (line == QLatin1String("True"))
+            return true;
+        if (line == QLatin1String("False"))
+            return false;
+        return std::nullopt;
+    };
+    const std::optional<bool> data = boolean(mstrIniLine[2]);
+    if (!data)
+        iniFailure(9);
+    m.objConfigureData->setData(*data);
+    const std::optional<bool> units = boolean(mstrIniLine[3]);
+    if (!units)
+        iniFailure(9);
+    m.objConfigureData->setUnits(*units);
+    const QString& list = mstrIniLine[4];
+    if (list == QLatin1String("A"))
+        m.objConfigureData->setComponentList(0);
+    else if (list == QLatin1String("I"))
+        m.objConfigureData->setComponentList(1);
+    else if (list == QLatin1String("C"))
+        m.objConfigureData->setComponentList(2);
+    else
+        iniFailure(9);
+
+    mstrMaxNozzles = mstrIniLine[0];
+    mstrMaxBranches = mstrIniLine[1];
+    m_iniRead = true;
+}
+
+void frmMain::WriteIniFile()
+{
+    // A settings file that was missing or would not read is never rewritten.
+    if (!m_iniRead || !m.objConfigureData)
+        return;
+    const clsConfigureData& c = *m.objConfigureData;
+    const QString list = c.ComponentList() == 1 ? QStringLiteral("I")
+                         : c.ComponentList() == 2 ? QStringLiteral("C")
+                                                  : QStringLiteral("A");
+    platform::writeLines(m.programPath(QStringLiteral("TDR.ini")),
+                         {mstrMaxNozzles, mstrMaxBranches,
+                          c.Data() ? QStringLiteral("True") : QStringLiteral("False"),
+                          c.Units() ? QStringLiteral("True") : QStringLiteral("False"), list});
+}
+
+// --- shut-down ---
+
+void frmMain::Form_Unload()
+{
+    WriteIniFile();
+    ReleaseDataObjects(m);
+    m_programEnded = true;
+    ui().endApplication(0);
+}
+
+void frmMain::mnuExit_Click()
+{
+    // The question about unsaved values comes with the site-file commands.
+    Form_Unload();
+}
+
+// --- commands ---
+
+void frmMain::cmdCalculate_Click()
+{
+    if (!runPendingFieldChecks())
+        return;
+    ::cmdCalculate_Click(m, *this);
+}
+
+void frmMain::BaseLine_Click()
+{
+    if (!runPendingFieldChecks())
+        return;
+    ::BaseLine_Click(m, *this);
+}
+
+void frmMain::cmdBackToBaseLine_Click()
+{
+    if (!runPendingFieldChecks())
+        return;
+    ::cmdBackToBaseLine_Click(m, *this);
+}
+
+void frmMain::cmdUpdate_Click() { ::cmdUpdate_Click(m, *this); }
+
+void frmMain::mnuData_Click() { ui().showModal(m_settings.dialog()); }
+
+void frmMain::mnuUpdate_Click()
+{
+    frmUpdate dialog(m, this);
+    ui().showModal(dialog);
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout about(this);
+    ui().showModal(about);
+}
+
+void frmMain::mnuF1_Click()
+{
+    ShowHelpTopic(HelpFilePath(m), QStringLiteral("Introduction\\Introduction.htm"));
+}
+
+void frmMain::Form_KeyDown(int keyCode, int)
+{
+    if (keyCode == 112)
+        ShowHelpTopic(HelpFilePath(m), QStringLiteral("Main Functionality\\Dynamic Flow Graph.htm"));
+}

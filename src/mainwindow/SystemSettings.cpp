@@ -1,0 +1,219 @@
+// The System Settings dialog and what its OK does to the main window.
+#include "frmData.h"
+#include "frmMain.h"
+
+#include "catalogue/Module1.h"
+#include "catalogue/SharedServices.h"
+#include "catalogue/clsConfigureData.h"
+#include "hydraulics/Commands.h"
+#include "platform/Chart.h"
+#include "platform/NumText.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
+    : QDialog(&main), m(module), m_main(main), m_link(link)
+{
+    setObjectName(QStringLiteral("frmData"));
+    setWindowTitle(QStringLiteral("System Settings"));
+    auto named = [](QWidget* w, const char* name) { w->setObjectName(QString::fromLatin1(name)); };
+    auto* lay = new QVBoxLayout(this);
+    lblDataLocalization = new QLabel(QStringLiteral("Select the options for loading data in the site areas"));
+    named(lblDataLocalization, "lblDataLocalization");
+    lay->addWidget(lblDataLocalization);
+
+    auto frame = [&](const QString& title, const char* name, std::initializer_list<std::pair<QRadioButton**, std::pair<const char*, const char*>>> options) {
+        auto* box = new QGroupBox(title);
+        named(box, name);
+        auto* v = new QVBoxLayout(box);
+        for (const auto& [member, text] : options) {
+            *member = new QRadioButton(QString::fromLatin1(text.second));
+            named(*member, text.first);
+            v->addWidget(*member);
+        }
+        v->addStretch();
+        return box;
+    };
+    auto* row = new QHBoxLayout;
+    fraComponent = frame(QStringLiteral("Component List"), "fraComponent",
+                         {{&optAmerican, {"optAmerican", "American"}},
+                          {&optInternational, {"optInternational", "International"}},
+                          {&optCommercial, {"optCommercial", "Commercial"}}});
+    fraData = frame(QStringLiteral("Data"), "fraData",
+                    {{&optGas, {"optGas", "Gas"}}, {&optDiesel, {"optDiesel", "Diesel"}}});
+    fraUnits = frame(QStringLiteral("Units"), "fraUnits",
+                     {{&optUS, {"optUS", "US"}}, {&optMetric, {"optMetric", "Metric"}}});
+    row->addWidget(fraComponent);
+    row->addWidget(fraData);
+    row->addWidget(fraUnits);
+    lay->addLayout(row);
+
+    fraHelp = new QGroupBox(QStringLiteral("Help"));
+    named(fraHelp, "fraHelp");
+    auto* hl = new QVBoxLayout(fraHelp);
+    lblHelp = new QLabel;
+    named(lblHelp, "lblHelp");
+    lblHelp->setWordWrap(true);
+    hl->addWidget(lblHelp);
+    lay->addWidget(fraHelp);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    cmdOk = new QPushButton(QStringLiteral("OK"));
+    named(cmdOk, "cmdOk");
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"));
+    named(cmdCancel, "cmdCancel");
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    lay->addLayout(buttons);
+    setFixedWidth(470);
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmData::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmData::cmdCancel_Click);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, [this] { Form_KeyDown(112, 0); });
+}
+
+void frmData::Form_Load()
+{
+    if (const clsConfigureData* c = m.objConfigureData.get()) {
+        (c->Data() ? optGas : optDiesel)->setChecked(true);
+        (c->Units() ? optUS : optMetric)->setChecked(true);
+        (c->ComponentList() == 1 ? optInternational
+         : c->ComponentList() == 2 ? optCommercial
+                                   : optAmerican)->setChecked(true);
+    }
+    lblHelp->setText(
+        QStringLiteral("All the operations of TDR will be performed on the basis of the")
+        + QStringLiteral(" selection of Component List, Data and Units. If user select")
+        + QStringLiteral(" American in Component List, Gas in Data and US in Units, in all the")
+        + QStringLiteral(" site area the component which is having American component list and Gas type will be shown"));
+}
+
+void frmData::cmdOk_Click()
+{
+    m_main.RefreshComponentLists();
+    if (clsConfigureData* c = m.objConfigureData.get()) {
+        c->setData(optGas->isChecked());
+        c->setComponentList(optAmerican->isChecked() ? 0 : optInternational->isChecked() ? 1 : 2);
+        c->setUnits(optUS->isChecked());
+    }
+    if (optUS->isChecked() && m.blnMetricUnitsShown)
+        m_main.ConvertLengthFields(true);
+    if (optMetric->isChecked() && m.blnUSUnitsShown)
+        m_main.ConvertLengthFields(false);
+    if (!m.blnGraphEmpty)
+        m_main.RedrawFlowGraph();
+    accept();
+    m_link.unload();
+}
+
+void frmData::cmdCancel_Click() { reject(); }
+
+void frmData::reject()
+{
+    QDialog::reject();
+    m_link.unload();
+}
+
+void frmData::Form_KeyDown(int keyCode, int)
+{
+    if (keyCode == 112)
+        ShowHelpTopic(HelpFilePath(m), QStringLiteral("Option Menu\\System Settings.htm"));
+}
+
+// --- the link ---
+
+SystemSettingsLink::~SystemSettingsLink() { delete m_dialog.data(); }
+
+frmData& SystemSettingsLink::dialog()
+{
+    if (!m_dialog) {
+        m_dialog = new frmData(m, m_main, *this);
+        m_dialog->Form_Load();
+    }
+    return *m_dialog;
+}
+
+void SystemSettingsLink::unload()
+{
+    if (frmData* d = m_dialog.data()) {
+        m_dialog.clear();
+        d->hide();
+        // Destroyed once the event that is running its handler has finished.
+        d->deleteLater();
+    }
+}
+
+bool SystemSettingsLink::optGas() { return dialog().optGas->isChecked(); }
+bool SystemSettingsLink::optDiesel() { return dialog().optDiesel->isChecked(); }
+bool SystemSettingsLink::optUS() { return dialog().optUS->isChecked(); }
+bool SystemSettingsLink::optMetric() { return dialog().optMetric->isChecked(); }
+bool SystemSettingsLink::optAmerican() { return dialog().optAmerican->isChecked(); }
+bool SystemSettingsLink::optInternational() { return dialog().optInternational->isChecked(); }
+bool SystemSettingsLink::optCommercial() { return dialog().optCommercial->isChecked(); }
+
+// --- what the OK does to the main window ---
+
+void frmMain::ConvertLengthFields(bool toUS)
+{
+    struct Length {
+        QLineEdit* field;
+        QLabel* label;
+        const char* us;
+        const char* metric;
+        double factor;
+    };
+    const Length lengths[] = {
+        {ctl.txtHoseLen, ctl.lblHoseLength, "Hose length(ft)", "Hose Length(m)", 0.3048},
+        {ctl.txtBranchLength, ctl.lblLength, "Length(ft)", "Length(m)", 0.3048},
+        {ctl.txtTrunkLength, ctl.lblTrunkLength, "Length(ft)", "Length(m)", 0.3048},
+        {ctl.txtPipeLen, ctl.lblPipeLen, "Length(ft)", "Length(m)", 0.3048},
+        {ctl.txtBuryDepth, ctl.lblBuryDepth, "Bury Depth(ft)", "Bury Depth(m)", 0.3048},
+        {ctl.txtRise, ctl.lblRise, "Rise(ft)", "Rise(m)", 0.3048},
+        {ctl.txtTankDiameter, ctl.lblTankDiameter, "Tank Diameter(inch)", "Tank Diameter(cm)", 2.54},
+    };
+    for (const Length& l : lengths) {
+        const double x = platform::leadingNumber(l.field->text());
+        const double y = toUS ? platform::roundHalfEven1(x / l.factor) : platform::roundHalfEven1(x * l.factor);
+        l.field->setText(platform::doubleToText(y));
+        l.label->setText(QString::fromLatin1(toUS ? l.us : l.metric));
+    }
+    m.blnUSUnitsShown = toUS;
+    m.blnMetricUnitsShown = !toUS;
+}
+
+void frmMain::RedrawFlowGraph()
+{
+    // The baseline's largest flow in the units now shown too, so that the
+    // shared scale compares like with like after a units switch.
+    const bool us = !m.objConfigureData || m.objConfigureData->Units();
+    const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
+    float largest = 0;
+    for (int i = 1; i <= m.intPlotNozzles && i < int(baseline.size()); ++i)
+        largest = std::max(largest, baseline[i]);
+    m.sngBaselineMaxFlow = largest;
+    FlowGraphRedraw(m, *this);
+    // A flow of 0 is no point, in whichever row it landed (after a new nozzle
+    // count every baseline flow lands in row 1).
+    platform::Chart& chart = *ctl.MSChart1;
+    for (int r = 1; r <= m.intPlotNozzles && r < int(m.sngFlowGraphData.size()); ++r) {
+        for (int col : {1, 2}) {
+            if (m.sngFlowGraphData[r][col] == 0) {
+                m.sngFlowGraphData[r][col] = -1;
+                chart.setData(r, col, -1, true);
+            }
+        }
+    }
+}

@@ -1,0 +1,282 @@
+#pragma once
+// The main window: the hub of the program. Holds the one configuration being
+// worked on in its four area pages, the Current and BaseLine summary grids,
+// the Dynamic Flow Graph and the pump curve, the menus and buttons that start
+// every command, the settings file and the baseline input snapshot.
+//
+// The controls live in `ctl`, each named (objectName too) as the program
+// names it. Control arrays take the index after an underscore:
+// txtTrunkFitting index k has the objectName "txtTrunkFitting_k", and
+// likewise txtBranchFitting.
+
+#include "InputSnapshot.h"
+#include "frmData.h"
+
+#include "catalogue/MainWindowLinks.h"
+#include "hydraulics/MainWindowInputs.h"
+#include "platform/ListControl.h"
+
+#include <QComboBox>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <vector>
+
+class Module1;
+class FlexGrid;
+class WidgetEvents;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+namespace platform {
+class Chart;
+}
+
+// A drop-down selection list with its program-side view: changes made through
+// list() run with signals blocked and then run the list's handler once.
+class ComboBox : public QComboBox {
+public:
+    explicit ComboBox(QWidget* parent = nullptr) : QComboBox(parent), m_list(this) {}
+    platform::ComboList& list() { return m_list; }
+private:
+    platform::ComboList m_list;
+};
+
+class frmMain : public QMainWindow,
+                public MainWindowInputs,
+                public PipingLists,
+                public MainWindowReinit {
+    Q_OBJECT
+public:
+    explicit frmMain(Module1& m, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // --- start-up and shut-down ---
+    // The initialisation of the whole system. A failure that ends the program
+    // ends it here (programEnded() tells a test).
+    void Form_Load() override;
+    bool programEnded() const { return m_programEnded; }
+    void Form_Unload();
+    void mnuExit_Click();
+    void ReadIniFile();
+    void WriteIniFile();
+
+    // --- selection lists ---
+    void RefreshComponentLists();
+    void opt50Hz_Click();
+    void opt60Hz_Click();
+
+    // --- area pages and their handlers ---
+    void cmdDispenser_Click();
+    void cmdPiping_Click();
+    void cmdPump_Click();
+    void cmdSite_Click();
+    // An area button losing the focus, with the key state at that moment.
+    void areaButton_LostFocus(int page, bool tabHeld, bool shiftHeld);
+    void optAdvance_Click();
+    void optBasic_Click();
+    void optBasic_GotFocus();
+    void cmbNoOfBranches_Click();
+    void cmbQuantity_LostFocus();
+    void cmbNozzle_GotFocus();
+    void cmbHoseSize_GotFocus();
+    void cmbLeak_GotFocus();
+    void cmbPumps_GotFocus();
+    // Loads the site-layout picture of the selected quantity and branches.
+    void LoadSiteLayoutPicture();
+
+    // --- entry fields ---
+    void txtHoseLen_LostFocus();
+    void txtPipeLen_LostFocus();
+    void txtBranchLength_LostFocus();
+    void txtTrunkLength_LostFocus();
+    void txtTankDiameter_LostFocus();
+    void txtBuryDepth_LostFocus();
+    void txtRise_LostFocus();
+    void txtBranchFitting_LostFocus(int index);
+    void txtTrunkFitting_LostFocus(int index);
+    void txtNoOfNozzle_LostFocus();
+    bool ValidateAll();
+    void mnuFile_Click();
+    void mnuOptions_Click();
+    void mnuHelp_Click();
+    // Runs the check of a field left but not yet checked, or of a field whose
+    // value was refused; false when the check refuses. Commands that read the
+    // fields call it first and stop on false.
+    bool runPendingFieldChecks();
+
+    // --- summary grids ---
+    void tabCurrentBaseline_Click();
+    void flxCurrent_EnterCell();
+    void flxBaseLine_EnterCell();
+
+    // --- snapshot ---
+    void InitInputSnapshots();
+    const typInputSnapshot& udtInputBaseLine() const { return m_udtInputBaseLine; }
+
+    // --- System Settings callbacks ---
+    // Converts the seven length fields and their labels to the units of the
+    // buttons when the fields show the other units.
+    void ConvertLengthFields(bool toUS);
+    // Redraws the flow graph from the stored results in the units in force.
+    void RedrawFlowGraph();
+
+    // --- commands ---
+    void cmdCalculate_Click();
+    void BaseLine_Click();
+    void cmdBackToBaseLine_Click();
+    void cmdUpdate_Click();
+    void mnuData_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuF1_Click();
+    void Form_KeyDown(int keyCode, int shift);
+
+    SystemSettingsLink& settingsLink() { return m_settings; }
+
+    // --- MainWindowInputs / PipingLists ---
+    platform::ListControl& cmbDispenser() override;
+    platform::ListControl& cmbDispOthers() override;
+    platform::ListControl& cmbPumpOthers() override;
+    platform::ListControl& cmbHoseSize() override;
+    platform::ListControl& cmbNozzle() override;
+    platform::ListControl& cmbLeak() override;
+    platform::ListControl& cmbBreakAway() override;
+    platform::ListControl& cmbPumps() override;
+    platform::ListControl& cmbQuantity() override;
+    platform::ListControl& cmbPiping() override;
+    platform::ListControl& cmbBranch() override;
+    platform::ListControl& cmbTrunk() override;
+    platform::ListControl& cmbPipeSize() override;
+    platform::ListControl& cmbNoOfBranches() override;
+    bool opt50Hz() override;
+    bool optAdvance() override;
+    bool optBasic() override;
+    int chkBall() override;
+    int chkSwing() override;
+    QString txtNoOfNozzle() override;
+    QString txtHoseLen() override;
+    QString txtTrunkLength() override;
+    QString txtBranchLength() override;
+    QString txtPipeLen() override;
+    QString txtTrunkFitting(int index) override;
+    QString txtBranchFitting(int index) override;
+    QString txtTankDiameter() override;
+    QString txtBuryDepth() override;
+    QString txtRise() override;
+    SystemSettingsButtons& frmData() override;
+    platform::Chart& MSChart1() override;
+    platform::Chart& MSChart2() override;
+    void setLblCurrentPump(const QString& caption) override;
+    void setLblBaselinePump(const QString& caption) override;
+    int16_t& mintPlottedNozzles() override { return m_mintPlottedNozzles; }
+    void FillCurrentGrid() override;
+    void FillBaseLineGrid() override;
+    void StoreBaseLine() override;
+    void RestoreBaseLine() override;
+
+    // The controls, each named as the program names it.
+    struct Controls {
+        // menus
+        QMenu* mnuFile; QAction* mnuNew; QAction* mnuOpen; QAction* mnuSave; QAction* mnuSaveas;
+        QAction* mnuPrint; QAction* mnuPreview; QAction* mnuExit;
+        QMenu* mnuOptions; QAction* mnuSite; QAction* mnuData; QAction* mnuDispenser;
+        QAction* mnuDispOthers; QAction* mnuNozzle; QAction* mnuDetector; QAction* mnuBreakaway;
+        QAction* mnuPumpData; QAction* mnuPumpOthers; QAction* mnuHoseData; QAction* mnuUpdate;
+        QMenu* mnuHelp; QAction* mnuF1; QAction* mnuAbout;
+        // results side
+        QPushButton* cmdCalculate; QPushButton* BaseLine; QPushButton* cmdBackToBaseLine;
+        QPushButton* cmdDetails;
+        QTabWidget* tabCurrentBaseline; FlexGrid* flxCurrent; FlexGrid* flxBaseLine;
+        platform::Chart* MSChart1; QLabel* lblCurrentPump; QLabel* lblBaselinePump;
+        // area buttons and pages
+        QPushButton* cmdDispenser; QPushButton* cmdPiping; QPushButton* cmdPump; QPushButton* cmdSite;
+        QTabWidget* tabMain;
+        QLabel* lblMaxNozz; QLineEdit* txtMaxNozz;
+        // Dispensing Area
+        QGroupBox* fraDispensing; QGroupBox* frmSelectEquip;
+        ComboBox* cmbDispenser; ComboBox* cmbBreakAway; ComboBox* cmbHoseSize; QLabel* lblHoseLength;
+        QLineEdit* txtHoseLen; ComboBox* cmbNozzle; ComboBox* cmbDispOthers;
+        QLineEdit* txtNoOfNozzle; QListWidget* lstDispensing; QLabel* lblDispenserHelp;
+        // Piping Area
+        QGroupBox* fraPiping; QGroupBox* fraSelect; ComboBox* cmbPiping;
+        QRadioButton* optBasic; QRadioButton* optAdvance;
+        QGroupBox* fraPipeInfo; ComboBox* cmbPipeSize; QLabel* lblPipeLen; QLineEdit* txtPipeLen;
+        QGroupBox* fraTrunk; ComboBox* cmbTrunk; QLabel* lblTrunkLength; QLineEdit* txtTrunkLength;
+        std::array<QLineEdit*, 4> txtTrunkFitting; QCheckBox* chkBall; QCheckBox* chkSwing;
+        QGroupBox* fraBranch; ComboBox* cmbBranch; QLabel* lblLength; QLineEdit* txtBranchLength;
+        std::array<QLineEdit*, 4> txtBranchFitting; QLabel* lblPipingHelp;
+        // Pump Area
+        QGroupBox* fraPump; QGroupBox* fraPumpSelect; ComboBox* cmbPumps; ComboBox* cmbQuantity;
+        QRadioButton* opt50Hz; QRadioButton* opt60Hz; ComboBox* cmbLeak; ComboBox* cmbPumpOthers;
+        QListWidget* lstPump; QLabel* lblPumpCurve; platform::Chart* MSChart2;
+        QPushButton* cmdUpdate; QPushButton* cmdPrintPump; QLabel* lblPumpHelp;
+        // Site Layout
+        QGroupBox* fraSite; QLabel* PicSiteLayout; QLabel* lblTankDiameter; QLineEdit* txtTankDiameter;
+        QLabel* lblBuryDepth; QLineEdit* txtBuryDepth; QLabel* lblRise; QLineEdit* txtRise;
+        ComboBox* cmbNoOfBranches; QLabel* lblSiteHelp;
+    };
+    Controls ctl{};
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Module1& m;
+    SystemSettingsLink m_settings;
+    WidgetEvents* m_events = nullptr;
+    typInputSnapshot m_udtInputBaseLine;
+
+    // form-level state
+    bool mblnValid = true;
+    bool mblnMenuCheck = false;
+    int16_t m_mintPlottedNozzles = 0;
+    std::array<QString, 5> mstrIniLine;
+    QString mstrMaxNozzles, mstrMaxBranches;
+    bool m_iniRead = false;       // the settings file was read whole and valid
+    bool m_initialised = false;   // Form_Load has completed once
+    bool m_programEnded = false;
+
+    // field checks
+    std::vector<QLineEdit*> m_pendingFields; // left, not yet checked, in order
+    std::vector<QLineEdit*> m_refusedFields; // their last check refused them
+    bool m_returningFocus = false;
+    // Runs the field's check; false when it refused the value.
+    bool checkField(QLineEdit* field);
+    // Checks the fields left since the last run; false when one was refused.
+    bool checkPendingFields();
+    void markRefused(QLineEdit* field, bool refused);
+    bool measureCheck(QLineEdit* field, double usLimit, double metricLimit,
+                      const QString& usMessage, const QString& metricMessage);
+    void fittingCheck(QLineEdit* field);
+    void refuse(QLineEdit* field, const QString& message);
+
+    // construction
+    void buildMenus();
+    QWidget* buildResultsPanel();
+    QWidget* buildDispensingPage();
+    QWidget* buildPipingPage();
+    QWidget* buildPumpPage();
+    QWidget* buildSitePage();
+    void buildTabOrder();
+    void wireHandlers();
+    QLineEdit* numericField(const char* name, int maxLength, bool decimal, const QString& text);
+
+    // initialisation steps
+    void initialise();
+    void InitialFill();
+    void setupGrid(FlexGrid& grid);
+    // Selects an option button from code and runs its handler once.
+    void selectOption(QRadioButton* button);
+    std::function<void()> optionHandler(QRadioButton* button);
+
+    void fillGrid(FlexGrid& grid, bool baseline);
+    void takeSnapshot(typInputSnapshot& s);
+};

@@ -1,0 +1,99 @@
+#pragma once
+// A main window over a throw-away copy of the shipped program folder, with
+// the scripted UI services installed.
+
+#include "FakeUiServices.h"
+#include "TestFolder.h"
+
+#include "catalogue/Module1.h"
+#include "catalogue/clsConfigureData.h"
+#include "mainwindow/FlexGrid.h"
+#include "mainwindow/frmMain.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    FakeUiServices ui;
+    TestFolder folder;
+    std::unique_ptr<Module1> m;
+    std::unique_ptr<frmMain> w;
+
+    // The shipped data, with the settings file's five lines replaced when given.
+    void SetUp() override { folder.copyShippedData(); }
+
+    void writeIni(const QStringList& lines) { folder.writeLines("TDR.ini", lines); }
+
+    // Loads the main window (constructs it and runs its initialisation).
+    frmMain& load()
+    {
+        m = std::make_unique<Module1>(folder.path());
+        w = std::make_unique<frmMain>(*m);
+        w->Form_Load();
+        return *w;
+    }
+
+    template <class T>
+    T* control(const char* name) const
+    {
+        T* c = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
+    ComboBox* list(const char* name) const { return control<ComboBox>(name); }
+    QStringList entries(const char* name) const
+    {
+        QStringList out;
+        ComboBox* c = list(name);
+        for (int i = 0; c && i < c->count(); ++i)
+            out << c->itemText(i);
+        return out;
+    }
+    FlexGrid& grid(const char* name) const { return *control<FlexGrid>(name); }
+
+    // Runs the System Settings dialog's OK with the given choices.
+    void applySettings(int componentList, bool gas, bool us)
+    {
+        frmData& d = w->settingsLink().dialog();
+        (componentList == 0 ? d.optAmerican : componentList == 1 ? d.optInternational : d.optCommercial)
+            ->setChecked(true);
+        (gas ? d.optGas : d.optDiesel)->setChecked(true);
+        (us ? d.optUS : d.optMetric)->setChecked(true);
+        d.cmdOk_Click();
+    }
+
+    std::vector<QString> messages() const { return ui.texts(); }
+};
+
+#include <QApplication>
+#include <QKeyEvent>
+
+// Shows the window and makes it the active one, so that focus moves.
+inline void showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+}
+
+// Types the text into the widget key by key, through its key filter.
+inline void typeKeys(QWidget* widget, const QString& text)
+{
+    for (QChar ch : text) {
+        const int key = ch == '\b' ? Qt::Key_Backspace : ch.toUpper().unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
