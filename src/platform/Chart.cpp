@@ -1,6 +1,8 @@
 #include "Chart.h"
 
 #include <QCategoryAxis>
+#include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -38,6 +40,11 @@ struct SeriesState {
 // Colours of series whose colour the program never set.
 const QColor kDefaultColours[] = {QColor(0, 0, 160), QColor(160, 0, 0), QColor(0, 128, 0),
                                   QColor(128, 0, 128)};
+
+// The space the chart's axes leave on each side of a label, and around its
+// text (pixels).
+constexpr double kLabelPadding = 4.0;
+constexpr double kLabelTextMargin = 0.5;
 
 // A pick within this distance (pixels) of a point selects it.
 constexpr double kPickRadius = 8.0;
@@ -332,6 +339,8 @@ void Chart::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     d->view->setGeometry(rect());
+    // How many row labels fit depends on the width.
+    changed();
 }
 
 int Chart::redrawCount() const { return d->redraws; }
@@ -358,8 +367,38 @@ void Chart::redraw()
 
     // Category axis: row r sits at x = r; a label on every divisionsPerLabel-th
     // row, starting with the first, so that long runs of rows stay readable.
+    // Where the labels would not fit the plot's width (the axis gives each
+    // label an equal share of its width, less padding, and cuts a longer one
+    // to "..."), a larger multiple of that spacing is taken instead.
     std::vector<std::pair<QString, int>> labels;
-    const int every = std::max(d->axes[0].divisionsPerLabel, 1);
+    int every = std::max(d->axes[0].divisionsPerLabel, 1);
+    if (c->layout())
+        c->layout()->activate();
+    if (d->rows > 1) {
+        QGraphicsTextItem measure;
+        measure.document()->setDocumentMargin(kLabelTextMargin);
+        measure.setFont(d->x->labelsFont());
+        double widest = 0.0;
+        for (int r = 1; r <= d->rows; r += every) {
+            measure.setHtml(d->labels[size_t(r - 1)]);
+            widest = std::max(widest, measure.boundingRect().width());
+        }
+        const double plotWidth = c->plotArea().width() > 0 ? c->plotArea().width() : double(width());
+        auto fits = [&](int spacing) {
+            const int shown = (d->rows - 1) / spacing + 1;
+            return plotWidth / (shown + 1) - 2 * kLabelPadding >= widest + 1.0;
+        };
+        const int base = every;
+        // 1, 2, 5, 10, 20, 50, ... times the program's spacing.
+        for (int step = 1; !fits(every) && every < d->rows;) {
+            int power = 1;
+            while (step >= power * 10)
+                power *= 10;
+            const int lead = step / power;
+            step = (lead == 1 ? 2 : lead == 2 ? 5 : 10) * power;
+            every = base * step;
+        }
+    }
     std::set<QString> used; // the axis takes each label text once
     for (int r = 1; r <= d->rows; r += every) {
         QString label = d->labels[size_t(r - 1)];

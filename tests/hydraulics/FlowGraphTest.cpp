@@ -187,3 +187,13 @@ TEST_F(FlowGraph, RedrawInTheUnitsNowInForce)
     EXPECT_EQ(chart.seriesColor(1), one);
     EXPECT_EQ(chart.seriesColor(2), two);
 }
+
+TEST_F(FlowGraph, ToolTipWritesWholeFlowsWithoutADecimal)
+{
+    m->sngNozzleCount = {0, 1, 2, 3, 0};
+    m->sngCurrentGPMRounded = {0, 14.5f, 13.1f, 12};
+    MSChart1_PointSelected(*m, w, 2, 3);
+    EXPECT_EQ(chart.toolTip(), "3  12");
+    MSChart1_PointSelected(*m, w, 2, 1);
+    EXPECT_EQ(chart.toolTip(), "1  14.5");
+}

@@ -97,3 +97,18 @@ TEST_F(PumpCurve, NoRecordKeepsTheLastDrawing)
     EXPECT_EQ(m->intIndex, 1);
     EXPECT_EQ(chart.rowCount(), 100);
 }
+
+TEST_F(PumpCurve, OnePointRecordLeavesEveryRowOut)
+{
+    setTable(m->udtPumps, m->intPumpMax, {curve("Dot", false, {{30, 120}})});
+    PlainWindow::choose(w.pumps, "Dot");
+    cmdUpdate_Click(*m, w);
+    // The axes and labels follow the one point (F = 50, H = 250); no row has a head.
+    EXPECT_EQ(chart.title(), "Dot");
+    ASSERT_EQ(chart.rowCount(), 50);
+    EXPECT_EQ(chart.valueMaximum(1), 250);
+    EXPECT_EQ(chart.rowLabel(50), "49");
+    for (int r = 1; r <= 50; ++r)
+        EXPECT_TRUE(chart.isNull(r, 1)) << r;
+    EXPECT_TRUE(chart.segments(1).empty());
+}

@@ -1,6 +1,11 @@
 #include "platform/Chart.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -104,4 +109,59 @@ TEST(Chart, ManyRowsRedrawOnce)
     EXPECT_EQ(chart.redrawCount(), before + 1);
     EXPECT_EQ(chart.segments(1).size(), 1u);
     EXPECT_EQ(chart.segments(1)[0].size(), 1199u);
+}
+
+namespace {
+// The row labels the category axis shows, in order.
+QStringList shownRowLabels(Chart& chart)
+{
+    chart.flush();
+    auto* view = chart.findChild<QChartView*>();
+    const auto axes = view->chart()->axes(Qt::Horizontal);
+    auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(axes.first());
+    return axis ? axis->categoriesLabels() : QStringList();
+}
+} // namespace
+
+TEST(Chart, RowLabelsThatWouldNotFitAreThinnedOut)
+{
+    struct Case { int rows, divisions, width; };
+    // 42 rows (40 nozzles) in the main window's graph; 10 rows; a pump curve
+    // of 2500 rows labelled every 500.
+    for (const Case& c : {Case{42, 1, 330}, Case{10, 1, 480}, Case{2500, 500, 480}}) {
+        Chart chart;
+        chart.resize(c.width, 230);
+        chart.setRowCount(c.rows);
+        chart.setDivisionsPerLabel(0, c.divisions);
+        for (int r = 1; r <= c.rows; ++r) {
+            chart.setRow(r);
+            chart.setRowLabel(QString::number(c.rows == 2500 ? r - 1 : r));
+            chart.setData(r, 1, r, false);
+        }
+        chart.show();
+        QApplication::processEvents();
+        const QStringList shown = shownRowLabels(chart);
+        ASSERT_GE(shown.size(), 2) << c.rows;
+        EXPECT_EQ(shown.first().trimmed(), c.rows == 2500 ? "0" : "1") << c.rows;
+        // No label shown is cut to "...".
+        auto* view = chart.findChild<QChartView*>();
+        int visibleLabels = 0;
+        for (QGraphicsItem* item : view->scene()->items()) {
+            auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+            // Only the row labels, under the plot.
+            if (!text || !text->isVisible() || text->toPlainText().isEmpty()
+                || text->sceneBoundingRect().top() < view->chart()->plotArea().bottom())
+                continue;
+            ++visibleLabels;
+            EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("...")))
+                << c.rows << " " << text->toPlainText().toStdString();
+        }
+        EXPECT_GE(visibleLabels, shown.size()); // with the axis title
+        if (c.rows == 10)
+            EXPECT_EQ(shown.size(), 10);
+        if (c.rows == 2500)
+            EXPECT_EQ(shown, (QStringList{"0", "500", "1000", "1500", "2000"}));
+        if (c.rows == 42)
+            EXPECT_LT(shown.size(), 42);
+    }
 }
