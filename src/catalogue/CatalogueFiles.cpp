@@ -1,6 +1,8 @@
 // The catalogue files of the eight kinds: one reader and one writer for all,
-// driven by a descriptor of each kind.
+// driven by the kind's file (KindFiles.h) and table (KindTables.h).
 #include "CatalogueData.h"
+#include "KindFiles.h"
+#include "KindTables.h"
 #include "Module1.h"
 #include "RecordFormat.h"
 #include "SharedServices.h"
@@ -10,53 +12,16 @@ using recordformat::FlowForm;
 
 namespace {
 
-template <typename Rec>
-struct KindFile {
-    const char* readerName; // as the reader opens it
-    const char* writerName; // as the writer spells a file it creates
-    uint8_t missingMessage;
-    uint8_t unreadableMessage;
-    FlowForm flow;
-    std::vector<Rec> Module1::*table;
-    int16_t Module1::*last;
-};
-
-// reader's name, writer's name, missing / unreadable message, flow form, table, last index
-constexpr KindFile<typComponent> kPumps{"PUMP.DAT", "Pump.DAT", 28, 19, FlowForm::Single,
-                                        &Module1::udtPumps, &Module1::intPumpMax};
-constexpr KindFile<typComponent> kPumpOthers{"PUMPOTHERS.DAT", "PumpOthers.DAT", 29, 20,
-                                             FlowForm::Single, &Module1::udtPumpOthers,
-                                             &Module1::intPumpOthersMax};
-constexpr KindFile<typComponent> kLeakDetectors{"MLD.DAT", "MLD.DAT", 25, 17,
-                                                FlowForm::WholeNumber16, &Module1::udtLeakDetectors,
-                                                &Module1::intLeakDetectorMax};
-constexpr KindFile<typComponent> kDispensers{"DISP.DAT", "DISP.DAT", 22, 14, FlowForm::Single,
-                                             &Module1::udtDispensers, &Module1::intDispMax};
-constexpr KindFile<typComponent> kDispOthers{"DISPOTHERS.DAT", "DISPOTHERS.DAT", 23, 15,
-                                             FlowForm::Single, &Module1::udtDispOthers,
-                                             &Module1::intDispOthersMax};
-constexpr KindFile<typHose> kHoses{"HOSES.DAT", "Hoses.DAT", 24, 16, FlowForm::Single,
-                                   &Module1::udtHoses, &Module1::intHoseMax};
-constexpr KindFile<typComponent> kNozzles{"NOZZLE.DAT", "NOZZLE.DAT", 26, 18, FlowForm::Single,
-                                          &Module1::udtNozzles, &Module1::intNozzleMax};
-constexpr KindFile<typComponent> kBreakaways{"BRK.DAT", "BRK.DAT", 21, 13, FlowForm::Single,
-                                             &Module1::udtBreakaways, &Module1::intBreakawayMax};
-
-QString componentsPath(const Module1& m, const char* name)
-{
-    return m.programPath(QLatin1String("Components/") + QLatin1String(name));
-}
-
 [[noreturn]] void failWith(uint8_t message)
 {
     ShowMessage(message);
     platform::endProgram();
 }
 
-template <typename Rec>
-void readKindFile(Module1& m, platform::LineStream& stream, const KindFile<Rec>& kind)
+void readKindFile(Module1& m, platform::LineStream& stream, Kind kindCode)
 {
-    switch (recordformat::load(componentsPath(m, kind.readerName), stream)) {
+    const KindFile& kind = kindFile(kindCode);
+    switch (recordformat::load(readerPath(m, kind), stream)) {
     case recordformat::LoadStatus::Missing:
         failWith(kind.missingMessage);
     case recordformat::LoadStatus::Unreadable:
@@ -64,15 +29,17 @@ void readKindFile(Module1& m, platform::LineStream& stream, const KindFile<Rec>&
     case recordformat::LoadStatus::Ok:
         break;
     }
-    std::vector<Rec> records;
-    const bool ok = recordformat::readRecords(stream, records, kind.flow, kMaxRecords);
-    stream = platform::LineStream();
-    m.intIndex = int16_t(records.size());
-    // A file without records would leave the last index at -1.
-    if (!ok || records.empty())
-        failWith(kind.unreadableMessage);
-    m.*kind.last = int16_t(records.size() - 1);
-    m.*kind.table = std::move(records);
+    visitKindTable(m, kindCode, [&](auto& table, int16_t& last, int16_t&) {
+        std::remove_reference_t<decltype(table)> records;
+        const bool ok = recordformat::readRecords(stream, records, kind.flow, kMaxRecords);
+        stream = platform::LineStream();
+        m.intIndex = int16_t(records.size());
+        // A file without records would leave the last index at -1.
+        if (!ok || records.empty())
+            failWith(kind.unreadableMessage);
+        last = int16_t(records.size() - 1);
+        table = std::move(records);
+    });
 }
 
 // Why the table cannot be written as it stands; empty when it can.
@@ -91,19 +58,22 @@ QString tableProblem(const std::vector<Rec>& table, int last, FlowForm flow)
     return {};
 }
 
-template <typename Rec>
-bool writeKindFile(Module1& m, const KindFile<Rec>& kind)
+bool writeKindFile(Module1& m, Kind kindCode)
 {
+    const KindFile& kind = kindFile(kindCode);
     // The rewrite goes to the file the reader opens; the writer's own spelling
     // only names a file that does not exist yet.
-    QString path = platform::resolveCase(componentsPath(m, kind.readerName));
+    QString path = readerPath(m, kind);
     if (!platform::fileExists(path))
-        path = platform::resolveCase(componentsPath(m, kind.writerName));
+        path = writerPath(m, kind);
 
-    const std::vector<Rec>& table = m.*kind.table;
-    const int last = m.*kind.last;
-    QString problem = tableProblem(table, last, kind.flow);
-    if (problem.isEmpty()) {
+    QString problem;
+    int last = -1;
+    visitKindTable(m, kindCode, [&](const auto& table, int16_t lastIndex, int16_t) {
+        last = lastIndex;
+        problem = tableProblem(table, last, kind.flow);
+        if (!problem.isEmpty())
+            return;
         QStringList lines;
         lines.reserve(qsizetype(last + 1) * 8);
         for (int i = 0; i <= last; ++i)
@@ -111,7 +81,7 @@ bool writeKindFile(Module1& m, const KindFile<Rec>& kind)
         QString error;
         if (!recordformat::writeFile(path, lines, &error))
             problem = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
-    }
+    });
     if (!problem.isEmpty()) {
         platform::ui().messageBox(
             QStringLiteral("The data file %1 was not written: %2. The file was left as it was.")
@@ -125,21 +95,21 @@ bool writeKindFile(Module1& m, const KindFile<Rec>& kind)
 
 } // namespace
 
-#define TDR_CATALOGUE_FILES(Class, Reader, Writer, descriptor)                           \
-    void Class::Reader() { readKindFile(m_, mobjDataStream, descriptor); }               \
-    bool Class::Writer() { return writeKindFile(m_, descriptor); }                       \
-    QString Class::RemoveBlankLine(const QString& strnextLine)                           \
-    {                                                                                    \
-        return recordformat::skipBlankLines(mobjDataStream, strnextLine);                \
+#define TDR_CATALOGUE_FILES(Class, Reader, Writer, kind)                      \
+    void Class::Reader() { readKindFile(m_, mobjDataStream, kind); }          \
+    bool Class::Writer() { return writeKindFile(m_, kind); }                  \
+    QString Class::RemoveBlankLine(const QString& strnextLine)                \
+    {                                                                         \
+        return recordformat::skipBlankLines(mobjDataStream, strnextLine);     \
     }
 
-TDR_CATALOGUE_FILES(clsPumpData, GetPumpFileData, SetPumpFileData, kPumps)
-TDR_CATALOGUE_FILES(clsPumpOthersData, GetPumpOthersInfo, SetPumpOthersFileData, kPumpOthers)
-TDR_CATALOGUE_FILES(clsLeakDetectorData, GetLeakDetectorFileData, SetLeakDetectorFileData, kLeakDetectors)
-TDR_CATALOGUE_FILES(clsDispenserData, GetDispFileData, SetDispFileData, kDispensers)
-TDR_CATALOGUE_FILES(clsDispOthersData, GetDispOthersFileData, SetDispOthersFileData, kDispOthers)
-TDR_CATALOGUE_FILES(clsHoseData, GetHoseFileData, SetHoseFileData, kHoses)
-TDR_CATALOGUE_FILES(clsNozzleData, GetNozzleFileData, SetNozzleFileData, kNozzles)
-TDR_CATALOGUE_FILES(clsBreakawayData, GetBreakawayFileData, SetBreakawayFileData, kBreakaways)
+TDR_CATALOGUE_FILES(clsPumpData, GetPumpFileData, SetPumpFileData, Kind::Pump)
+TDR_CATALOGUE_FILES(clsPumpOthersData, GetPumpOthersInfo, SetPumpOthersFileData, Kind::PumpOthers)
+TDR_CATALOGUE_FILES(clsLeakDetectorData, GetLeakDetectorFileData, SetLeakDetectorFileData, Kind::LeakDetector)
+TDR_CATALOGUE_FILES(clsDispenserData, GetDispFileData, SetDispFileData, Kind::Dispenser)
+TDR_CATALOGUE_FILES(clsDispOthersData, GetDispOthersFileData, SetDispOthersFileData, Kind::DispOthers)
+TDR_CATALOGUE_FILES(clsHoseData, GetHoseFileData, SetHoseFileData, Kind::Hose)
+TDR_CATALOGUE_FILES(clsNozzleData, GetNozzleFileData, SetNozzleFileData, Kind::Nozzle)
+TDR_CATALOGUE_FILES(clsBreakawayData, GetBreakawayFileData, SetBreakawayFileData, Kind::Breakaway)
 
 #undef TDR_CATALOGUE_FILES

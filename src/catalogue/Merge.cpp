@@ -1,5 +1,6 @@
 #include "Merge.h"
 
+#include "KindFiles.h"
 #include "Module1.h"
 #include "RecordFormat.h"
 #include "SharedServices.h"
@@ -73,7 +74,8 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
                    std::make_move_iterator(updates.end()));
 
     // The rewritten file must be one the catalogue reader takes at the next start.
-    const FlowForm form = recordformat::flowFormOfFile(existingFile);
+    const KindFile* kind = kindOfFileName(platform::fileNameOf(existingFile));
+    const FlowForm form = kind ? kind->flow : FlowForm::Single;
     QStringList lines;
     for (const Rec& r : records) {
         if (!recordformat::unwritableReason(r, form).isEmpty()) {

@@ -8,13 +8,6 @@
 
 namespace recordformat {
 
-FlowForm flowFormOfFile(const QString& path)
-{
-    return platform::fileNameOf(path).compare(kLeakDetectorFile, Qt::CaseInsensitive) == 0
-               ? FlowForm::WholeNumber16
-               : FlowForm::Single;
-}
-
 bool splitNameLine(QStringView line, QString& name, QString& listCode)
 {
     const qsizetype hash = line.indexOf(u'#');

@@ -22,15 +22,9 @@ inline const QString kBeginMarker = QStringLiteral("#RATELOSS_BEGIN#");
 inline const QString kEndMarker = QStringLiteral("#RATELOSS_END#");
 inline const QString kStandard = QStringLiteral("#Standard#");
 
-// The leak detectors' catalogue file, whose reader takes whole-number flows.
-inline const QString kLeakDetectorFile = QStringLiteral("MLD.DAT");
-
 // How the flow text of a point line is taken: a single, or (leak detectors) a
 // 16-bit whole number rounded halves to even and stored as a single.
 enum class FlowForm { Single, WholeNumber16 };
-
-// The flow form that the catalogue reader of this file uses, by its name.
-FlowForm flowFormOfFile(const QString& path);
 
 // Name line. The name is everything between the first character and the one
 // before the first "#"; the list code everything after that "#". False when

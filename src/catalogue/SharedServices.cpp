@@ -81,6 +81,10 @@ int16_t GetAxisMaximum(float v)
     // 30000, the largest round maximum a 16-bit axis takes.
     if (!std::isfinite(v))
         return 10;
+    // Every value from 29999.5 on gives 30000; answering at once also keeps
+    // the count of multiples below from running on for a huge value.
+    if (v >= 30000.0f)
+        return 30000;
     const double n = platform::roundHalfEven0(v);
     const int64_t whole = static_cast<int64_t>(std::fmax(std::fmin(n, 1e12), -1e12));
     const int digits = int(QString::number(whole).size()); // a minus sign counts

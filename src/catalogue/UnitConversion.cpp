@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr double kGpmToLpm = 3.78564;
-constexpr double kFeetToMetres = 0.3048;
-
 enum class Direction { ToMetric, ToUS };
 
 // The product or quotient is held in a single before it is rounded.

@@ -1,5 +1,6 @@
 #include "frmUpdate.h"
 
+#include "KindFiles.h"
 #include "MainWindowLinks.h"
 #include "Merge.h"
 #include "Module1.h"
@@ -23,24 +24,15 @@ constexpr int kKeyF1 = 112;
 
 using MergeRoutine = bool (*)(Module1&, const QString&, const QString&);
 
-// The catalogue file names that Update accepts, each with its merge.
-struct UpdateTarget {
-    const char* name;
-    MergeRoutine merge;
-};
-const UpdateTarget kTargets[] = {
-    {"Disp.dat", UpdateStandardComponents},  {"DispOthers.dat", UpdateStandardComponents},
-    {"Nozzle.dat", UpdateStandardComponents}, {"MLD.dat", UpdateStandardComponents},
-    {"BRK.dat", UpdateStandardComponents},   {"PumpOthers.dat", UpdateStandardComponents},
-    {"Pump.dat", UpdateStandardPumps},       {"Hoses.dat", UpdateStandardHoses},
-};
-
-MergeRoutine mergeFor(const QString& fileName)
+// Update accepts the names of the eight catalogue files; pumps and hoses have
+// merges of their own.
+MergeRoutine mergeFor(Kind kind)
 {
-    for (const auto& t : kTargets)
-        if (fileName.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)
-            return t.merge;
-    return nullptr;
+    switch (kind) {
+    case Kind::Pump: return UpdateStandardPumps;
+    case Kind::Hose: return UpdateStandardHoses;
+    default: return UpdateStandardComponents;
+    }
 }
 
 // Windows key codes for the keys the handler may be given.
@@ -130,9 +122,8 @@ void frmUpdate::cmdUpdate_Click()
         ShowMessage(12);
         return;
     }
-    const QString fileName = platform::fileNameOf(strFilePath);
-    const MergeRoutine merge = mergeFor(fileName);
-    if (!merge) {
+    const KindFile* kind = kindOfFileName(platform::fileNameOf(strFilePath));
+    if (!kind) {
         ShowMessage(12);
         return;
     }
@@ -144,9 +135,10 @@ void frmUpdate::cmdUpdate_Click()
         reject();
         return;
     }
-    // The catalogue file of that name, whatever the letter case of either.
-    const QString existing = platform::resolveCase(m_.programPath(QStringLiteral("Components/") + fileName));
-    if (merge(m_, strFilePath, existing) && m_.frmMain) {
+    // The catalogue file of that name, whatever the letter case of either:
+    // the very file its reader opens at the re-initialisation.
+    const QString existing = readerPath(m_, *kind);
+    if (mergeFor(kind->kind)(m_, strFilePath, existing) && m_.frmMain) {
         MainWindowReinit* mainWindow = m_.frmMain;
         runOrEndProgram(m_, [mainWindow] { mainWindow->Form_Load(); });
     }

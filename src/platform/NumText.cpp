@@ -41,54 +41,69 @@ std::optional<int16_t> toInt16(double x)
 
 namespace {
 
-// Checks the strict number form and gives it as ASCII for from_chars
-// (exponent letter D turned into E, leading "+" dropped).
-std::optional<std::string> strictForm(QStringView text)
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Scans a number from text[i] on: a sign, digits with at most one ".", and an
+// exponent (E or D) when digits follow its letter. Gives it as ASCII for
+// from_chars (exponent letter turned into "e", a leading "+" dropped) and
+// leaves i after what it took. Blanks between the characters of the mantissa
+// are stepped over when innerBlanks is set, as a field's leading number
+// takes them. Returns the number of mantissa digits (0: no number).
+int scanNumber(QStringView text, qsizetype& i, bool innerBlanks, std::string& ascii)
 {
-    qsizetype b = 0, e = text.size();
-    while (b < e && (text[b] == ' ' || text[b] == '\t'))
-        ++b;
-    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
-        --e;
-    std::string s;
-    qsizetype i = b;
-    if (i < e && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            s += '-';
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            ascii += '-';
         ++i;
     }
     int digits = 0;
     bool point = false;
-    for (; i < e; ++i) {
+    for (; i < n; ++i) {
         const QChar c = text[i];
-        if (c >= '0' && c <= '9') {
-            s += char(c.unicode());
+        if (innerBlanks && (c == u' ' || c == u'\t'))
+            continue;
+        if (isDigit(c)) {
+            ascii += char(c.unicode());
             ++digits;
-        } else if (c == '.' && !point) {
-            s += '.';
+        } else if (c == u'.' && !point) {
+            ascii += '.';
             point = true;
         } else {
             break;
         }
     }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < e && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        s += 'e';
-        ++i;
-        if (i < e && (text[i] == '+' || text[i] == '-')) {
-            s += char(text[i].unicode());
-            ++i;
-        }
-        int expDigits = 0;
-        for (; i < e && text[i] >= '0' && text[i] <= '9'; ++i) {
-            s += char(text[i].unicode());
-            ++expDigits;
-        }
-        if (expDigits == 0)
-            return std::nullopt;
+    if (digits == 0 || i >= n)
+        return digits;
+    const QChar letter = text[i];
+    if (letter != u'E' && letter != u'e' && letter != u'D' && letter != u'd')
+        return digits;
+    qsizetype j = i + 1;
+    std::string exponent = "e";
+    if (j < n && (text[j] == u'+' || text[j] == u'-'))
+        exponent += char(text[j++].unicode());
+    const qsizetype firstDigit = j;
+    for (; j < n && isDigit(text[j]); ++j)
+        exponent += char(text[j].unicode());
+    if (j > firstDigit) {
+        ascii += exponent;
+        i = j;
     }
-    if (i != e)
+    return digits;
+}
+
+// Checks the strict number form: blanks around it, nothing else besides it.
+std::optional<std::string> strictForm(QStringView text)
+{
+    qsizetype b = 0, e = text.size();
+    while (b < e && (text[b] == u' ' || text[b] == u'\t'))
+        ++b;
+    while (e > b && (text[e - 1] == u' ' || text[e - 1] == u'\t'))
+        --e;
+    const QStringView core = text.mid(b, e - b);
+    std::string s;
+    qsizetype i = 0;
+    if (scanNumber(core, i, false, s) == 0 || i != core.size())
         return std::nullopt;
     return s;
 }
@@ -130,50 +145,13 @@ std::optional<bool> parseBoolean(QStringView text)
 
 double leadingNumber(QStringView text)
 {
-    std::string s;
     qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
-            ++i;
-    };
-    skipBlanks();
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            s += '-';
+    while (i < text.size()
+           && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
         ++i;
-    }
-    bool point = false;
-    int digits = 0;
-    for (; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == ' ' || c == '\t')
-            continue;
-        if (c >= '0' && c <= '9') {
-            s += char(c.unicode());
-            ++digits;
-        } else if (c == '.' && !point) {
-            s += '.';
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (digits == 0)
+    std::string s;
+    if (scanNumber(text, i, true, s) == 0)
         return 0.0;
-    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        std::string exp = "e";
-        qsizetype j = i + 1;
-        if (j < n && (text[j] == '+' || text[j] == '-'))
-            exp += char(text[j++].unicode());
-        int expDigits = 0;
-        for (; j < n && text[j] >= '0' && text[j] <= '9'; ++j) {
-            exp += char(text[j].unicode());
-            ++expDigits;
-        }
-        if (expDigits > 0)
-            s += exp;
-    }
     double value = 0.0;
     std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
     return std::isfinite(value) ? value : 0.0;

@@ -32,6 +32,14 @@ TEST(AxisMaximum, OutsideTheSixteenBitRangeStaysRound)
     EXPECT_EQ(GetAxisMaximum(30000.0f), 30000);
 }
 
+TEST(AxisMaximum, HugeValuesReturnAtOnce)
+{
+    // A curve value read from a catalogue file may be as large as a single
+    // goes; counting multiples of its leading power of ten would not end.
+    for (float v : {1.0e13f, 1.0e20f, 3.0e38f})
+        EXPECT_EQ(GetAxisMaximum(v), 30000) << v;
+}
+
 TEST(ShowMessage, TextsCaptionsAndIcons)
 {
     FakeUiServices fake;

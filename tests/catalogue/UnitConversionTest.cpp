@@ -56,6 +56,21 @@ TEST(UnitConversion, WorkedValuesThereAndBack)
     EXPECT_FLOAT_EQ(m.udtDispensers[0].sngLoss[0], 0.9f);   // 3.0 * 0.3048
 }
 
+TEST(UnitConversion, TheResultIsHeldInASingleBeforeItIsRounded)
+{
+    // 62.5 ft times 0.3048 is 19.05000000000000071 as a double but
+    // 19.04999924 as a single; 640.4 m over 0.3048 is 2101.04995 as a double
+    // but 2101.05005 as a single. The single decides.
+    Module1 m("/nonexistent");
+    m.udtNozzles = {curve({1.0f}, {62.5f}, 1)};
+    m.intNozzleMax = 0;
+    ConvertDataToMetric(m, 3);
+    EXPECT_EQ(m.udtNozzles[0].sngLoss[0], 19.0f);
+    m.udtNozzles[0].sngLoss[0] = 640.4f;
+    ConvertDataToUS(m, 3);
+    EXPECT_EQ(m.udtNozzles[0].sngLoss[0], 2101.1f);
+}
+
 TEST(UnitConversion, HoseLengthIsConvertedAndTheRestKept)
 {
     Module1 m("/nonexistent");

@@ -96,8 +96,12 @@ TEST(UpdateDialog, ControlsAndHelpText)
     EXPECT_EQ(frame->title(), "Help");
     auto* help = frame->findChild<QLabel*>("lblUpdateHelp");
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->text().startsWith("Select the updated data file of the components sent by"));
-    EXPECT_TRUE(help->text().endsWith("must be same as existing data file."));
+    EXPECT_EQ(help->text(),
+              "Select the updated data file of the components sent by Corvane, click on Update "
+              "button, the standard component of the existing data file will be replaced by the "
+              "standard component of the updated data file but custom components of the existing "
+              "data file will remain same in the file. The name and format of the updated data "
+              "file must be same as existing data file.");
 }
 
 TEST(UpdateDialog, BrowseStoresAndShowsTheChosenPath)
@@ -183,6 +187,25 @@ TEST(UpdateDialog, EachAcceptedNameMergesIntoItsCatalogueFile)
         EXPECT_EQ(s.closed, 1);
         EXPECT_EQ(s.dlg.result(), QDialog::Accepted);
     }
+}
+
+TEST(UpdateDialog, MergesIntoTheFileThePumpReaderOpensWhateverTheChosenSpelling)
+{
+    // A folder that holds the pump file twice, in two spellings: the merge
+    // must reach the one the re-initialisation reads, not the one spelled
+    // like the chosen file.
+    DialogSetup s;
+    s.m.frmMain = &s.mainWindow;
+    s.dir.writeLines("Components/Pump.DAT", catalogueText("PUMP.DAT", "Stale", false));
+    const QByteArray stale = s.catalogue("Pump.DAT");
+    s.browse(s.mail("Pump.DAT", catalogueText("PUMP.DAT", "New", false)));
+    s.dlg.cmdUpdate->click();
+    ASSERT_EQ(s.fake.texts(), std::vector<QString>{kQuestion});
+    const QStringList merged = recordLines({.name = "Mine", .kind = "#Custom#"})
+        + catalogueText("PUMP.DAT", "New", false);
+    EXPECT_EQ(s.catalogue("PUMP.DAT"), merged.join("\r\n").toLatin1() + "\r\n");
+    EXPECT_EQ(s.catalogue("Pump.DAT"), stale);
+    EXPECT_EQ(s.mainWindow.loads, 1);
 }
 
 TEST(UpdateDialog, TheNameIsTakenAfterTheLastSlashOrBackslash)

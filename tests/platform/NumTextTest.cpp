@@ -41,7 +41,8 @@ TEST(NumText, StrictParseTakesOnlyWholeNumbers)
         {"2D2", true, 200},    {"", false, 0},        {" ", false, 0},
         {".", false, 0},       {"abc", false, 0},     {"1.2.3", false, 0},
         {"12a", false, 0},     {"1E", false, 0},      {"--1", false, 0},
-        {"1,5", false, 0},     {"1e999", false, 0},
+        {"1,5", false, 0},     {"1e999", false, 0},   {"1 2", false, 0},
+        {"- 5", false, 0},     {"1E+", false, 0},     {"-.5E+1", true, -5},
     };
     for (const auto& c : cases) {
         const auto v = parseDouble(QString::fromLatin1(c.text));
@@ -72,6 +73,7 @@ TEST(NumText, LeadingNumber)
     const Case cases[] = {
         {"12.5", 12.5}, {"  3", 3}, {"1 2", 12}, {"12abc", 12}, {"", 0}, {"abc", 0},
         {".", 0}, {"-4.5", -4.5}, {"1.2.3", 1.2}, {"2E2", 200}, {"2E", 2},
+        {"- 5", -5}, {"1 E2", 100}, {"1E 2", 1}, {"3D-1x", 0.3}, {"\r\n 7", 7},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
