@@ -231,6 +231,7 @@ LoadStatus load(const QString& path, platform::LineStream& stream)
     case platform::ReadStatus::Missing:
         return LoadStatus::Missing;
     case platform::ReadStatus::CannotOpen:
+    case platform::ReadStatus::TooLarge:
         break;
     }
     return LoadStatus::Unreadable;

@@ -85,7 +85,7 @@ QString unwritableReason(const typHose& record, FlowForm form);
 // Opens a catalogue file as a stream of its lines. A file larger than any
 // catalogue can be is refused as unreadable rather than loaded into memory.
 enum class LoadStatus { Ok, Missing, Unreadable };
-inline constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+inline constexpr qint64 kMaxFileBytes = platform::kMaxTextFileBytes;
 LoadStatus load(const QString& path, platform::LineStream& stream);
 
 // Replaces a catalogue file by the lines, only when complete (the old file

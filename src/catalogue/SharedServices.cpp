@@ -109,12 +109,17 @@ int16_t GetAxisMaximum(float v)
 
 void Pause(float t)
 {
-    const int64_t end = platform::milliseconds() + static_cast<int64_t>(t);
-    if (platform::milliseconds() >= end)
+    // A wait of no time, or of no value, returns at once; a day is more than
+    // any caller means.
+    if (!(t > 0.0f))
         return;
-    do {
+    const int64_t end = platform::milliseconds() + static_cast<int64_t>(std::fmin(t, 86400000.0f));
+    for (int64_t now = platform::milliseconds(); now < end; now = platform::milliseconds()) {
         platform::processPendingEvents();
-    } while (platform::milliseconds() < end);
+        // Rest between turns rather than spin: the windows still answer
+        // within a few milliseconds.
+        platform::sleepMilliseconds(std::min<int64_t>(end - now, 5));
+    }
 }
 
 void ReleaseDataObjects(Module1& m)

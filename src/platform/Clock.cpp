@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 namespace platform {
 
@@ -19,6 +20,12 @@ void processPendingEvents()
 {
     if (QCoreApplication::instance())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void sleepMilliseconds(int64_t ms)
+{
+    if (ms > 0)
+        QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 } // namespace platform

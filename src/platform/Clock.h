@@ -9,4 +9,7 @@ int64_t milliseconds();
 // Lets the application process its pending window messages.
 void processPendingEvents();
 
+// Sleeps the calling thread for ms milliseconds.
+void sleepMilliseconds(int64_t ms);
+
 } // namespace platform

@@ -91,9 +91,16 @@ ReadStatus readText(const QString& path, QString& text)
     QFile file(real);
     if (!QFileInfo(real).isFile())
         return ReadStatus::Missing;
+    if (QFileInfo(real).size() > kMaxTextFileBytes)
+        return ReadStatus::TooLarge;
     if (!file.open(QIODevice::ReadOnly))
         return ReadStatus::CannotOpen;
-    text = QString::fromLatin1(file.readAll());
+    // Read at most one byte past the limit: a file that grew meanwhile is
+    // refused too.
+    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    if (bytes.size() > kMaxTextFileBytes)
+        return ReadStatus::TooLarge;
+    text = QString::fromLatin1(bytes);
     return ReadStatus::Ok;
 }
 

@@ -22,13 +22,18 @@ bool fileExists(const QString& path);
 // The name after the last "/" or "\" of a path (the whole path without one).
 QString fileNameOf(const QString& path);
 
-enum class ReadStatus { Ok, Missing, CannotOpen };
+enum class ReadStatus { Ok, Missing, CannotOpen, TooLarge };
+
+// No text file the program reads is anywhere near this size; a larger one is
+// refused rather than loaded into memory.
+inline constexpr qint64 kMaxTextFileBytes = 32 * 1024 * 1024;
 
 // Reads the whole file into lines. A line ends at CR LF or a lone LF; a final
 // line end does not start another line.
 ReadStatus readLines(const QString& path, QStringList& lines);
 
-// Reads the whole file as one Latin-1 text, line ends included.
+// Reads the whole file as one Latin-1 text, line ends included (TooLarge
+// beyond kMaxTextFileBytes).
 ReadStatus readText(const QString& path, QString& text);
 
 // Writes the lines, each followed by CR LF, replacing the file only when the

@@ -5,6 +5,7 @@
 #include "catalogue/Module1.h"
 #include "platform/UiServices.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -254,6 +255,16 @@ TEST(PipingLoader, UnreadableFilesEndWithMessage33)
         EXPECT_FALSE(p.load(f)) << c.what;
         EXPECT_EQ(p.fake.texts(), std::vector<QString>{kUnreadable}) << c.what;
     }
+}
+
+TEST(PipingLoader, AFileTooLargeToBePipingDataIsUnreadable)
+{
+    PipingLoad p;
+    p.dir.writeLines("Components/PIPING.DAT", wellFormed());
+    QFile f(p.dir.file("Components/PIPING.DAT"));
+    ASSERT_TRUE(f.resize(platform::kMaxTextFileBytes + 1));
+    EXPECT_FALSE(p.run());
+    EXPECT_EQ(p.fake.texts(), std::vector<QString>{kUnreadable});
 }
 
 TEST(PipingLoader, ZeroRoughnessIsASmoothPipe)

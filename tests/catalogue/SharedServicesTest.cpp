@@ -5,6 +5,10 @@
 #include "catalogue/Module1.h"
 #include "catalogue/clsConfigureData.h"
 
+#include "platform/Clock.h"
+
+#include <QTimer>
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(AxisMaximum, WorkedExamples)
@@ -78,11 +82,19 @@ TEST(ShowHelpTopic, MissingFileGivesMessage32)
     EXPECT_EQ(fake.helps[0].topic, "Option Menu\\Update Data.htm");
 }
 
-TEST(Pause, ZeroReturnsAtOnceAndShortWaitEnds)
+TEST(Pause, WaitsAboutTheTimeWhileEventsAreProcessed)
 {
     Pause(0);
-    Pause(5);
-    SUCCEED();
+    Pause(-5);
+    Pause(NAN);
+    int ran = 0;
+    QTimer::singleShot(0, [&] { ++ran; });
+    const int64_t start = platform::milliseconds();
+    Pause(30);
+    const int64_t waited = platform::milliseconds() - start;
+    EXPECT_GE(waited, 30);
+    EXPECT_LT(waited, 1000);
+    EXPECT_EQ(ran, 1); // the windows were served meanwhile
 }
 
 TEST(DataObjects, CreateAndRelease)

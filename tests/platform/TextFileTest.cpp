@@ -20,6 +20,19 @@ TEST(TextFile, ReadsCrLfAndLfLinesAsLatin1)
     EXPECT_EQ(readLines(dir.file("missing.txt"), lines), ReadStatus::Missing);
 }
 
+TEST(TextFile, RefusesAFileLargerThanAnyTheProgramReads)
+{
+    TestFolder dir;
+    dir.write("big.txt", "x\r\n");
+    QFile f(dir.file("big.txt"));
+    ASSERT_TRUE(f.resize(kMaxTextFileBytes + 1));
+    QStringList lines;
+    EXPECT_EQ(readLines(dir.file("big.txt"), lines), ReadStatus::TooLarge);
+    EXPECT_TRUE(lines.isEmpty());
+    ASSERT_TRUE(f.resize(kMaxTextFileBytes));
+    EXPECT_EQ(readLines(dir.file("big.txt"), lines), ReadStatus::Ok);
+}
+
 TEST(TextFile, NamesResolveWithoutRegardToCase)
 {
     TestFolder dir;
