@@ -225,6 +225,13 @@ TEST_F(MainWindowTest, MenuTitleShowsEveryRefusalAndTheFocusEndsInTheLast)
     EXPECT_EQ(messages()[1], "Maximum Value can be entered is 9999");
     EXPECT_EQ(QApplication::focusWidget(), field("txtRise"));
     EXPECT_EQ(control<QTabWidget>("tabMain")->currentIndex(), 3);
+    // Bringing the rise's page to the front hid the hose field that held the
+    // focus: that is no leaving of the field, and no check may follow it
+    // (the two checks would take the focus from each other without end).
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(messages().size(), 2u);
+    EXPECT_EQ(QApplication::focusWidget(), field("txtRise"));
 }
 
 TEST_F(MainWindowTest, RefusedValueNeverReachesACalculation)
