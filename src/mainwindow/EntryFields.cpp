@@ -133,12 +133,15 @@ void frmMain::txtNoOfNozzle_LostFocus()
     }
     field->setText(platform::doubleToText(value));
     const int16_t count = platform::toInt16(value).value_or(0);
-    // The results stay while the count stays: only a new count sizes them
-    // anew, which clears them until the next Calculate and Make Baseline.
-    if (count != m.intNozzlesEntered) {
+    // The results stay while the count and the rows they are sized for
+    // stay: only a change sizes them anew, which clears them until the next
+    // Calculate and Make Baseline.
+    const int16_t rows = int16_t(count + (count % 2 == 0 ? 2 : 1));
+    if (count != m.intNozzlesEntered || rows != m.intPlotNozzles
+        || m.sngCurrentGPM.size() != size_t(rows) + 1) {
         m.intNozzlesEntered = count;
         m_mintPlottedNozzles = m.intPlotNozzles;
-        m.intPlotNozzles = int16_t(count + (count % 2 == 0 ? 2 : 1));
+        m.intPlotNozzles = rows;
         m.SizeResults();
     }
     mblnMenuCheck = false;

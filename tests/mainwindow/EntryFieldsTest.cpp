@@ -193,6 +193,15 @@ TEST_F(MainWindowTest, LeavingTheNozzleFieldWithTheSameCountKeepsTheResults)
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[3], 0.0f);
     EXPECT_FLOAT_EQ(m->sngBaselineGPM[3], 0.0f);
     EXPECT_EQ(m->intNozzlesEntered, 9);
+    // Results sized for another count than the one entered (an opened site
+    // file sets the rows from its own count and leaves the count entered):
+    // an accepted count sizes them anew even when it equals the last one.
+    m->intPlotNozzles = 14;
+    m->SizeResults();
+    w->txtNoOfNozzle_LostFocus();
+    EXPECT_EQ(m->intPlotNozzles, 10);
+    EXPECT_EQ(m->sngCurrentGPM.size(), 11u);
+    EXPECT_EQ(w->mintPlottedNozzles(), 14);
 }
 
 TEST_F(MainWindowTest, MenuTitleValidatesQuietlyAndCorrectsABadCount)
