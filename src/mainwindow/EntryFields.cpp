@@ -24,17 +24,20 @@ void frmMain::refuse(QLineEdit* field, const QString& message)
 {
     ui().messageBox(message, kAppTitle, platform::MsgButtons::OK, platform::MsgIcon::None);
     // Bring the field's page to the front so that the focus can return to it.
+    // Hiding the page in front moves the focus off a field there: that field
+    // was not left by the user and is not checked for it.
+    m_returningFocus = true;
     for (int page = 0; page < ctl.tabMain->count(); ++page)
         if (ctl.tabMain->widget(page)->isAncestorOf(field))
             ctl.tabMain->setCurrentIndex(page);
     if (!field->isVisibleTo(this) || !field->isEnabled()) {
         // A field in a hidden piping panel cannot take the focus: the message
         // is all, and commands are not held up by a value the user cannot see.
+        m_returningFocus = false;
         markRefused(field, false);
         return;
     }
     markRefused(field, true);
-    m_returningFocus = true;
     field->setFocus(Qt::OtherFocusReason);
     m_returningFocus = false;
 }
@@ -130,12 +133,15 @@ void frmMain::txtNoOfNozzle_LostFocus()
     }
     field->setText(platform::doubleToText(value));
     const int16_t count = platform::toInt16(value).value_or(0);
-    // The results stay while the count stays: only a new count sizes them
-    // anew, which clears them until the next Calculate and Make Baseline.
-    if (count != m.intNozzlesEntered) {
+    // The results stay while the count and the rows they are sized for
+    // stay: only a change sizes them anew, which clears them until the next
+    // Calculate and Make Baseline.
+    const int16_t rows = int16_t(count + (count % 2 == 0 ? 2 : 1));
+    if (count != m.intNozzlesEntered || rows != m.intPlotNozzles
+        || m.sngCurrentGPM.size() != size_t(rows) + 1) {
         m.intNozzlesEntered = count;
         m_mintPlottedNozzles = m.intPlotNozzles;
-        m.intPlotNozzles = int16_t(count + (count % 2 == 0 ? 2 : 1));
+        m.intPlotNozzles = rows;
         m.SizeResults();
     }
     mblnMenuCheck = false;

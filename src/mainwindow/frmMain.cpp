@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -29,6 +28,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -145,20 +145,18 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     // Area buttons above the pages, each bringing its page to the front.
     auto* areaRow = new QHBoxLayout;
     areaRow->setSpacing(2);
-    auto* areaGroup = new QButtonGroup(this);
     ctl.cmdDispenser = named<QPushButton>("cmdDispenser", QStringLiteral("Dispensing Area"));
     ctl.cmdPiping = named<QPushButton>("cmdPiping", QStringLiteral("Piping Area"));
     ctl.cmdPump = named<QPushButton>("cmdPump", QStringLiteral("Pump Area"));
     ctl.cmdSite = named<QPushButton>("cmdSite", QStringLiteral("Site Layout"));
-    int id = 0;
+    // The pressed look marks the page in front. No exclusive button group:
+    // Qt makes such a group one tab stop, and each area button must stay one.
     for (QPushButton* b : {ctl.cmdDispenser, ctl.cmdPiping, ctl.cmdPump, ctl.cmdSite}) {
         b->setCheckable(true);
         b->setMinimumWidth(130);
         b->setMinimumHeight(28);
-        areaGroup->addButton(b, id++);
         areaRow->addWidget(b);
     }
-    areaGroup->setExclusive(true);
     areaRow->addStretch();
     ctl.lblMaxNozz = caption(QStringLiteral("Max no. of nozzles"), "lblMaxNozz");
     ctl.txtMaxNozz = named<QLineEdit>("txtMaxNozz", QStringLiteral("40"));
@@ -177,11 +175,8 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     ctl.tabMain->tabBar()->hide();
     ctl.tabMain->setDocumentMode(false);
     outer->addWidget(ctl.tabMain, 1);
-    connect(ctl.tabMain, &QTabWidget::currentChanged, this, [areaGroup](int page) {
-        if (QAbstractButton* b = areaGroup->button(page))
-            b->setChecked(true);
-    });
-    ctl.cmdDispenser->setChecked(true);
+    connect(ctl.tabMain, &QTabWidget::currentChanged, this, &frmMain::showAreaButtonPressed);
+    showAreaButtonPressed();
 
     setCentralWidget(central);
     buildTabOrder();
@@ -552,8 +547,72 @@ void frmMain::buildTabOrder()
                   ctl.cmbPumpOthers, ctl.lstPump, ctl.cmdUpdate, ctl.cmdPrintPump,
                   ctl.cmdSite, ctl.txtTankDiameter, ctl.txtBuryDepth, ctl.txtRise, ctl.cmbNoOfBranches,
                   ctl.txtMaxNozz, ctl.MSChart1, ctl.tabMain, ctl.MSChart2});
-    for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    m_tabOrder = std::move(order);
+}
+
+void frmMain::showAreaButtonPressed()
+{
+    const std::array<QPushButton*, 4> areas = {ctl.cmdDispenser, ctl.cmdPiping, ctl.cmdPump, ctl.cmdSite};
+    for (int page = 0; page < 4; ++page)
+        areas[page]->setChecked(page == ctl.tabMain->currentIndex());
+}
+
+// The control that takes the focus for an entry of the tab order, or none
+// when it cannot take it now (hidden, on a page not in front, disabled).
+QWidget* frmMain::tabStop(QWidget* entry) const
+{
+    auto takes = [this](QWidget* w) {
+        while (w->focusProxy())
+            w = w->focusProxy();
+        return w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+    };
+    if (takes(entry))
+        return entry;
+    // A compound control (a chart) takes the focus in its inner view; a
+    // container of other entries (the area pages) is no stop of its own.
+    const QList<QWidget*> inner = entry->findChildren<QWidget*>();
+    for (QWidget* w : inner)
+        if (std::find(m_tabOrder.begin(), m_tabOrder.end(), w) != m_tabOrder.end())
+            return nullptr;
+    for (QWidget* w : inner)
+        if (!w->focusProxy() && takes(w))
+            return w;
+    return nullptr;
+}
+
+// Tab and Shift+Tab walk the window's own order. Qt's focus chain is not
+// used for it: setTabOrder splits that chain into separate cycles around the
+// grids, charts and tab controls, which trapped the focus on one side.
+bool frmMain::focusNextPrevChild(bool next)
+{
+    const int n = int(m_tabOrder.size());
+    QWidget* focus = QApplication::focusWidget();
+    int at = -1;
+    int depth = -1;
+    for (int i = 0; focus && i < n; ++i) {
+        QWidget* e = m_tabOrder[i];
+        if (e == focus) {
+            at = i;
+            break;
+        }
+        if (e->isAncestorOf(focus)) {
+            int d = 0;
+            for (QWidget* p = e; p; p = p->parentWidget())
+                ++d;
+            if (d > depth) {
+                depth = d;
+                at = i;
+            }
+        }
+    }
+    for (int step = 1; step <= n; ++step) {
+        const int i = at < 0 ? (next ? step - 1 : n - step) : ((at + (next ? step : -step)) % n + n) % n;
+        if (QWidget* target = tabStop(m_tabOrder[i])) {
+            target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 std::function<void()> frmMain::optionHandler(QRadioButton* button)
@@ -604,7 +663,10 @@ void frmMain::wireHandlers()
     // page's first input.
     const std::array<QPushButton*, 4> areas = {ctl.cmdDispenser, ctl.cmdPiping, ctl.cmdPump, ctl.cmdSite};
     for (int page = 0; page < 4; ++page) {
-        connect(areas[page], &QPushButton::clicked, this, [this, page] { ctl.tabMain->setCurrentIndex(page); });
+        connect(areas[page], &QPushButton::clicked, this, [this, page] {
+            ctl.tabMain->setCurrentIndex(page);
+            showAreaButtonPressed(); // a click on the pressed button must not release it
+        });
         m_events->onKeyPress(areas[page], [this, page](QKeyEvent* e) {
             if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
                 areaButton_LostFocus(page, true, e->key() == Qt::Key_Backtab

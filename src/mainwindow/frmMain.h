@@ -227,6 +227,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Module1& m;
@@ -266,6 +267,9 @@ private:
     QWidget* buildPumpPage();
     QWidget* buildSitePage();
     void buildTabOrder();
+    std::vector<QWidget*> m_tabOrder; // the window's tab order
+    QWidget* tabStop(QWidget* entry) const;
+    void showAreaButtonPressed();
     void wireHandlers();
     QLineEdit* numericField(const char* name, int maxLength, bool decimal, const QString& text);
 

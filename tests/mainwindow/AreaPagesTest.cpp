@@ -149,3 +149,41 @@ TEST_F(MainWindowTest, GridsRouteTheFocus)
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), tabs->tabBar());
 }
+
+TEST_F(MainWindowTest, TabWalksTheWholeWindowOrder)
+{
+    load();
+    showActive(*w);
+    auto* pages = control<QTabWidget>("tabMain");
+    auto tab = [](bool forward = true) {
+        pressKey(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab);
+        QApplication::processEvents();
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    // Once an area button has had the focus the others still are tab stops:
+    // the last input of a page leads to the next area button and its page.
+    control<QPushButton>("cmdDispenser")->setFocus(Qt::TabFocusReason);
+    field("txtNoOfNozzle")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(tab(), "cmdPiping");
+    EXPECT_EQ(tab(), "cmbPiping");
+    EXPECT_EQ(pages->currentIndex(), 1);
+    field("txtBranchFitting_3")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(tab(), "cmdPump");
+    EXPECT_EQ(tab(), "cmbPumps");
+    EXPECT_EQ(pages->currentIndex(), 2);
+    // From the last page the order goes on past the charts back to Calculate.
+    w->cmdSite_Click();
+    list("cmbNoOfBranches")->setFocus(Qt::TabFocusReason);
+    QStringList rest;
+    for (int i = 0; i < 4 && (rest.isEmpty() || rest.last() != "cmdCalculate"); ++i)
+        rest << tab();
+    EXPECT_EQ(rest.last(), "cmdCalculate") << rest.join(" ").toStdString();
+    // Tab in the BaseLine grid follows the window's order to the first area button.
+    control<QTabWidget>("tabCurrentBaseline")->setCurrentIndex(1);
+    EXPECT_EQ(QApplication::focusWidget(), &grid("flxBaseLine"));
+    EXPECT_EQ(tab(), "cmdDispenser");
+    // Shift+Tab goes back through the same order.
+    EXPECT_EQ(tab(false), "flxBaseLine");
+    EXPECT_EQ(tab(false), "qt_tabwidget_tabbar");
+    EXPECT_EQ(tab(false), "cmdDetails");
+}

@@ -193,6 +193,15 @@ TEST_F(MainWindowTest, LeavingTheNozzleFieldWithTheSameCountKeepsTheResults)
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[3], 0.0f);
     EXPECT_FLOAT_EQ(m->sngBaselineGPM[3], 0.0f);
     EXPECT_EQ(m->intNozzlesEntered, 9);
+    // Results sized for another count than the one entered (an opened site
+    // file sets the rows from its own count and leaves the count entered):
+    // an accepted count sizes them anew even when it equals the last one.
+    m->intPlotNozzles = 14;
+    m->SizeResults();
+    w->txtNoOfNozzle_LostFocus();
+    EXPECT_EQ(m->intPlotNozzles, 10);
+    EXPECT_EQ(m->sngCurrentGPM.size(), 11u);
+    EXPECT_EQ(w->mintPlottedNozzles(), 14);
 }
 
 TEST_F(MainWindowTest, MenuTitleValidatesQuietlyAndCorrectsABadCount)
@@ -225,6 +234,13 @@ TEST_F(MainWindowTest, MenuTitleShowsEveryRefusalAndTheFocusEndsInTheLast)
     EXPECT_EQ(messages()[1], "Maximum Value can be entered is 9999");
     EXPECT_EQ(QApplication::focusWidget(), field("txtRise"));
     EXPECT_EQ(control<QTabWidget>("tabMain")->currentIndex(), 3);
+    // Bringing the rise's page to the front hid the hose field that held the
+    // focus: that is no leaving of the field, and no check may follow it
+    // (the two checks would take the focus from each other without end).
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(messages().size(), 2u);
+    EXPECT_EQ(QApplication::focusWidget(), field("txtRise"));
 }
 
 TEST_F(MainWindowTest, RefusedValueNeverReachesACalculation)
