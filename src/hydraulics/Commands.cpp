@@ -6,14 +6,12 @@
 #include "platform/Chart.h"
 #include "platform/NumText.h"
 #include "platform/UiServices.h"
+#include "catalogue/UnitConversion.h"
 
 #include <QColor>
 #include <algorithm>
 
 namespace {
-
-constexpr double kLpmPerGpm = 3.78564;
-constexpr double kFeetPerMetre = 0.3048;
 
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
@@ -54,7 +52,7 @@ void roundResults(std::vector<float>& gpm, std::vector<float>& lpm, std::vector<
             gpmRounded[size_t(i)] = gpm[size_t(i)];
         }
         if (i < int(lpm.size())) {
-            lpm[size_t(i)] = float(double(at(gpm, i)) * kLpmPerGpm);
+            lpm[size_t(i)] = float(double(at(gpm, i)) * kGpmToLpm);
             lpm[size_t(i)] = float(platform::roundHalfEven1(lpm[size_t(i)]));
             lpmRounded[size_t(i)] = lpm[size_t(i)];
         }
@@ -375,8 +373,8 @@ void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
     }
     const bool us = usUnits(m);
     if (!us) {
-        maxFlow = float(double(maxFlow) * kLpmPerGpm);
-        maxHead = float(double(maxHead) * kFeetPerMetre);
+        maxFlow = float(double(maxFlow) * kGpmToLpm);
+        maxHead = float(double(maxHead) * kFeetToMetres);
     }
     const int F = GetAxisMaximum(float(double(n) * double(maxFlow)));
     c.setAxisTitle(1, us ? QStringLiteral("Feet of Head") : QStringLiteral("Meters of Head"));

@@ -1,15 +1,12 @@
 #include "Hydraulics.h"
 
 #include "platform/NumText.h"
+#include "catalogue/UnitConversion.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr double kFeetPerMetre = 0.3048;
-constexpr double kCmPerInch = 2.54;
-constexpr double kLpmPerGpm = 3.78564;
 
 // The Colebrook-White iteration of a real pipe converges in a handful of
 // passes; the bound only keeps inputs that describe no pipe from looping.
@@ -39,7 +36,7 @@ float lengthInFeet(const QString& text, bool metric)
 {
     float v = fieldNumber(text);
     if (metric)
-        v = float(platform::roundHalfEven1(double(v) / kFeetPerMetre));
+        v = float(platform::roundHalfEven1(double(v) / kFeetToMetres));
     return v;
 }
 
@@ -255,9 +252,9 @@ float GetSystemHead(Module1& m, MainWindowInputs& w, float q, int16_t n)
             v = float(double(v) / metricPerUnit);
         return v;
     };
-    m.sngTotalRise = float(double(entry(w.txtTankDiameter(), kCmPerInch)) / 12.0);
-    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtBuryDepth(), kFeetPerMetre)));
-    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtRise(), kFeetPerMetre)));
+    m.sngTotalRise = float(double(entry(w.txtTankDiameter(), kInchesToCentimetres)) / 12.0);
+    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtBuryDepth(), kFeetToMetres)));
+    m.sngTotalRise = float(double(m.sngTotalRise) + double(entry(w.txtRise(), kFeetToMetres)));
 
     float total = float(double(m.sngBranchLoss) + double(m.sngTrunkLoss) + double(m.sngTotalRise));
     // Each component term is stored, then added to the total.
@@ -312,8 +309,8 @@ float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpF
     const typComponent& r = m.udtPumps[size_t(intI)];
     const float n = pumpQuantity(w);
     const bool us = w.frmData().optUS();
-    const double flowFactor = us ? 1.0 : kLpmPerGpm;
-    const double headFactor = us ? 1.0 : kFeetPerMetre;
+    const double flowFactor = us ? 1.0 : kGpmToLpm;
+    const double headFactor = us ? 1.0 : kFeetToMetres;
     const int points = pointCount(r);
     for (int j = 0; j + 1 < points; ++j) {
         if (r.sngLoss[size_t(j + 1)] == 0.0f)

@@ -7,15 +7,13 @@
 #include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
 #include "platform/UiServices.h"
+#include "catalogue/UnitConversion.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace {
-
-constexpr double kFeet = 0.3048; // feet to metres
-constexpr double kInch = 2.54;   // inches to centimetres
 
 ListPick pick(platform::ListControl& list)
 {
@@ -64,16 +62,16 @@ void frmMain::takeSnapshot(typInputSnapshot& s)
     s.bytDispenser = pick(cmbDispenser());
     s.bytBreakaway = pick(cmbBreakAway());
     s.bytHoseSize = pick(cmbHoseSize());
-    s.strHoseLength = toStored(ctl.txtHoseLen->text(), kFeet, metric);
+    s.strHoseLength = toStored(ctl.txtHoseLen->text(), kFeetToMetres, metric);
     s.bytNozzle = pick(cmbNozzle());
     s.bytDispOthers = pick(cmbDispOthers());
     s.bytPiping = pick(cmbPiping());
     s.bytBranchSize = pick(cmbBranch());
-    s.strBranchLength = toStored(ctl.txtBranchLength->text(), kFeet, metric);
+    s.strBranchLength = toStored(ctl.txtBranchLength->text(), kFeetToMetres, metric);
     for (int k = 0; k < 4; ++k)
         s.strBranchFitting[k] = ctl.txtBranchFitting[k]->text();
     s.bytTrunkSize = pick(cmbTrunk());
-    s.strTrunkLength = toStored(ctl.txtTrunkLength->text(), kFeet, metric);
+    s.strTrunkLength = toStored(ctl.txtTrunkLength->text(), kFeetToMetres, metric);
     for (int k = 0; k < 4; ++k)
         s.strTrunkFitting[k] = ctl.txtTrunkFitting[k]->text();
     s.bytBasic = ctl.optBasic->isChecked() ? 1 : 0;
@@ -81,11 +79,11 @@ void frmMain::takeSnapshot(typInputSnapshot& s)
     s.bytPump = pick(cmbPumps());
     s.bytPumpQuantity = pick(cmbQuantity());
     s.bytLeakDetector = pick(cmbLeak());
-    s.strTankDiameter = toStored(ctl.txtTankDiameter->text(), kInch, metric);
-    s.strBuryDepth = toStored(ctl.txtBuryDepth->text(), kFeet, metric);
-    s.strRise = toStored(ctl.txtRise->text(), kFeet, metric);
+    s.strTankDiameter = toStored(ctl.txtTankDiameter->text(), kInchesToCentimetres, metric);
+    s.strBuryDepth = toStored(ctl.txtBuryDepth->text(), kFeetToMetres, metric);
+    s.strRise = toStored(ctl.txtRise->text(), kFeetToMetres, metric);
     s.bytBranches = pick(cmbNoOfBranches());
-    s.strPipeLength = toStored(ctl.txtPipeLen->text(), kFeet, metric);
+    s.strPipeLength = toStored(ctl.txtPipeLen->text(), kFeetToMetres, metric);
     s.blnGas = m.objConfigureData && m.objConfigureData->Data();
     s.bln50Hz = ctl.opt50Hz->isChecked();
     s.bytComponentList = m.objConfigureData ? m.objConfigureData->ComponentList() : 0;
@@ -111,17 +109,17 @@ void frmMain::RestoreBaseLine()
     const bool metric = m_settings.optMetric();
     restorePick(cmbDispenser(), s.bytDispenser);
     restorePick(cmbHoseSize(), s.bytHoseSize);
-    ctl.txtHoseLen->setText(fromStored(s.strHoseLength, kFeet, metric));
+    ctl.txtHoseLen->setText(fromStored(s.strHoseLength, kFeetToMetres, metric));
     restorePick(cmbNozzle(), s.bytNozzle);
     restorePick(cmbDispOthers(), s.bytDispOthers);
     restorePick(cmbBreakAway(), s.bytBreakaway);
     restorePick(cmbPiping(), s.bytPiping);
     restorePick(cmbBranch(), s.bytBranchSize);
-    ctl.txtBranchLength->setText(fromStored(s.strBranchLength, kFeet, metric));
+    ctl.txtBranchLength->setText(fromStored(s.strBranchLength, kFeetToMetres, metric));
     for (int k = 0; k < 4; ++k)
         ctl.txtBranchFitting[k]->setText(s.strBranchFitting[k]);
     restorePick(cmbTrunk(), s.bytTrunkSize);
-    ctl.txtTrunkLength->setText(fromStored(s.strTrunkLength, kFeet, metric));
+    ctl.txtTrunkLength->setText(fromStored(s.strTrunkLength, kFeetToMetres, metric));
     for (int k = 0; k < 4; ++k)
         ctl.txtTrunkFitting[k]->setText(s.strTrunkFitting[k]);
     ctl.chkBall->setChecked(s.chkBall == 1);
@@ -133,8 +131,8 @@ void frmMain::RestoreBaseLine()
     restorePick(cmbLeak(), s.bytLeakDetector);
     restorePick(cmbPumpOthers(), s.bytPumpOthers);
     restorePick(cmbNoOfBranches(), s.bytBranches);
-    ctl.txtTankDiameter->setText(fromStored(s.strTankDiameter, kInch, metric));
-    ctl.txtBuryDepth->setText(fromStored(s.strBuryDepth, kFeet, metric));
-    ctl.txtRise->setText(fromStored(s.strRise, kFeet, metric));
-    ctl.txtPipeLen->setText(fromStored(s.strPipeLength, kFeet, metric));
+    ctl.txtTankDiameter->setText(fromStored(s.strTankDiameter, kInchesToCentimetres, metric));
+    ctl.txtBuryDepth->setText(fromStored(s.strBuryDepth, kFeetToMetres, metric));
+    ctl.txtRise->setText(fromStored(s.strRise, kFeetToMetres, metric));
+    ctl.txtPipeLen->setText(fromStored(s.strPipeLength, kFeetToMetres, metric));
 }

@@ -8,6 +8,7 @@
 #include "hydraulics/Commands.h"
 #include "platform/Chart.h"
 #include "platform/NumText.h"
+#include "catalogue/UnitConversion.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -176,13 +177,13 @@ void frmMain::ConvertLengthFields(bool toUS)
         double factor;
     };
     const Length lengths[] = {
-        {ctl.txtHoseLen, ctl.lblHoseLength, "Hose length(ft)", "Hose Length(m)", 0.3048},
-        {ctl.txtBranchLength, ctl.lblLength, "Length(ft)", "Length(m)", 0.3048},
-        {ctl.txtTrunkLength, ctl.lblTrunkLength, "Length(ft)", "Length(m)", 0.3048},
-        {ctl.txtPipeLen, ctl.lblPipeLen, "Length(ft)", "Length(m)", 0.3048},
-        {ctl.txtBuryDepth, ctl.lblBuryDepth, "Bury Depth(ft)", "Bury Depth(m)", 0.3048},
-        {ctl.txtRise, ctl.lblRise, "Rise(ft)", "Rise(m)", 0.3048},
-        {ctl.txtTankDiameter, ctl.lblTankDiameter, "Tank Diameter(inch)", "Tank Diameter(cm)", 2.54},
+        {ctl.txtHoseLen, ctl.lblHoseLength, "Hose length(ft)", "Hose Length(m)", kFeetToMetres},
+        {ctl.txtBranchLength, ctl.lblLength, "Length(ft)", "Length(m)", kFeetToMetres},
+        {ctl.txtTrunkLength, ctl.lblTrunkLength, "Length(ft)", "Length(m)", kFeetToMetres},
+        {ctl.txtPipeLen, ctl.lblPipeLen, "Length(ft)", "Length(m)", kFeetToMetres},
+        {ctl.txtBuryDepth, ctl.lblBuryDepth, "Bury Depth(ft)", "Bury Depth(m)", kFeetToMetres},
+        {ctl.txtRise, ctl.lblRise, "Rise(ft)", "Rise(m)", kFeetToMetres},
+        {ctl.txtTankDiameter, ctl.lblTankDiameter, "Tank Diameter(inch)", "Tank Diameter(cm)", kInchesToCentimetres},
     };
     for (const Length& l : lengths) {
         const double x = platform::leadingNumber(l.field->text());

@@ -90,7 +90,7 @@ inline void showActive(QWidget& window)
 inline void typeKeys(QWidget* widget, const QString& text)
 {
     for (QChar ch : text) {
-        const int key = ch == '\b' ? Qt::Key_Backspace : ch.toUpper().unicode();
+        const int key = ch == QChar(0x08) ? int(Qt::Key_Backspace) : int(ch.toUpper().unicode());
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
         QApplication::sendEvent(widget, &press);
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));

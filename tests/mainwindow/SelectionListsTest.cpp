@@ -21,8 +21,9 @@ TEST_F(MainWindowTest, ListsFollowComponentListFuelAndFrequency)
     for (const char* name : {"cmbDispenser", "cmbDispOthers", "cmbNozzle", "cmbHoseSize", "cmbLeak",
                              "cmbBreakAway", "cmbPumpOthers"}) {
         EXPECT_EQ(list(name)->currentIndex(), 0) << name;
-        if (QString(name) != "cmbHoseSize") // keeps its design tool tip
+        if (QString(name) != "cmbHoseSize") { // keeps its design tool tip
             EXPECT_EQ(list(name)->toolTip(), "None") << name;
+        }
     }
     EXPECT_EQ(entries("cmbPumps").size(), 4);
     EXPECT_EQ(list("cmbPumps")->currentIndex(), 0);

@@ -84,8 +84,9 @@ TEST_F(MainWindowTest, StartUpEndsInTheInitialConfiguration)
     // Both grids show the same configuration.
     for (int r = 0; r <= 35; ++r)
         for (int c = 1; c <= 2; ++c)
-            if (r != 34) // "Gas" in the Current grid, "Gas " in the BaseLine grid
+            if (r != 34) { // "Gas" in the Current grid, "Gas " in the BaseLine grid
                 EXPECT_EQ(grid("flxCurrent").TextMatrix(r, c), grid("flxBaseLine").TextMatrix(r, c)) << r << "," << c;
+            }
     EXPECT_EQ(grid("flxCurrent").TextMatrix(1, 1), "Retail Dispenser");
     EXPECT_EQ(grid("flxCurrent").TextMatrix(25, 1), "STP 1/3 HP 60Hz");
 }
@@ -105,6 +106,17 @@ struct IniCase {
     QByteArray raw; // used instead of the lines when not empty
     const char* message;
 };
+
+// Names each case in test listings by the file it reads.
+void PrintTo(const IniCase& c, std::ostream* os)
+{
+    if (!c.raw.isEmpty())
+        *os << "raw " << c.raw.toPercentEncoding().toStdString();
+    else if (c.lines.isEmpty())
+        *os << "no file";
+    else
+        *os << c.lines.join('|').toStdString();
+}
 
 class SettingsFileFailure : public MainWindowTest, public ::testing::WithParamInterface<IniCase> {};
 
