@@ -57,3 +57,9 @@ public:
 private:
     Module1& m_;
 };
+
+// Loads the piping data and the eight catalogues, in the initialisation's
+// order: piping, dispensers, dispenser others, nozzles, hoses, breakaways,
+// leak detectors, pump others, pumps. The data objects must exist; a reader
+// that fails ends the program.
+void ReadDataFiles(Module1& m);

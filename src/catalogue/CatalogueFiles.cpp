@@ -113,3 +113,16 @@ TDR_CATALOGUE_FILES(clsNozzleData, GetNozzleFileData, SetNozzleFileData, Kind::N
 TDR_CATALOGUE_FILES(clsBreakawayData, GetBreakawayFileData, SetBreakawayFileData, Kind::Breakaway)
 
 #undef TDR_CATALOGUE_FILES
+
+void ReadDataFiles(Module1& m)
+{
+    m.objPipeHeadData->GetPipeHeadFileData();
+    m.objDispenserData->GetDispFileData();
+    m.objDispOthersData->GetDispOthersFileData();
+    m.objNozzleData->GetNozzleFileData();
+    m.objHoseData->GetHoseFileData();
+    m.objBreakawayData->GetBreakawayFileData();
+    m.objLeakDetectorData->GetLeakDetectorFileData();
+    m.objPumpOthersData->GetPumpOthersInfo();
+    m.objPumpData->GetPumpFileData();
+}

@@ -105,15 +105,7 @@ void frmMain::initialise()
     m.blnGraphEmpty = true;
 
     // 7. The data files.
-    m.objPipeHeadData->GetPipeHeadFileData();
-    m.objDispenserData->GetDispFileData();
-    m.objDispOthersData->GetDispOthersFileData();
-    m.objNozzleData->GetNozzleFileData();
-    m.objHoseData->GetHoseFileData();
-    m.objBreakawayData->GetBreakawayFileData();
-    m.objLeakDetectorData->GetLeakDetectorFileData();
-    m.objPumpOthersData->GetPumpOthersInfo();
-    m.objPumpData->GetPumpFileData();
+    ReadDataFiles(m);
 
     // 8. Apply the settings.
     m_settings.dialog().cmdOk_Click();

@@ -188,6 +188,31 @@ void setTable(std::vector<Rec>& table, int16_t& last, std::vector<Rec> records)
     last = int16_t(table.size()) - 1;
 }
 
+// The piping and site entries of a typical forecourt: 12 ft of hose, a
+// 150 ft trunk and 40 ft branches on the second pipe size with fittings, both
+// trunk valves, two branches, an 8 ft tank buried 3 ft, a 4 ft rise.
+inline void enterTypicalPiping(PlainWindow& w)
+{
+    w.hoseLen = "12";
+    w.piping.setListIndex(0);
+    w.trunk.setListIndex(1);
+    w.branch.setListIndex(1);
+    w.trunkLength = "150";
+    w.branchLength = "40";
+    const char* trunkFittings[4] = {"2", "4", "3", "1"};
+    const char* branchFittings[4] = {"1", "2", "0", "1"};
+    for (int k = 0; k < 4; ++k) {
+        w.trunkFitting[k] = trunkFittings[k];
+        w.branchFitting[k] = branchFittings[k];
+    }
+    w.ball = 1;
+    w.swing = 1;
+    PlainWindow::choose(w.noOfBranches, "2");
+    w.tankDiameter = "96";
+    w.buryDepth = "3";
+    w.rise = "4";
+}
+
 // A realistic 60 Hz gasoline site: one 3/4 HP-like pump, two branches of 2 in
 // fibreglass, every component chosen.
 inline void buildRealisticSite(Module1& m, PlainWindow& w, int nozzles)
@@ -224,24 +249,7 @@ inline void buildRealisticSite(Module1& m, PlainWindow& w, int nozzles)
     PlainWindow::choose(w.breakAway, "Brk 1");
     PlainWindow::choose(w.pumpOthers, "Check 1");
     PlainWindow::choose(w.hoseSize, "3/4");
-    w.hoseLen = "12";
-    w.piping.setListIndex(0);
-    w.trunk.setListIndex(1);
-    w.branch.setListIndex(1);
-    w.trunkLength = "150";
-    w.branchLength = "40";
-    const char* trunkFittings[4] = {"2", "4", "3", "1"};
-    const char* branchFittings[4] = {"1", "2", "0", "1"};
-    for (int k = 0; k < 4; ++k) {
-        w.trunkFitting[k] = trunkFittings[k];
-        w.branchFitting[k] = branchFittings[k];
-    }
-    w.ball = 1;
-    w.swing = 1;
-    PlainWindow::choose(w.noOfBranches, "2");
-    w.tankDiameter = "96";
-    w.buryDepth = "3";
-    w.rise = "4";
+    enterTypicalPiping(w);
     sizeFor(m, w, nozzles);
     w.plotted = m.intPlotNozzles;
 }
