@@ -100,6 +100,9 @@ void frmData::Form_Load()
         + QStringLiteral(" selection of Component List, Data and Units. If user select")
         + QStringLiteral(" American in Component List, Gas in Data and US in Units, in all the")
         + QStringLiteral(" site area the component which is having American component list and Gas type will be shown"));
+    // The layout sized the dialog before the help text wrapped into its
+    // lines: give it the height that its fixed width needs now.
+    setFixedHeight(heightForWidth(width()));
 }
 
 void frmData::cmdOk_Click()
