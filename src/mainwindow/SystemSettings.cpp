@@ -191,7 +191,7 @@ void frmMain::ConvertLengthFields(bool toUS)
     for (const Length& l : lengths) {
         const double x = platform::leadingNumber(l.field->text());
         const double y = toUS ? platform::roundHalfEven1(x / l.factor) : platform::roundHalfEven1(x * l.factor);
-        l.field->setText(platform::doubleToText(y));
+        writeField(l.field, platform::doubleToText(y));
         l.label->setText(QString::fromLatin1(toUS ? l.us : l.metric));
     }
     m.blnUSUnitsShown = toUS;
