@@ -46,7 +46,7 @@ bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
                            const QString& usMessage, const QString& metricMessage)
 {
     if (field->text().isEmpty()) {
-        field->setText(QStringLiteral("0"));
+        writeField(field, QStringLiteral("0"));
         mblnValid = true;
     } else {
         const double value = platform::leadingNumber(field->text());
@@ -61,7 +61,7 @@ bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
             mblnValid = false;
             return false;
         }
-        field->setText(platform::doubleToText(value));
+        writeField(field, platform::doubleToText(value));
         mblnValid = true;
     }
     markRefused(field, false);
@@ -71,9 +71,9 @@ bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
 void frmMain::fittingCheck(QLineEdit* field)
 {
     if (field->text().isEmpty())
-        field->setText(QStringLiteral("0"));
+        writeField(field, QStringLiteral("0"));
     else
-        field->setText(platform::doubleToText(platform::leadingNumber(field->text())));
+        writeField(field, platform::doubleToText(platform::leadingNumber(field->text())));
     markRefused(field, false);
 }
 
@@ -115,7 +115,7 @@ void frmMain::txtNoOfNozzle_LostFocus()
         // Quiet: correct a bad count, store nothing.
         mblnMenuCheck = false;
         if (text.isEmpty() || value == 0 || maximum < value)
-            field->setText(QStringLiteral("1"));
+            writeField(field, QStringLiteral("1"));
         return;
     }
     if (text.isEmpty()) {
@@ -131,7 +131,7 @@ void frmMain::txtNoOfNozzle_LostFocus()
         refuse(field, QStringLiteral("Value should be less than or equal to ") + ctl.txtMaxNozz->text());
         return;
     }
-    field->setText(platform::doubleToText(value));
+    writeField(field, platform::doubleToText(value));
     const int16_t count = platform::toInt16(value).value_or(0);
     // The results stay while the count and the rows they are sized for
     // stay: only a change sizes them anew, which clears them until the next

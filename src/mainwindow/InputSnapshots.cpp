@@ -109,19 +109,19 @@ void frmMain::RestoreBaseLine()
     const bool metric = m_settings.optMetric();
     restorePick(cmbDispenser(), s.bytDispenser);
     restorePick(cmbHoseSize(), s.bytHoseSize);
-    ctl.txtHoseLen->setText(fromStored(s.strHoseLength, kFeetToMetres, metric));
+    writeField(ctl.txtHoseLen, fromStored(s.strHoseLength, kFeetToMetres, metric));
     restorePick(cmbNozzle(), s.bytNozzle);
     restorePick(cmbDispOthers(), s.bytDispOthers);
     restorePick(cmbBreakAway(), s.bytBreakaway);
     restorePick(cmbPiping(), s.bytPiping);
     restorePick(cmbBranch(), s.bytBranchSize);
-    ctl.txtBranchLength->setText(fromStored(s.strBranchLength, kFeetToMetres, metric));
+    writeField(ctl.txtBranchLength, fromStored(s.strBranchLength, kFeetToMetres, metric));
     for (int k = 0; k < 4; ++k)
-        ctl.txtBranchFitting[k]->setText(s.strBranchFitting[k]);
+        writeField(ctl.txtBranchFitting[k], s.strBranchFitting[k]);
     restorePick(cmbTrunk(), s.bytTrunkSize);
-    ctl.txtTrunkLength->setText(fromStored(s.strTrunkLength, kFeetToMetres, metric));
+    writeField(ctl.txtTrunkLength, fromStored(s.strTrunkLength, kFeetToMetres, metric));
     for (int k = 0; k < 4; ++k)
-        ctl.txtTrunkFitting[k]->setText(s.strTrunkFitting[k]);
+        writeField(ctl.txtTrunkFitting[k], s.strTrunkFitting[k]);
     ctl.chkBall->setChecked(s.chkBall == 1);
     ctl.chkSwing->setChecked(s.chkSwing == 1);
     selectOption(s.bytBasic == 1 ? ctl.optBasic : ctl.optAdvance);
@@ -131,8 +131,8 @@ void frmMain::RestoreBaseLine()
     restorePick(cmbLeak(), s.bytLeakDetector);
     restorePick(cmbPumpOthers(), s.bytPumpOthers);
     restorePick(cmbNoOfBranches(), s.bytBranches);
-    ctl.txtTankDiameter->setText(fromStored(s.strTankDiameter, kInchesToCentimetres, metric));
-    ctl.txtBuryDepth->setText(fromStored(s.strBuryDepth, kFeetToMetres, metric));
-    ctl.txtRise->setText(fromStored(s.strRise, kFeetToMetres, metric));
-    ctl.txtPipeLen->setText(fromStored(s.strPipeLength, kFeetToMetres, metric));
+    writeField(ctl.txtTankDiameter, fromStored(s.strTankDiameter, kInchesToCentimetres, metric));
+    writeField(ctl.txtBuryDepth, fromStored(s.strBuryDepth, kFeetToMetres, metric));
+    writeField(ctl.txtRise, fromStored(s.strRise, kFeetToMetres, metric));
+    writeField(ctl.txtPipeLen, fromStored(s.strPipeLength, kFeetToMetres, metric));
 }

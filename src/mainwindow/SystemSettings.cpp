@@ -100,6 +100,9 @@ void frmData::Form_Load()
         + QStringLiteral(" selection of Component List, Data and Units. If user select")
         + QStringLiteral(" American in Component List, Gas in Data and US in Units, in all the")
         + QStringLiteral(" site area the component which is having American component list and Gas type will be shown"));
+    // The layout sized the dialog before the help text wrapped into its
+    // lines: give it the height that its fixed width needs now.
+    setFixedHeight(heightForWidth(width()));
 }
 
 void frmData::cmdOk_Click()
@@ -188,7 +191,7 @@ void frmMain::ConvertLengthFields(bool toUS)
     for (const Length& l : lengths) {
         const double x = platform::leadingNumber(l.field->text());
         const double y = toUS ? platform::roundHalfEven1(x / l.factor) : platform::roundHalfEven1(x * l.factor);
-        l.field->setText(platform::doubleToText(y));
+        writeField(l.field, platform::doubleToText(y));
         l.label->setText(QString::fromLatin1(toUS ? l.us : l.metric));
     }
     m.blnUSUnitsShown = toUS;

@@ -32,6 +32,9 @@
 #include <tuple>
 
 namespace {
+// The property that keeps a numeric field's length limit for typing.
+const char* const kTypingLimit = "typingLimit";
+
 
 template <class T, class... Args>
 T* named(const char* name, Args&&... args)
@@ -293,6 +296,17 @@ QLineEdit* frmMain::numericField(const char* name, int maxLength, bool decimal, 
 {
     auto* f = named<QLineEdit>(name, text);
     f->setMaxLength(maxLength);
+    f->setProperty(kTypingLimit, maxLength);
+    // A longer text that the program wrote lifted the limit: bring it back
+    // down as the user shortens the text, so that nothing can be added.
+    connect(f, &QLineEdit::textChanged, f, [f, maxLength](const QString& now) {
+        const int wanted = std::max(maxLength, int(now.size()));
+        if (f->maxLength() != wanted) {
+            const int cursor = f->cursorPosition();
+            f->setMaxLength(wanted);
+            f->setCursorPosition(cursor);
+        }
+    });
     // Pasted or dropped text must pass the same rule as typed keys.
     static const QRegularExpression whole(QStringLiteral("[0-9]*"));
     static const QRegularExpression dec(QStringLiteral("[0-9]*\\.?[0-9]*"));
@@ -300,6 +314,13 @@ QLineEdit* frmMain::numericField(const char* name, int maxLength, bool decimal, 
     f->setFixedWidth(maxLength <= 2 ? 44 : 90);
     m_events->onKeyPress(f, [f, decimal](QKeyEvent* e) { return keyDiscarded(e, f, decimal); });
     return f;
+}
+
+void frmMain::writeField(QLineEdit* field, const QString& text)
+{
+    const int limit = field->property(kTypingLimit).toInt();
+    field->setMaxLength(std::max({limit, int(text.size()), 1}));
+    field->setText(text);
 }
 
 QWidget* frmMain::buildDispensingPage()

@@ -272,6 +272,9 @@ private:
     void showAreaButtonPressed();
     void wireHandlers();
     QLineEdit* numericField(const char* name, int maxLength, bool decimal, const QString& text);
+    // Writes a numeric field from code. Its length limit is for typing: a
+    // number the program writes is kept whole even when it is longer.
+    static void writeField(QLineEdit* field, const QString& text);
 
     // initialisation steps
     void initialise();

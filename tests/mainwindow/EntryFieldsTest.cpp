@@ -77,6 +77,29 @@ TEST_F(MainWindowTest, FieldsAreRewrittenAsTheirNumber)
     EXPECT_TRUE(messages().empty());
 }
 
+TEST_F(MainWindowTest, RewrittenNumberLongerThanTheTypingLimitIsKeptWhole)
+{
+    load();
+    // Five characters typed into the hose length read back as six.
+    QLineEdit* hose = field("txtHoseLen");
+    hose->clear();
+    typeKeys(hose, ".5555");
+    w->txtHoseLen_LostFocus();
+    EXPECT_EQ(hose->text(), "0.5555");
+    // The limit holds again for typing once the text is short enough.
+    hose->setText("12");
+    hose->end(false);
+    typeKeys(hose, "3456");
+    EXPECT_EQ(hose->text(), "12345");
+    // A refused diameter converted to centimetres and back is not cut short.
+    QLineEdit* tank = field("txtTankDiameter");
+    tank->setText("99999");
+    applySettings(0, true, false);
+    EXPECT_EQ(tank->text(), "253997.5");
+    applySettings(0, true, true);
+    EXPECT_EQ(tank->text(), "99999");
+}
+
 TEST_F(MainWindowTest, KeyFiltersTakeDigitsAndOnePoint)
 {
     load();

@@ -4,6 +4,8 @@
 #include "catalogue/clsSiteProperties.h"
 #include "platform/Chart.h"
 
+#include <QApplication>
+#include <QGroupBox>
 #include <QPushButton>
 
 namespace {
@@ -184,4 +186,18 @@ TEST_F(MainWindowTest, ReinitialisationKeepsTheSettingsInForce)
     EXPECT_EQ(field("txtBranchLength")->text(), "30.5");
     // The settings file still holds the start of the run until the end.
     EXPECT_EQ(folder.read("TDR.ini"), QByteArray("40\r\n6\r\nTrue\r\nTrue\r\nA\r\n"));
+}
+
+TEST_F(MainWindowTest, DialogShowsItsWholeHelpText)
+{
+    load();
+    frmData& d = w->settingsLink().dialog();
+    d.show();
+    QApplication::processEvents();
+    // The wrapped help text needs more lines than the dialog's first layout
+    // gives a label without text: the dialog grows to show all of them.
+    QLabel* help = d.lblHelp;
+    EXPECT_GE(help->height(), help->heightForWidth(help->width()));
+    EXPECT_GE(d.fraHelp->height(), d.fraHelp->minimumSizeHint().height());
+    w->settingsLink().unload();
 }
