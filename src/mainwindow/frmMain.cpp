@@ -27,6 +27,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolTip>
+#include <QCursor>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
@@ -677,6 +679,9 @@ void frmMain::wireHandlers()
     connect(ctl.cmdUpdate, &QPushButton::clicked, this, &frmMain::cmdUpdate_Click);
     connect(ctl.MSChart1, &platform::Chart::pointSelected, this, [this](int series, int point) {
         ::MSChart1_PointSelected(m, *this, series, point);
+        // Show the picked point's tip at once rather than at the next hover.
+        if (!ctl.MSChart1->toolTip().isEmpty())
+            QToolTip::showText(QCursor::pos(), ctl.MSChart1->toolTip(), ctl.MSChart1);
     });
 
     // Area buttons: a click shows the page; Tab leaving a button shows its
