@@ -143,12 +143,63 @@ std::optional<bool> parseBoolean(QStringView text)
     return std::nullopt;
 }
 
+namespace {
+
+// The short plain decimals that fields hold ("150", "12.5", "-0.3") convert
+// without the general parser, to the same double: with at most 15 digits the
+// whole number is exact in a double, so is the power of ten, and the one
+// division rounds to the nearest double. The calculation reads its fields at
+// every step of the search, so this matters there. Nothing when the text
+// needs the general parser (more digits, an exponent, blanks in between).
+std::optional<double> plainDecimal(QStringView text, qsizetype i)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const qsizetype n = text.size();
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            if (++digits > 15)
+                return std::nullopt;
+            whole = whole * 10 + (c.unicode() - u'0');
+            if (point)
+                ++decimals;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < n) {
+        const QChar c = text[i];
+        if (c == u' ' || c == u'\t' || c == u'E' || c == u'e' || c == u'D' || c == u'd')
+            return std::nullopt;
+    }
+    const double value = double(whole) / kPowersOfTen[decimals];
+    return negative ? -value : value;
+}
+
+} // namespace
+
 double leadingNumber(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size()
            && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
         ++i;
+    if (const std::optional<double> plain = plainDecimal(text, i))
+        return *plain;
     std::string s;
     if (scanNumber(text, i, true, s) == 0)
         return 0.0;

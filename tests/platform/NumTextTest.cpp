@@ -1,6 +1,10 @@
 #include "platform/NumText.h"
 
+#include <charconv>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 
 using namespace platform;
 
@@ -77,6 +81,27 @@ TEST(NumText, LeadingNumber)
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+// Short plain decimals take a quicker road than the general parser: it must
+// give the same double, bit for bit.
+TEST(NumText, LeadingNumberOfPlainDecimalsMatchesTheGeneralParser)
+{
+    std::mt19937 random(20261210);
+    for (int k = 0; k < 200000; ++k) {
+        const int digits = 1 + int(random() % 17);
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int point = int(random() % (digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point && random() % 2)
+                text += '.';
+            text += char('0' + random() % 10);
+        }
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const double got = leadingNumber(QString::fromStdString(text));
+        ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << text;
+    }
 }
 
 TEST(NumText, SingleToTextIsShortAndPlain)
