@@ -3,6 +3,7 @@
 // texts and both point arrays.
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -16,6 +17,12 @@ struct typComponent {
     std::vector<float> sngLoss; // feet: head delivered (pumps) or lost (others)
     int16_t intPoints = 0;    // points in use, 1 to 255
 };
+
+// Points of a record that its point count names and both arrays really hold.
+inline int heldPoints(const typComponent& r)
+{
+    return std::min<int>({int(r.intPoints), int(r.sngFlow.size()), int(r.sngLoss.size())});
+}
 
 // One hose entry: strName holds the hose size; sngLength is the hose length
 // (feet) the curve belongs to.
@@ -49,3 +56,10 @@ enum class Kind : int16_t {
 
 inline constexpr int kMaxPoints = 255;     // points in one record
 inline constexpr int kMaxRecords = 32767;  // records in one table
+
+// Records of a table up to its last index that the table really holds.
+template <class Rec>
+int heldRecords(const std::vector<Rec>& table, int16_t last)
+{
+    return std::min<int>(int(last) + 1, int(table.size()));
+}

@@ -4,8 +4,6 @@
 #include "Module1.h"
 #include "platform/NumText.h"
 
-#include <algorithm>
-
 namespace {
 
 enum class Direction { ToMetric, ToUS };
@@ -23,13 +21,12 @@ void convertTable(Module1& m, int16_t kindCode, Direction direction)
     visitKindTable(m, kindCode, [&](auto& table, int16_t lastIndex, int16_t) {
         // Every record up to the last index, however many: counting them in
         // a byte would leave records past 255 unconverted.
-        const int records = std::min(int(lastIndex) + 1, int(table.size()));
+        const int records = heldRecords(table, lastIndex);
         for (int i = 0; i < records; ++i) {
             auto& record = table[size_t(i)];
             if constexpr (isHoseRecord<decltype(record)>)
                 convertValue(record.sngLength, kFeetToMetres, direction);
-            const int points = std::min({int(record.intPoints), int(record.sngFlow.size()),
-                                         int(record.sngLoss.size())});
+            const int points = heldPoints(record);
             for (int j = 0; j < points; ++j) {
                 convertValue(record.sngFlow[size_t(j)], kGpmToLpm, direction);
                 convertValue(record.sngLoss[size_t(j)], kFeetToMetres, direction);

@@ -354,7 +354,7 @@ void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
 
     const QString name = w.cmbPumps().text();
     const bool want50Hz = w.opt50Hz();
-    const int records = std::min<int>(int(m.intPumpMax) + 1, int(m.udtPumps.size()));
+    const int records = heldRecords(m.udtPumps, m.intPumpMax);
     int index = 0;
     while (index < records
            && !(m.udtPumps[size_t(index)].strName == name && m.udtPumps[size_t(index)].blnGasOr50Hz == want50Hz))
@@ -364,7 +364,7 @@ void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
         return;
     const typComponent& r = m.udtPumps[size_t(index)];
 
-    const int points = std::min<int>({int(r.intPoints), int(r.sngFlow.size()), int(r.sngLoss.size())});
+    const int points = heldPoints(r);
     float maxFlow = points > 0 ? r.sngFlow[0] : 0.0f;
     float maxHead = points > 0 ? r.sngLoss[0] : 0.0f;
     for (int k = 1; k < points; ++k) {

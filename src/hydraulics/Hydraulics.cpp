@@ -48,19 +48,6 @@ int16_t fittingCount(const QString& text)
 
 float pumpQuantity(MainWindowInputs& w) { return float(platform::leadingNumber(w.cmbQuantity().text())); }
 
-// Points of a record that both point arrays really hold.
-int pointCount(const typComponent& r)
-{
-    return std::min<int>({int(r.intPoints), int(r.sngFlow.size()), int(r.sngLoss.size())});
-}
-
-// Records of a table up to its last index that the table really holds.
-template <class Rec>
-int recordCount(const std::vector<Rec>& table, int16_t last)
-{
-    return std::min<int>(int(last) + 1, int(table.size()));
-}
-
 template <class Rec>
 struct Found {
     float loss = 0.0f;
@@ -78,14 +65,14 @@ Found<Rec> lookupLoss(const std::vector<Rec>& table, int16_t last, platform::Lis
     if (!(q > 0.0f) || p == -1)
         return {};
     const QString name = list.list(p);
-    const int records = recordCount(table, last);
+    const int records = heldRecords(table, last);
     for (int i = 0; i < records; ++i) {
         const Rec& r = table[size_t(i)];
         if (letter && !r.strListCode.contains(*letter))
             continue;
         if (r.strName != name || r.blnGasOr50Hz != gas)
             continue;
-        const int points = pointCount(r);
+        const int points = heldPoints(r);
         for (int j = 0; j + 1 < points; ++j) {
             const float f0 = r.sngFlow[size_t(j)];
             const float f1 = r.sngFlow[size_t(j + 1)];
@@ -282,12 +269,12 @@ float GetPumpHead(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, flo
         return 0.0f;
     const QString name = pumps.list(p);
     const bool want50Hz = w.opt50Hz();
-    const int records = recordCount(m.udtPumps, m.intPumpMax);
+    const int records = heldRecords(m.udtPumps, m.intPumpMax);
     for (int i = 0; i < records; ++i) {
         const typComponent& r = m.udtPumps[size_t(i)];
         if (r.strName != name || r.blnGasOr50Hz != want50Hz)
             continue;
-        const int points = pointCount(r);
+        const int points = heldPoints(r);
         for (int j = 0; j + 1 < points; ++j) {
             const float lo = float(double(n) * r.sngFlow[size_t(j)]);
             const float hi = float(double(n) * r.sngFlow[size_t(j + 1)]);
@@ -304,14 +291,14 @@ float GetPumpHead(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, flo
 
 float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpFlow)
 {
-    if (intI < 0 || intI >= recordCount(m.udtPumps, m.intPumpMax))
+    if (intI < 0 || intI >= heldRecords(m.udtPumps, m.intPumpMax))
         return 0.0f;
     const typComponent& r = m.udtPumps[size_t(intI)];
     const float n = pumpQuantity(w);
     const bool us = w.frmData().optUS();
     const double flowFactor = us ? 1.0 : kGpmToLpm;
     const double headFactor = us ? 1.0 : kFeetToMetres;
-    const int points = pointCount(r);
+    const int points = heldPoints(r);
     for (int j = 0; j + 1 < points; ++j) {
         if (r.sngLoss[size_t(j + 1)] == 0.0f)
             return -1.0f;
