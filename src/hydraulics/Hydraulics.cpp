@@ -295,6 +295,7 @@ float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpF
         return 0.0f;
     const typComponent& r = m.udtPumps[size_t(intI)];
     const float n = pumpQuantity(w);
+    // US units scale by exactly 1: the same values as no scaling at all.
     const bool us = w.frmData().optUS();
     const double flowFactor = us ? 1.0 : kGpmToLpm;
     const double headFactor = us ? 1.0 : kFeetToMetres;
@@ -302,18 +303,12 @@ float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpF
     for (int j = 0; j + 1 < points; ++j) {
         if (r.sngLoss[size_t(j + 1)] == 0.0f)
             return -1.0f;
-        float lo, hi;
-        if (us) {
-            lo = float(double(n) * r.sngFlow[size_t(j)]);
-            hi = float(double(n) * r.sngFlow[size_t(j + 1)]);
-        } else {
-            lo = float(double(n) * r.sngFlow[size_t(j)] * flowFactor);
-            hi = float(double(n) * r.sngFlow[size_t(j + 1)] * flowFactor);
-        }
+        const float lo = float(double(n) * r.sngFlow[size_t(j)] * flowFactor);
+        const float hi = float(double(n) * r.sngFlow[size_t(j + 1)] * flowFactor);
         if (!(lo <= sngPumpFlow && sngPumpFlow <= hi))
             continue;
-        const double h0 = us ? double(r.sngLoss[size_t(j)]) : r.sngLoss[size_t(j)] * headFactor;
-        const double h1 = us ? double(r.sngLoss[size_t(j + 1)]) : r.sngLoss[size_t(j + 1)] * headFactor;
+        const double h0 = r.sngLoss[size_t(j)] * headFactor;
+        const double h1 = r.sngLoss[size_t(j + 1)] * headFactor;
         // Two points of the same flow: the first head.
         if (hi == lo)
             return finiteOrZero(float(h0));
