@@ -38,14 +38,8 @@ void getListLetters(Module1& m, Kind kind, bool passingFlag)
     m.strListA.clear();
     m.strListI.clear();
     m.strListC.clear();
-    if (SystemSettingsButtons* buttons = m.frmData) {
-        if (buttons->optAmerican())
-            m.strComponentList = QStringLiteral("A");
-        else if (buttons->optInternational())
-            m.strComponentList = QStringLiteral("I");
-        else if (buttons->optCommercial())
-            m.strComponentList = QStringLiteral("C");
-    }
+    if (SystemSettingsButtons* buttons = m.frmData)
+        m.strComponentList = componentListLetter(*buttons);
     visitKindTable(m, kind, [&](const auto& table, int16_t, int16_t) {
         // An index outside the table judges no record.
         if (m.intRecord < 0 || size_t(m.intRecord) >= table.size())

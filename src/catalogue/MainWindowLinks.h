@@ -21,6 +21,19 @@ public:
     virtual bool optCommercial() = 0;
 };
 
+// The letter of the component list the buttons choose, as records' list
+// codes hold it: "A", "I" or "C"; empty when none is chosen.
+inline QString componentListLetter(SystemSettingsButtons& buttons)
+{
+    if (buttons.optAmerican())
+        return QStringLiteral("A");
+    if (buttons.optInternational())
+        return QStringLiteral("I");
+    if (buttons.optCommercial())
+        return QStringLiteral("C");
+    return {};
+}
+
 // Buttons held as plain values.
 class PlainSettingsButtons : public SystemSettingsButtons {
 public:

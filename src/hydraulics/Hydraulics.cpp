@@ -149,13 +149,7 @@ float GetBreakawayLoss(Module1& m, MainWindowInputs& w, float q)
 float GetNozzleLoss(Module1& m, MainWindowInputs& w, float q)
 {
     SystemSettingsButtons& s = w.frmData();
-    QString letter;
-    if (s.optAmerican())
-        letter = QStringLiteral("A");
-    else if (s.optInternational())
-        letter = QStringLiteral("I");
-    else if (s.optCommercial())
-        letter = QStringLiteral("C");
+    const QString letter = componentListLetter(s);
     return lookupLoss(m.udtNozzles, m.intNozzleMax, w.cmbNozzle(), s.optGas(), q, &letter).loss;
 }
 
