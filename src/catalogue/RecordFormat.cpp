@@ -2,7 +2,6 @@
 
 #include "platform/NumText.h"
 
-#include <QFileInfo>
 #include <array>
 #include <cmath>
 
@@ -218,13 +217,8 @@ QString unwritableReason(const typHose& record, FlowForm form)
 LoadStatus load(const QString& path, platform::LineStream& stream)
 {
     stream = platform::LineStream();
-    const QFileInfo info(platform::resolveCase(path));
-    if (!info.isFile())
-        return LoadStatus::Missing;
-    if (info.size() > kMaxFileBytes)
-        return LoadStatus::Unreadable;
     QString text;
-    switch (platform::readText(info.filePath(), text)) {
+    switch (platform::readText(path, text)) {
     case platform::ReadStatus::Ok:
         stream = platform::LineStream::overText(std::move(text));
         return LoadStatus::Ok;

@@ -87,12 +87,12 @@ QString fileNameOf(const QString& path)
 ReadStatus readText(const QString& path, QString& text)
 {
     text.clear();
-    const QString real = resolveCase(path);
-    QFile file(real);
-    if (!QFileInfo(real).isFile())
+    const QFileInfo info(resolveCase(path));
+    if (!info.isFile())
         return ReadStatus::Missing;
-    if (QFileInfo(real).size() > kMaxTextFileBytes)
+    if (info.size() > kMaxTextFileBytes)
         return ReadStatus::TooLarge;
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return ReadStatus::CannotOpen;
     // Read at most one byte past the limit: a file that grew meanwhile is
