@@ -24,6 +24,16 @@ QString joinPath(const QString& folder, const QString& relative)
     return base + '/' + rel;
 }
 
+namespace {
+// A name inside a folder path built so far (empty: the working folder).
+QString inside(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+} // namespace
+
 QString resolveCase(const QString& path)
 {
     QString p = path;
@@ -41,8 +51,7 @@ QString resolveCase(const QString& path)
         const QString& part = parts[i];
         if (part.isEmpty())
             continue;
-        const QString exact = current.isEmpty() ? part
-                              : (current.endsWith('/') ? current + part : current + '/' + part);
+        const QString exact = inside(current, part);
         if (!QFileInfo::exists(exact)) {
             const QDir dir(current.isEmpty() ? QStringLiteral(".") : current);
             const QStringList entries =
@@ -56,12 +65,9 @@ QString resolveCase(const QString& path)
             }
             if (found.isEmpty()) {
                 // Nothing further can exist: keep the rest as given.
-                QStringList rest = parts.mid(i);
-                return (current.isEmpty() ? QString() : (current.endsWith('/') ? current : current + '/'))
-                       + rest.join('/');
+                return inside(current, parts.mid(i).join('/'));
             }
-            current = current.isEmpty() ? found
-                      : (current.endsWith('/') ? current + found : current + '/' + found);
+            current = inside(current, found);
         } else {
             current = exact;
         }
