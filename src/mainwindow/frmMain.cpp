@@ -711,14 +711,15 @@ void frmMain::wireHandlers()
     m_events->onGotFocus(ctl.optBasic, [this](Qt::FocusReason) { optBasic_GotFocus(); });
 
     // Selection lists: a user's choice and a choice made by code run the same handler.
+    auto showsChoice = [](ComboBox* box) { return [box] { box->setToolTip(box->currentText()); }; };
     const std::pair<ComboBox*, std::function<void()>> clicks[] = {
-        {ctl.cmbDispenser, [this] { ctl.cmbDispenser->setToolTip(ctl.cmbDispenser->currentText()); }},
-        {ctl.cmbBreakAway, [this] { ctl.cmbBreakAway->setToolTip(ctl.cmbBreakAway->currentText()); }},
-        {ctl.cmbDispOthers, [this] { ctl.cmbDispOthers->setToolTip(ctl.cmbDispOthers->currentText()); }},
-        {ctl.cmbNozzle, [this] { ctl.cmbNozzle->setToolTip(ctl.cmbNozzle->currentText()); }},
-        {ctl.cmbLeak, [this] { ctl.cmbLeak->setToolTip(ctl.cmbLeak->currentText()); }},
-        {ctl.cmbPumpOthers, [this] { ctl.cmbPumpOthers->setToolTip(ctl.cmbPumpOthers->currentText()); }},
-        {ctl.cmbPumps, [this] { ctl.cmbPumps->setToolTip(ctl.cmbPumps->currentText()); }},
+        {ctl.cmbDispenser, showsChoice(ctl.cmbDispenser)},
+        {ctl.cmbBreakAway, showsChoice(ctl.cmbBreakAway)},
+        {ctl.cmbDispOthers, showsChoice(ctl.cmbDispOthers)},
+        {ctl.cmbNozzle, showsChoice(ctl.cmbNozzle)},
+        {ctl.cmbLeak, showsChoice(ctl.cmbLeak)},
+        {ctl.cmbPumpOthers, showsChoice(ctl.cmbPumpOthers)},
+        {ctl.cmbPumps, showsChoice(ctl.cmbPumps)},
         {ctl.cmbNoOfBranches, [this] { cmbNoOfBranches_Click(); }},
     };
     for (const auto& [box, handler] : clicks) {
