@@ -688,9 +688,11 @@ void frmMain::wireHandlers()
     // page before Qt picks the next control, so the focus lands on that
     // page's first input.
     const std::array<QPushButton*, 4> areas = {ctl.cmdDispenser, ctl.cmdPiping, ctl.cmdPump, ctl.cmdSite};
+    const std::array<void (frmMain::*)(), 4> shows = {&frmMain::cmdDispenser_Click, &frmMain::cmdPiping_Click,
+                                                      &frmMain::cmdPump_Click, &frmMain::cmdSite_Click};
     for (int page = 0; page < 4; ++page) {
-        connect(areas[page], &QPushButton::clicked, this, [this, page] {
-            ctl.tabMain->setCurrentIndex(page);
+        connect(areas[page], &QPushButton::clicked, this, [this, show = shows[page]] {
+            (this->*show)();
             showAreaButtonPressed(); // a click on the pressed button must not release it
         });
         m_events->onKeyPress(areas[page], [this, page](QKeyEvent* e) {
