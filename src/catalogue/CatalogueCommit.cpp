@@ -7,7 +7,6 @@
 #include "SharedServices.h"
 #include "clsConfigureData.h"
 #include "platform/NumText.h"
-#include "platform/UiServices.h"
 
 #include <optional>
 #include <vector>
@@ -16,7 +15,7 @@ namespace {
 
 bool refuse(const QString& text)
 {
-    platform::ui().messageBox(text, kAppTitle, platform::MsgButtons::OK, platform::MsgIcon::None);
+    ShowText(text);
     return false;
 }
 

@@ -83,10 +83,8 @@ bool writeKindFile(Module1& m, Kind kindCode)
             problem = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
     });
     if (!problem.isEmpty()) {
-        platform::ui().messageBox(
-            QStringLiteral("The data file %1 was not written: %2. The file was left as it was.")
-                .arg(path, problem),
-            kAppTitle, platform::MsgButtons::OK, platform::MsgIcon::None);
+        ShowText(QStringLiteral("The data file %1 was not written: %2. The file was left as it was.")
+                     .arg(path, problem));
         return false;
     }
     m.intIndex = int16_t(last + 1);

@@ -5,7 +5,6 @@
 #include "RecordFormat.h"
 #include "SharedServices.h"
 #include "platform/TextFile.h"
-#include "platform/UiServices.h"
 
 #include <QFileInfo>
 
@@ -14,11 +13,6 @@ using recordformat::FlowForm;
 namespace {
 
 constexpr int kMaxUpdateRecords = 255;
-
-void tell(const QString& text)
-{
-    platform::ui().messageBox(text, kAppTitle, platform::MsgButtons::OK, platform::MsgIcon::None);
-}
 
 bool sameFile(const QString& a, const QString& b)
 {
@@ -42,24 +36,24 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
                    const QString& failure)
 {
     if (!platform::fileExists(existingFile)) {
-        tell(existingFile + QLatin1String(" file does not exist"));
+        ShowText(existingFile + QLatin1String(" file does not exist"));
         return false;
     }
     // An existing file without records is accepted: the update's records fill it.
     std::vector<Rec> records;
     if (!readFile(existingFile, records, kMaxRecords)) {
-        tell(failure);
+        ShowText(failure);
         return false;
     }
     std::erase_if(records, [](const Rec& r) { return r.strKind == recordformat::kStandard; });
 
     if (!platform::fileExists(updateFile)) {
-        tell(updateFile + QLatin1String(" file does not exist"));
+        ShowText(updateFile + QLatin1String(" file does not exist"));
         return false;
     }
     // Merging a file into itself would double its custom records.
     if (sameFile(updateFile, existingFile)) {
-        tell(QStringLiteral("The selected file %1 is the data file that it would update. "
+        ShowText(QStringLiteral("The selected file %1 is the data file that it would update. "
                             "Please select the updated data file.")
                  .arg(updateFile));
         return false;
@@ -67,7 +61,7 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
     std::vector<Rec> updates;
     if (!readFile(updateFile, updates, kMaxUpdateRecords) || updates.empty()
         || records.size() + updates.size() > size_t(kMaxRecords)) {
-        tell(failure);
+        ShowText(failure);
         return false;
     }
     records.insert(records.end(), std::make_move_iterator(updates.begin()),
@@ -79,13 +73,13 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
     QStringList lines;
     for (const Rec& r : records) {
         if (!recordformat::unwritableReason(r, form).isEmpty()) {
-            tell(failure);
+            ShowText(failure);
             return false;
         }
         recordformat::appendRecordLines(lines, r);
     }
     if (!recordformat::writeFile(existingFile, lines)) {
-        tell(failure);
+        ShowText(failure);
         return false;
     }
     m.intIndex = int16_t(records.size());

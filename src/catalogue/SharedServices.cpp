@@ -63,6 +63,11 @@ void ShowMessage(uint8_t code)
                     code == 10 ? platform::MsgIcon::Exclamation : platform::MsgIcon::None);
 }
 
+void ShowText(const QString& text)
+{
+    ui().messageBox(text, kAppTitle, platform::MsgButtons::OK, platform::MsgIcon::None);
+}
+
 void ShowHelpTopic(const QString& helpFile, const QString& topic)
 {
     if (!platform::fileExists(helpFile)) {

@@ -15,6 +15,8 @@ QString MessageText(uint8_t code);
 // Shows message 1 to 33 (OK, application title; 10 with the exclamation
 // icon). Any other code shows nothing.
 void ShowMessage(uint8_t code);
+// Shows a text of its own the same way: OK, application title, no icon.
+void ShowText(const QString& text);
 
 // Opens a topic of the compiled help file, or message 32 when it is missing.
 void ShowHelpTopic(const QString& helpFile, const QString& topic);

@@ -6,14 +6,11 @@
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
-#include "platform/UiServices.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <algorithm>
-
-using platform::ui;
 
 namespace {
 const QString kMax9999 = QStringLiteral("Maximum Value can be entered is 9999");
@@ -22,7 +19,7 @@ const QString kMax3047 = QStringLiteral("Maximum Value can be entered is 3047.7"
 
 void frmMain::refuse(QLineEdit* field, const QString& message)
 {
-    ui().messageBox(message, kAppTitle, platform::MsgButtons::OK, platform::MsgIcon::None);
+    ShowText(message);
     // Bring the field's page to the front so that the focus can return to it.
     // Hiding the page in front moves the focus off a field there: that field
     // was not left by the user and is not checked for it.

@@ -6,7 +6,6 @@
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
-#include "platform/UiServices.h"
 #include "catalogue/UnitConversion.h"
 
 #include <QCheckBox>
@@ -102,8 +101,7 @@ void frmMain::RestoreBaseLine()
     const typInputSnapshot& s = m_udtInputBaseLine;
     if (!m.objConfigureData || m.objConfigureData->ComponentList() != s.bytComponentList
         || m.objConfigureData->Data() != s.blnGas || ctl.opt50Hz->isChecked() != s.bln50Hz) {
-        platform::ui().messageBox(QStringLiteral("System Settings has changed"), kAppTitle,
-                                  platform::MsgButtons::OK, platform::MsgIcon::None);
+        ShowText(QStringLiteral("System Settings has changed"));
         return;
     }
     const bool metric = m_settings.optMetric();
