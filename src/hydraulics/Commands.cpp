@@ -112,11 +112,10 @@ int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPositi
         if (n > entered || n > capacity)
             break;
         results[size_t(n)] = SearchFlowPerNozzle(m, w, pumpPosition, int16_t(n));
-        if (int(m.sngNozzleCount.size()) < n + 1)
-            m.sngNozzleCount.resize(size_t(n + 1), 0.0f);
+        // The counts end one element past the last count solved.
+        m.sngNozzleCount.resize(size_t(n + 2), 0.0f);
         m.sngNozzleCount[size_t(n)] = float(n);
         ++n;
-        m.sngNozzleCount.resize(size_t(n + 1), 0.0f);
     }
     return int16_t(n - 1);
 }
