@@ -99,10 +99,10 @@ bool UpdateStandardHoses(Module1& m, const QString& updateFile, const QString& e
     return mergeStandard<typHose>(m, updateFile, existingFile, QStringLiteral("File got Corrupted"));
 }
 
+// Pump records are components: the same merge and the same message.
 bool UpdateStandardPumps(Module1& m, const QString& updateFile, const QString& existingFile)
 {
-    return mergeStandard<typComponent>(m, updateFile, existingFile,
-                                       QStringLiteral("File got corrupted"));
+    return UpdateStandardComponents(m, updateFile, existingFile);
 }
 
 QString ReadNonBlankLine(platform::LineStream& tsData, const QString& line)
