@@ -157,11 +157,14 @@ TEST(Chart, RowLabelsThatWouldNotFitAreThinnedOut)
                 << c.rows << " " << text->toPlainText().toStdString();
         }
         EXPECT_GE(visibleLabels, shown.size()); // with the axis title
-        if (c.rows == 10)
+        if (c.rows == 10) {
             EXPECT_EQ(shown.size(), 10);
-        if (c.rows == 2500)
+        }
+        if (c.rows == 2500) {
             EXPECT_EQ(shown, (QStringList{"0", "500", "1000", "1500", "2000"}));
-        if (c.rows == 42)
+        }
+        if (c.rows == 42) {
             EXPECT_LT(shown.size(), 42);
+        }
     }
 }
