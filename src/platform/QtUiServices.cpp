@@ -14,6 +14,14 @@
 
 namespace platform {
 
+namespace {
+// Where a file dialog opens: the folder, with the proposed name when there is one.
+QString startPath(const FileDialogRequest& request)
+{
+    return request.fileName.isEmpty() ? request.initDir : request.initDir + "/" + request.fileName;
+}
+} // namespace
+
 MsgResult QtUiServices::messageBox(const QString& text, const QString& caption,
                                    MsgButtons buttons, MsgIcon icon)
 {
@@ -53,8 +61,7 @@ MsgResult QtUiServices::messageBox(const QString& text, const QString& caption,
 std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& request)
 {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
-        request.fileName.isEmpty() ? request.initDir : request.initDir + "/" + request.fileName,
-        request.filter);
+                                                      startPath(request), request.filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -63,8 +70,8 @@ std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& reque
 std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& request)
 {
     const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-        request.fileName.isEmpty() ? request.initDir : request.initDir + "/" + request.fileName,
-        request.filter, nullptr, QFileDialog::DontConfirmOverwrite);
+                                                      startPath(request), request.filter, nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return std::nullopt;
     return path;
