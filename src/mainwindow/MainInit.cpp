@@ -16,6 +16,7 @@
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,10 +269,18 @@ void frmMain::WriteIniFile()
     const QString list = c.ComponentList() == 1 ? QStringLiteral("I")
                          : c.ComponentList() == 2 ? QStringLiteral("C")
                                                   : QStringLiteral("A");
-    platform::writeLines(m.programPath(QStringLiteral("TDR.ini")),
-                         {mstrMaxNozzles, mstrMaxBranches,
-                          c.Data() ? QStringLiteral("True") : QStringLiteral("False"),
-                          c.Units() ? QStringLiteral("True") : QStringLiteral("False"), list});
+    const QString path = m.programPath(QStringLiteral("TDR.ini"));
+    QString error;
+    // The file is replaced only by a complete one; when that fails, say so
+    // rather than end as if the settings were kept.
+    if (!platform::writeLines(path,
+                              {mstrMaxNozzles, mstrMaxBranches,
+                               c.Data() ? QStringLiteral("True") : QStringLiteral("False"),
+                               c.Units() ? QStringLiteral("True") : QStringLiteral("False"), list},
+                              &error))
+        ShowText(QStringLiteral("The settings could not be saved in %1 (%2). The file keeps the "
+                                "settings it had.")
+                     .arg(QDir::toNativeSeparators(platform::resolveCase(path)), error));
 }
 
 // --- shut-down ---

@@ -6,6 +6,9 @@
 #include "mainwindow/frmSplash.h"
 #include "platform/Chart.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
@@ -201,6 +204,20 @@ TEST_F(MainWindowTest, FileExitWritesTheSettingsAndEnds)
     w->mnuExit_Click();
     EXPECT_TRUE(ui.ended);
     EXPECT_EQ(folder.read("TDR.ini"), QByteArray("40\r\n6\r\nTrue\r\nTrue\r\nC\r\n"));
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedAndTheFileKept)
+{
+    load();
+    // Something stands where the new file would go: the rewrite cannot replace it.
+    QFile::remove(folder.file("TDR.ini"));
+    QDir().mkpath(folder.file("TDR.ini/keep"));
+    w->mnuExit_Click();
+    EXPECT_TRUE(ui.ended);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("The settings could not be saved in ")) << messages()[0].toStdString();
+    EXPECT_EQ(ui.messages[0].caption, "Tandril Software");
+    EXPECT_TRUE(QFileInfo(folder.file("TDR.ini/keep")).isDir());
 }
 
 TEST_F(MainWindowTest, MissingCatalogueFileEndsTheProgram)
