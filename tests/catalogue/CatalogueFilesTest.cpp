@@ -473,24 +473,24 @@ TEST(CatalogueWriter, AFailedWriteKeepsTheOldFileAndSaysWhy)
     }
 }
 
-TEST(CatalogueWriter, AReadOnlyFileIsLeftAsItWas)
+TEST(CatalogueWriter, EveryKindKeepsItsFileWhenTheDiskFills)
 {
-    FakeUiServices fake;
-    Program p;
-    const KindUnderTest& k = kind("breakaways");
-    p.put(k, recordLines({}));
-    const QByteArray before = p.bytes(k);
-    ASSERT_TRUE(p.load(k));
-    p.m.udtBreakaways[0].strName = "Changed";
-    const QString file = p.dir.file(p.components(k.readerFile));
-    QFile::setPermissions(file, QFile::ReadOwner);
-    const bool written = k.write(p.m);
-    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-    if (written)
-        GTEST_SKIP() << "running with rights that ignore a read-only file";
-    EXPECT_EQ(p.bytes(k), before);
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_TRUE(fake.messages[0].text.contains("BRK.DAT"));
+    for (const auto& k : kKinds) {
+        FakeUiServices fake;
+        Program p;
+        p.put(k, fileLines({recordFor(k), recordFor(k, {.name = "Second"})}));
+        const QByteArray before = p.bytes(k);
+        ASSERT_TRUE(p.load(k)) << k.label;
+        {
+            FileSizeLimit full(16); // smaller than any record
+            EXPECT_FALSE(k.write(p.m)) << k.label;
+        }
+        EXPECT_EQ(p.bytes(k), before) << k.label;
+        ASSERT_EQ(fake.messages.size(), 1u) << k.label;
+        EXPECT_TRUE(fake.messages[0].text.contains(k.readerFile)) << k.label;
+        EXPECT_EQ(QDir(p.dir.file("Components")).entryList(QDir::Files), QStringList{k.readerFile})
+            << k.label << ": no temporary left behind";
+    }
 }
 
 TEST(RecordFormat, BlankLineSkipTakesOnlyEntirelyEmptyLines)

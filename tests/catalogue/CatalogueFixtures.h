@@ -1,12 +1,11 @@
 #pragma once
-// Catalogue file text for the catalogue tests, and a way to make writes fail.
+// Catalogue file text for the catalogue tests.
 
 #include <QString>
 #include <QStringList>
-#include <csignal>
+#include "FileSizeLimit.h"
 #include <initializer_list>
 #include <ostream>
-#include <sys/resource.h>
 
 // Failure output shows texts as texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -60,26 +59,3 @@ inline QStringList manyPoints(int count)
     return out;
 }
 
-// While it lives, no file can grow beyond the given size: writes fail as on a
-// full disk, whatever the rights of the user running the tests.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};

@@ -1,9 +1,12 @@
 #include "platform/TextFile.h"
 
+#include "FileSizeLimit.h"
 #include "TestFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace platform;
 
@@ -46,18 +49,38 @@ TEST(TextFile, NamesResolveWithoutRegardToCase)
     EXPECT_FALSE(fileExists(dir.file("Components/Nope.DAT")));
 }
 
+// Each cause makes the rewrite fail for any user, root included.
 TEST(TextFile, FailedWriteKeepsTheOldFile)
 {
-    TestFolder dir;
-    dir.write("ro/data.txt", "old\r\n");
-    QFile::setPermissions(dir.file("ro"), QFile::ReadOwner | QFile::ExeOwner);
-    QString error;
-    const bool ok = writeLines(dir.file("ro/data.txt"), {"new"}, &error);
-    QFile::setPermissions(dir.file("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (ok)
-        GTEST_SKIP() << "running with rights that ignore a read-only folder";
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(dir.read("ro/data.txt"), QByteArray("old\r\n"));
+    // The longest name the file system takes: the temporary file written
+    // beside it needs a longer one, so the rewrite cannot even start.
+    const QString longest = QString(255 - 4, QLatin1Char('n')) + QStringLiteral(".txt");
+    const QStringList bigger(100, QStringLiteral("a line longer than the old file"));
+    struct Case {
+        const char* what;
+        QString name;
+        bool limitSize;
+    } cases[] = {
+        {"no room for the temporary file's name", longest, false},
+        {"the disk fills during the write", QStringLiteral("data.txt"), true},
+    };
+    for (const Case& c : cases) {
+        TestFolder dir;
+        dir.write(c.name, "old\r\n");
+        ASSERT_EQ(dir.read(c.name), QByteArray("old\r\n")) << c.what;
+        QString error;
+        bool ok = true;
+        {
+            std::optional<FileSizeLimit> full;
+            if (c.limitSize)
+                full.emplace(1024);
+            ok = writeLines(dir.file(c.name), bigger, &error);
+        }
+        EXPECT_FALSE(ok) << c.what;
+        EXPECT_FALSE(error.isEmpty()) << c.what;
+        EXPECT_EQ(dir.read(c.name), QByteArray("old\r\n")) << c.what;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{c.name}) << c.what << ": no temporary left";
+    }
 }
 
 TEST(TextFile, WriteIntoMissingFolderFailsWithReason)

@@ -1,6 +1,7 @@
 #include "FakeUiServices.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 using namespace platform;
 
@@ -30,32 +31,43 @@ MsgResult FakeUiServices::messageBox(const QString& text, const QString& caption
     return buttons == MsgButtons::OKCancel ? MsgResult::OK : MsgResult::Yes;
 }
 
+std::optional<QString> FakeUiServices::nextFileAnswer()
+{
+    if (fileAnswers.empty())
+        return std::nullopt;
+    const std::optional<QString>& next = fileAnswers.front();
+    const bool chosen = next.has_value();
+    const QString path = next.value_or(QString());
+    fileAnswers.pop_front();
+    return chosen ? std::optional<QString>(path) : std::nullopt;
+}
+
 std::optional<QString> FakeUiServices::openFileName(const FileDialogRequest& request)
 {
     openRequests.push_back(request);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    std::optional<QString> r = std::move(fileAnswers.front());
-    fileAnswers.pop_front();
-    return r;
+    return nextFileAnswer();
 }
 
 std::optional<QString> FakeUiServices::saveFileName(const FileDialogRequest& request)
 {
     saveRequests.push_back(request);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    std::optional<QString> r = std::move(fileAnswers.front());
-    fileAnswers.pop_front();
-    return r;
+    return nextFileAnswer();
 }
 
-bool FakeUiServices::printerDialog(QPrinter&)
+bool FakeUiServices::printerDialog(QPrinter& printer)
 {
     if (printerAnswers.empty())
         return false;
     const bool r = printerAnswers.front();
     printerAnswers.pop_front();
+    if (r) {
+        // A test never reaches a real printer: what it prints goes to a PDF
+        // file of its own.
+        const QString file = printFile.isEmpty() ? m_printDir.filePath(QStringLiteral("print.pdf")) : printFile;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printedFiles.push_back(file);
+    }
     return r;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/UiServices.h"
 
 #include <QString>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -31,6 +32,9 @@ public:
     std::deque<platform::MsgResult> answers;         // next answers to questions; OK/Yes when empty
     std::deque<std::optional<QString>> fileAnswers;  // next file-dialog answers; cancel when empty
     std::deque<bool> printerAnswers;                 // next printer-dialog answers; cancel when empty
+    // Where a printer dialog answered yes sends the print: a PDF file; empty:
+    // "print.pdf" in a folder of the fake's own.
+    QString printFile;
     // Called for each modal dialog; returns its result. Default: Rejected.
     std::function<int(QDialog&)> onModal;
 
@@ -40,6 +44,7 @@ public:
     std::vector<platform::FileDialogRequest> saveRequests;
     std::vector<Help> helps;
     std::vector<platform::Pointer> pointers;
+    std::vector<QString> printedFiles; // the PDF file of each printer dialog answered yes
     int modalCount = 0;
     int beeps = 0;
     bool ended = false;
@@ -59,4 +64,8 @@ public:
     void showHelp(const QString& helpFile, const QString& topic) override;
     void beep() override { ++beeps; }
     void endApplication(int code) override;
+
+private:
+    std::optional<QString> nextFileAnswer();
+    QTemporaryDir m_printDir;
 };
