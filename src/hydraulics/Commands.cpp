@@ -200,7 +200,9 @@ void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float
 
 void FlowGraphSeriesMarker(MainWindowInputs& w, int series)
 {
-    w.MSChart1().setSeriesMarker(series, true, 110, series == 2 ? 14 : 12, QColor(128, 64, 0));
+    w.MSChart1().setSeriesMarker(series, true, kFlowGraphMarkerSize,
+                                 series == 2 ? platform::MarkerStyle::Dot : platform::MarkerStyle::Triangle,
+                                 QColor(128, 64, 0));
 }
 
 float FlowGraphValueAxis(MainWindowInputs& w, float largestFlow)
@@ -230,8 +232,8 @@ void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fro
     }
     const int s = series == 2 ? 2 : 1;
     platform::Chart& c = w.MSChart1();
-    c.setChartType(3);
-    c.setWallBrushStyle(1);
+    c.setChartType(platform::ChartType::Line2D);
+    c.setWallBrushStyle(platform::BrushStyle::Solid);
     FlowGraphSeriesMarker(w, s);
 
     const bool us = usUnits(m);
@@ -272,7 +274,7 @@ void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fro
     c.setRowCount(P);
     chartColumnFromTable(m, c, s);
     FlowGraphRowLabels(m, w);
-    c.setLabelAlignment(0, 4, 0);
+    c.setLabelAlignment(0, platform::LabelHorizontal::Flush, platform::LabelVertical::Top);
 
     if (equalRows < P) {
         c.setSeriesColor(1, kGreen);
@@ -291,8 +293,8 @@ void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fro
 void FlowGraphRedraw(Module1& m, MainWindowInputs& w)
 {
     platform::Chart& c = w.MSChart1();
-    c.setChartType(3);
-    c.setWallBrushStyle(1);
+    c.setChartType(platform::ChartType::Line2D);
+    c.setWallBrushStyle(platform::BrushStyle::Solid);
     FlowGraphSeriesMarker(w, 2);
     const bool us = usUnits(m);
     const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
@@ -395,9 +397,9 @@ void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
     c.setDivisionsPerLabel(1, headDivisions);
     c.setDivisionsPerTick(1, headDivisions);
 
-    c.setChartType(3);
+    c.setChartType(platform::ChartType::Line2D);
     c.setLabelsAuto(0, false);
-    c.setLabelHorizontalAlignment(0, 2);
+    c.setLabelHorizontalAlignment(0, platform::LabelHorizontal::Centred);
     c.setTitle(r.strName);
 
     for (float x = 0.0f; x <= float(F - 1); x = float(double(x) + 1.0)) {

@@ -38,6 +38,9 @@ void MSChart1_PointSelected(Module1& m, MainWindowInputs& w, int16_t series, int
 // Series 1 is the baseline (triangle markers), series 2 the current results
 // (dot markers); the graph has intPlotNozzles rows, row r for r nozzles.
 
+// Size of the markers of both series, in twips.
+constexpr int kFlowGraphMarkerSize = 110;
+
 // The pump label of series 2 (lblCurrentPump) or 1 (lblBaselinePump) from
 // the pump selected now.
 void FlowGraphPumpLabel(Module1& m, MainWindowInputs& w, int series);
@@ -62,8 +65,8 @@ void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fro
 void FlowGraphRedraw(Module1& m, MainWindowInputs& w);
 
 // Building blocks of the two above.
-// Marker of every point of a series: visible, size 110, style 12 (series 1)
-// or 14 (series 2), fill (128, 64, 0).
+// Marker of every point of a series: visible, kFlowGraphMarkerSize, a
+// triangle (series 1) or a dot (series 2), fill (128, 64, 0).
 void FlowGraphSeriesMarker(MainWindowInputs& w, int series);
 // Value axis scaled for the largest flow: maximum GetAxisMaximum(largest),
 // divisions per label a fifth of it; returns the maximum.

@@ -43,7 +43,7 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
     cmdCalculate_Click(*m, w);
     ASSERT_EQ(chart.rowCount(), 10);
     EXPECT_EQ(chart.columnCount(), 2);
-    EXPECT_EQ(chart.chartType(), 3);
+    EXPECT_EQ(chart.chartType(), platform::ChartType::Line2D);
     for (int r = 1; r <= 10; ++r) {
         EXPECT_EQ(chart.rowLabel(r), QString::number(r));
         const bool point = r >= 2 && r <= 8;
@@ -57,14 +57,14 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
     EXPECT_EQ(runs[0].front(), QPointF(2, 12.3f));
     EXPECT_EQ(runs[0].size(), 7u);
     // Markers, wall and label alignment.
-    EXPECT_EQ(chart.seriesMarkerStyle(1), 12);
-    EXPECT_EQ(chart.seriesMarkerStyle(2), 14);
-    EXPECT_EQ(chart.seriesMarkerSize(2), 110);
+    EXPECT_EQ(chart.seriesMarkerStyle(1), platform::MarkerStyle::Triangle);
+    EXPECT_EQ(chart.seriesMarkerStyle(2), platform::MarkerStyle::Dot);
+    EXPECT_EQ(chart.seriesMarkerSize(2), kFlowGraphMarkerSize);
     EXPECT_EQ(chart.seriesMarkerFill(1), QColor(128, 64, 0));
     EXPECT_TRUE(chart.seriesMarkerVisible(1));
-    EXPECT_EQ(chart.wallBrushStyle(), 1);
-    EXPECT_EQ(chart.labelHorizontalAlignment(0), 4);
-    EXPECT_EQ(chart.labelVerticalAlignment(0), 0);
+    EXPECT_EQ(chart.wallBrushStyle(), platform::BrushStyle::Solid);
+    EXPECT_EQ(chart.labelHorizontalAlignment(0), platform::LabelHorizontal::Flush);
+    EXPECT_EQ(chart.labelVerticalAlignment(0), platform::LabelVertical::Top);
     // Pump labels.
     EXPECT_EQ(w.currentPumpLabel, " Dot Marker - Current(Flat)");
     EXPECT_EQ(w.baselinePumpLabel, " Traingle Marker - Baseline(Flat)");
