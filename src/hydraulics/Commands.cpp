@@ -127,11 +127,11 @@ void cmdCalculate_Click(Module1& m, MainWindowInputs& w)
     const int16_t pumpPosition = int16_t(w.cmbPumps().listIndex());
     FlowGraphPumpLabel(m, w, 2);
     setRowIndexes(m, m.sngCurrentX);
-    FlowGraphRowLayout(m, w, m.sngCurrentX);
+    FlowGraphRowLayout(m, w, w.MSChart1(), m.sngCurrentX);
     m.sngNozzleCount.assign(2, 0.0f);
     const int16_t N = SolveOperatingPoints(m, w, pumpPosition, m.sngCurrentGPM, m.sngCurrentLPM);
     roundResults(m.sngCurrentGPM, m.sngCurrentLPM, m.sngCurrentGPMRounded, m.sngCurrentLPMRounded, N);
-    FlowGraphSeriesUpdate(m, w, 2, true);
+    FlowGraphSeriesUpdate(m, w.MSChart1(), 2);
     if (m.blnAutoBaseline) {
         BaseLine_Click(m, w);
         m.blnAutoBaseline = false;
@@ -147,10 +147,10 @@ void BaseLine_Click(Module1& m, MainWindowInputs& w)
     FlowGraphPumpLabel(m, w, 1);
     const int16_t pumpPosition = int16_t(w.cmbPumps().listIndex());
     setRowIndexes(m, m.sngBaselineX);
-    FlowGraphRowLayout(m, w, m.sngBaselineX);
+    FlowGraphRowLayout(m, w, w.MSChart1(), m.sngBaselineX);
     const int16_t N = SolveOperatingPoints(m, w, pumpPosition, m.sngBaselineGPM, m.sngBaselineLPM);
     roundResults(m.sngBaselineGPM, m.sngBaselineLPM, m.sngBaselineGPMRounded, m.sngBaselineLPMRounded, N);
-    FlowGraphSeriesUpdate(m, w, 1, true);
+    FlowGraphSeriesUpdate(m, w.MSChart1(), 1);
     w.StoreBaseLine();
     w.FillBaseLineGrid();
 }
@@ -171,12 +171,12 @@ void FlowGraphPumpLabel(Module1& /*m*/, MainWindowInputs& w, int series)
         w.setLblBaselinePump(QStringLiteral(" Traingle Marker - Baseline(") + pump + QLatin1Char(')'));
 }
 
-void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float>& rowIndex)
+void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, platform::Chart& c,
+                        const std::vector<float>& rowIndex)
 {
     const int P = plotRows(m);
     int16_t& plotted = w.mintPlottedNozzles();
     if (plotted != P) {
-        platform::Chart& c = w.MSChart1();
         auto rowOf = [&](int r) { return r < int(rowIndex.size()) ? int(rowIndex[size_t(r)]) : r; };
         for (int r = 1; r <= P; ++r) {
             if (float* v = cell(m, rowOf(r), 2))
@@ -198,23 +198,23 @@ void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float
     plotted = int16_t(P);
 }
 
-void FlowGraphSeriesMarker(MainWindowInputs& w, int series)
+void FlowGraphSeriesMarker(platform::Chart& c, int series)
 {
-    w.MSChart1().setSeriesMarker(series, true, 110, series == 2 ? 14 : 12, QColor(128, 64, 0));
+    c.setSeriesMarker(series, true, kFlowGraphMarkerSize,
+                      series == 2 ? platform::MarkerStyle::Dot : platform::MarkerStyle::Triangle,
+                      QColor(128, 64, 0));
 }
 
-float FlowGraphValueAxis(MainWindowInputs& w, float largestFlow)
+float FlowGraphValueAxis(platform::Chart& c, float largestFlow)
 {
-    platform::Chart& c = w.MSChart1();
     const float M = float(GetAxisMaximum(largestFlow));
     c.setValueMaximum(1, M);
     c.setDivisionsPerLabel(1, platform::toInt16(float(double(M) / 5.0)).value_or(0));
     return M;
 }
 
-void FlowGraphRowLabels(Module1& m, MainWindowInputs& w)
+void FlowGraphRowLabels(Module1& m, platform::Chart& c)
 {
-    platform::Chart& c = w.MSChart1();
     const int P = plotRows(m);
     for (int r = 1; r <= P; ++r) {
         c.setRow(r);
@@ -222,17 +222,12 @@ void FlowGraphRowLabels(Module1& m, MainWindowInputs& w)
     }
 }
 
-void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fromCalculate)
+void FlowGraphSeriesUpdate(Module1& m, platform::Chart& c, int series)
 {
-    if (!fromCalculate) {
-        FlowGraphRedraw(m, w);
-        return;
-    }
     const int s = series == 2 ? 2 : 1;
-    platform::Chart& c = w.MSChart1();
-    c.setChartType(3);
-    c.setWallBrushStyle(1);
-    FlowGraphSeriesMarker(w, s);
+    c.setChartType(platform::ChartType::Line2D);
+    c.setWallBrushStyle(platform::BrushStyle::Solid);
+    FlowGraphSeriesMarker(c, s);
 
     const bool us = usUnits(m);
     const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
@@ -255,7 +250,7 @@ void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fro
     const float otherLargest = s == 2 ? m.sngBaselineMaxFlow : m.sngCurrentMaxFlow;
     if (otherLargest > largest)
         largest = otherLargest;
-    FlowGraphValueAxis(w, largest);
+    FlowGraphValueAxis(c, largest);
 
     const int P = plotRows(m);
     int equalRows = 0;
@@ -271,8 +266,8 @@ void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fro
     c.setColumnCount(2);
     c.setRowCount(P);
     chartColumnFromTable(m, c, s);
-    FlowGraphRowLabels(m, w);
-    c.setLabelAlignment(0, 4, 0);
+    FlowGraphRowLabels(m, c);
+    c.setLabelAlignment(0, platform::LabelHorizontal::Flush, platform::LabelVertical::Top);
 
     if (equalRows < P) {
         c.setSeriesColor(1, kGreen);
@@ -288,12 +283,11 @@ void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fro
     }
 }
 
-void FlowGraphRedraw(Module1& m, MainWindowInputs& w)
+void FlowGraphRedraw(Module1& m, platform::Chart& c)
 {
-    platform::Chart& c = w.MSChart1();
-    c.setChartType(3);
-    c.setWallBrushStyle(1);
-    FlowGraphSeriesMarker(w, 2);
+    c.setChartType(platform::ChartType::Line2D);
+    c.setWallBrushStyle(platform::BrushStyle::Solid);
+    FlowGraphSeriesMarker(c, 2);
     const bool us = usUnits(m);
     const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
     const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
@@ -307,7 +301,7 @@ void FlowGraphRedraw(Module1& m, MainWindowInputs& w)
     m.sngCurrentMaxFlow = largest;
     if (m.sngBaselineMaxFlow > largest)
         largest = m.sngBaselineMaxFlow;
-    FlowGraphValueAxis(w, largest);
+    FlowGraphValueAxis(c, largest);
 
     for (int i = 1; i <= P; ++i) {
         int cr = int(at(m.sngCurrentX, i));
@@ -328,7 +322,7 @@ void FlowGraphRedraw(Module1& m, MainWindowInputs& w)
     c.setRowCount(P);
     chartColumnFromTable(m, c, 2);
     chartColumnFromTable(m, c, 1);
-    FlowGraphRowLabels(m, w);
+    FlowGraphRowLabels(m, c);
 }
 
 void MSChart1_PointSelected(Module1& m, MainWindowInputs& w, int16_t series, int16_t dataPoint)
@@ -344,9 +338,10 @@ void MSChart1_PointSelected(Module1& m, MainWindowInputs& w, int16_t series, int
                  + platform::singleToText(values[size_t(dataPoint)]));
 }
 
-void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
+void cmdUpdate_Click(Module1& m, MainWindowInputs& w) { DrawPumpCurve(m, w, w.MSChart2()); }
+
+bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& c)
 {
-    platform::Chart& c = w.MSChart2();
     const float n = float(platform::leadingNumber(w.cmbQuantity().text()));
     c.setAutoLayout(false);
     c.setUniformAxis(true);
@@ -360,7 +355,7 @@ void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
         ++index;
     m.intIndex = int16_t(std::min<int>(index == records ? int(m.intPumpMax) + 1 : index, 32767));
     if (index == records)
-        return;
+        return false;
     const typComponent& r = m.udtPumps[size_t(index)];
 
     const int points = heldPoints(r);
@@ -395,9 +390,9 @@ void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
     c.setDivisionsPerLabel(1, headDivisions);
     c.setDivisionsPerTick(1, headDivisions);
 
-    c.setChartType(3);
+    c.setChartType(platform::ChartType::Line2D);
     c.setLabelsAuto(0, false);
-    c.setLabelHorizontalAlignment(0, 2);
+    c.setLabelHorizontalAlignment(0, platform::LabelHorizontal::Centred);
     c.setTitle(r.strName);
 
     for (float x = 0.0f; x <= float(F - 1); x = float(double(x) + 1.0)) {
@@ -420,4 +415,5 @@ void cmdUpdate_Click(Module1& m, MainWindowInputs& w)
         c.setRow(i + 1);
         c.setRowLabel(QString::number(i));
     }
+    return true;
 }

@@ -3,6 +3,9 @@
 // Baseline, the point tool tip of the Dynamic Flow Graph and Update Graph
 // (the pump performance curve), with the graph steps they share. The main
 // window connects its buttons and MSChart1's pointSelected signal to these.
+// The commands draw on the main window's charts (MSChart1 the flow graph,
+// MSChart2 the pump curve); the drawing steps draw on the chart they are
+// given, so that a printed sheet can draw the same graph on a chart of its own.
 //
 // The search for each number of nozzles operating n raises the flow per
 // nozzle from 0 in steps of 0.1 GPM while the pumps' head at n times that
@@ -17,6 +20,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace platform {
+class Chart;
+}
+
 // Calculate: current results, series 2, the baseline too when blnAutoBaseline
 // is set; then FillCurrentGrid; clears blnSaved. Hourglass meanwhile.
 void cmdCalculate_Click(Module1& m, MainWindowInputs& w);
@@ -25,51 +32,61 @@ void cmdCalculate_Click(Module1& m, MainWindowInputs& w);
 void BaseLine_Click(Module1& m, MainWindowInputs& w);
 // Back To Baseline: RestoreBaseLine, FillBaseLineGrid, Make Baseline.
 void cmdBackToBaseLine_Click(Module1& m, MainWindowInputs& w);
-// Update Graph: draws the selected pumps' head over the flow on MSChart2.
-// Leaves the chart as it was (but for the layout settings) when no pump
-// record matches the selection.
+// Update Graph: DrawPumpCurve on MSChart2.
 void cmdUpdate_Click(Module1& m, MainWindowInputs& w);
 // The point tool tip: "<nozzles>  <flow>" of the picked point of series 1
 // (baseline) or 2 (current) in the units of System Settings; an empty tool
 // tip for a point outside the results of the last run.
 void MSChart1_PointSelected(Module1& m, MainWindowInputs& w, int16_t series, int16_t dataPoint);
 
-// --- steps of the Dynamic Flow Graph (MSChart1) ---
+// The pump curve on `chart`: the head of the pumps selected in the main
+// window (cmbPumps, opt50Hz, cmbQuantity) over the total flow, one row per
+// whole GPM or LPM; fills sngPumpCurveData. Sets the chart's layout settings,
+// then leaves m.intIndex at the matching pump record; when none matches
+// (intIndex intPumpMax + 1) it returns false and leaves the rest of the chart
+// as it was.
+bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& chart);
+
+// --- steps of the Dynamic Flow Graph ---
 // Series 1 is the baseline (triangle markers), series 2 the current results
 // (dot markers); the graph has intPlotNozzles rows, row r for r nozzles.
+// Calculate, Make Baseline and the System Settings OK draw on MSChart1.
+
+// Size of the markers of both series, in twips.
+constexpr int kFlowGraphMarkerSize = 110;
 
 // The pump label of series 2 (lblCurrentPump) or 1 (lblBaselinePump) from
 // the pump selected now.
 void FlowGraphPumpLabel(Module1& m, MainWindowInputs& w, int series);
 
 // Lays the rows out anew when mintPlottedNozzles differs from intPlotNozzles:
-// clears both table columns and both series and labels the rows from
-// rowIndex (element r = r); then mintPlottedNozzles = intPlotNozzles.
-void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float>& rowIndex);
+// clears both table columns and both series of `chart` and labels its rows
+// from rowIndex (element r = r); then mintPlottedNozzles = intPlotNozzles.
+void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, platform::Chart& chart,
+                        const std::vector<float>& rowIndex);
 
-// fromCalculate true: the series update of Calculate (series 2) or Make
-// Baseline (series 1) after its search: markers, value-axis title and scale
-// shared with the other series, the table column and the series' points, row
-// labels, and the colours (green baseline / red current while they differ).
-// fromCalculate false: FlowGraphRedraw (series is not used).
-void FlowGraphSeriesUpdate(Module1& m, MainWindowInputs& w, int series, bool fromCalculate);
+// The series update of Calculate (series 2) or Make Baseline (series 1) after
+// its search: markers, value-axis title and scale shared with the other
+// series, the table column and the series' points, row labels, and the
+// colours (green baseline / red current while they differ).
+void FlowGraphSeriesUpdate(Module1& m, platform::Chart& chart, int series);
 
 // The redraw of the System Settings OK from the stored results in the units
 // now in force: both table columns (rows placed by sngCurrentX/sngBaselineX,
 // 0 counted as row 1), sngCurrentMaxFlow over rows 1 to intPlotNozzles, the
 // shared scale, the series-2 marker, both series' points and the row labels.
 // Colours, the baseline largest flow and the results stay.
-void FlowGraphRedraw(Module1& m, MainWindowInputs& w);
+void FlowGraphRedraw(Module1& m, platform::Chart& chart);
 
 // Building blocks of the two above.
-// Marker of every point of a series: visible, size 110, style 12 (series 1)
-// or 14 (series 2), fill (128, 64, 0).
-void FlowGraphSeriesMarker(MainWindowInputs& w, int series);
+// Marker of every point of a series: visible, kFlowGraphMarkerSize, a
+// triangle (series 1) or a dot (series 2), fill (128, 64, 0).
+void FlowGraphSeriesMarker(platform::Chart& chart, int series);
 // Value axis scaled for the largest flow: maximum GetAxisMaximum(largest),
 // divisions per label a fifth of it; returns the maximum.
-float FlowGraphValueAxis(MainWindowInputs& w, float largestFlow);
+float FlowGraphValueAxis(platform::Chart& chart, float largestFlow);
 // Rows 1 to intPlotNozzles labelled "1", "2", ...
-void FlowGraphRowLabels(Module1& m, MainWindowInputs& w);
+void FlowGraphRowLabels(Module1& m, platform::Chart& chart);
 
 // --- the search itself ---
 // The operating point of n nozzles: the last trial flow per nozzle (steps of

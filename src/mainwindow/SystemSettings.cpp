@@ -208,10 +208,10 @@ void frmMain::RedrawFlowGraph()
     for (int i = 1; i <= m.intPlotNozzles && i < int(baseline.size()); ++i)
         largest = std::max(largest, baseline[i]);
     m.sngBaselineMaxFlow = largest;
-    FlowGraphRedraw(m, *this);
+    platform::Chart& chart = *ctl.MSChart1;
+    FlowGraphRedraw(m, chart);
     // A flow of 0 is no point, in whichever row it landed (after a new nozzle
     // count every baseline flow lands in row 1).
-    platform::Chart& chart = *ctl.MSChart1;
     for (int r = 1; r <= m.intPlotNozzles && r < int(m.sngFlowGraphData.size()); ++r) {
         for (int col : {1, 2}) {
             if (m.sngFlowGraphData[r][col] == 0) {

@@ -26,14 +26,15 @@ struct AxisState {
     bool minimumSet = false, maximumSet = false;
     int divisionsPerLabel = 1, divisionsPerTick = 1;
     bool labelsAuto = true;
-    int horizontal = 2, vertical = 0;
+    LabelHorizontal horizontal = LabelHorizontal::Centred;
+    LabelVertical vertical = LabelVertical::Top;
 };
 
 struct SeriesState {
     QColor colour;
     bool markerVisible = false;
     int markerSize = 0;
-    int markerStyle = 0;
+    MarkerStyle markerStyle = MarkerStyle::None;
     QColor markerFill;
 };
 
@@ -53,7 +54,7 @@ constexpr double kPickRadius = 8.0;
 
 struct Chart::Impl {
     QChartView* view = nullptr;
-    int type = 3;
+    ChartType type = ChartType::Line2D;
     QString title;
     int columns = 1;
     int rows = 0;
@@ -63,7 +64,7 @@ struct Chart::Impl {
     std::vector<std::vector<char>> nulls;     // [column - 1][row - 1]
     AxisState axes[2];
     bool autoLayout = true, uniformAxis = false;
-    int wallStyle = 0;
+    BrushStyle wallStyle = BrushStyle::None;
     std::vector<SeriesState> series;          // [series - 1]
     bool dirty = true;
     bool queued = false;
@@ -129,8 +130,8 @@ void Chart::changed()
     }
 }
 
-void Chart::setChartType(int type) { d->type = type; changed(); }
-int Chart::chartType() const { return d->type; }
+void Chart::setChartType(ChartType type) { d->type = type; changed(); }
+ChartType Chart::chartType() const { return d->type; }
 void Chart::setTitle(const QString& title) { d->title = title; changed(); }
 QString Chart::title() const { return d->title; }
 
@@ -232,35 +233,42 @@ void Chart::setLabelsAuto(int axis, bool automatic)
 }
 bool Chart::labelsAuto(int axis) const { return d->axes[Impl::axisIndex(axis)].labelsAuto; }
 
-void Chart::setLabelAlignment(int axis, int horizontal, int vertical)
+void Chart::setLabelAlignment(int axis, LabelHorizontal horizontal, LabelVertical vertical)
 {
     setLabelHorizontalAlignment(axis, horizontal);
     setLabelVerticalAlignment(axis, vertical);
 }
 
-void Chart::setLabelHorizontalAlignment(int axis, int horizontal)
+void Chart::setLabelHorizontalAlignment(int axis, LabelHorizontal horizontal)
 {
     d->axes[Impl::axisIndex(axis)].horizontal = horizontal;
     changed();
 }
 
-void Chart::setLabelVerticalAlignment(int axis, int vertical)
+void Chart::setLabelVerticalAlignment(int axis, LabelVertical vertical)
 {
     d->axes[Impl::axisIndex(axis)].vertical = vertical;
     changed();
 }
 
-int Chart::labelHorizontalAlignment(int axis) const { return d->axes[Impl::axisIndex(axis)].horizontal; }
-int Chart::labelVerticalAlignment(int axis) const { return d->axes[Impl::axisIndex(axis)].vertical; }
+LabelHorizontal Chart::labelHorizontalAlignment(int axis) const
+{
+    return d->axes[Impl::axisIndex(axis)].horizontal;
+}
+
+LabelVertical Chart::labelVerticalAlignment(int axis) const
+{
+    return d->axes[Impl::axisIndex(axis)].vertical;
+}
 
 void Chart::setAutoLayout(bool automatic) { d->autoLayout = automatic; changed(); }
 void Chart::setUniformAxis(bool uniform) { d->uniformAxis = uniform; changed(); }
-void Chart::setWallBrushStyle(int style) { d->wallStyle = style; changed(); }
+void Chart::setWallBrushStyle(BrushStyle style) { d->wallStyle = style; changed(); }
 bool Chart::autoLayout() const { return d->autoLayout; }
 bool Chart::uniformAxis() const { return d->uniformAxis; }
-int Chart::wallBrushStyle() const { return d->wallStyle; }
+BrushStyle Chart::wallBrushStyle() const { return d->wallStyle; }
 
-void Chart::setSeriesMarker(int series, bool visible, int size, int style, const QColor& fill)
+void Chart::setSeriesMarker(int series, bool visible, int size, MarkerStyle style, const QColor& fill)
 {
     if (series < 1)
         return;
@@ -286,10 +294,10 @@ QColor Chart::seriesColor(int series) const
     return s ? s->colour : QColor();
 }
 
-int Chart::seriesMarkerStyle(int series) const
+MarkerStyle Chart::seriesMarkerStyle(int series) const
 {
     const auto* s = d->findSeries(series);
-    return s ? s->markerStyle : 0;
+    return s ? s->markerStyle : MarkerStyle::None;
 }
 
 bool Chart::seriesMarkerVisible(int series) const
@@ -351,7 +359,7 @@ void Chart::redraw()
     ++d->redraws;
     QChart* c = d->view->chart();
     c->setTitle(d->title);
-    c->setPlotAreaBackgroundVisible(d->wallStyle == 1);
+    c->setPlotAreaBackgroundVisible(d->wallStyle == BrushStyle::Solid);
     c->setPlotAreaBackgroundBrush(QBrush(Qt::white));
 
     // Axes and series are made once and reused: building Qt chart items is
@@ -485,8 +493,9 @@ void Chart::redraw()
             if (marked) {
                 for (const auto& run : runs)
                     points.append(QList<QPointF>(run.begin(), run.end()));
-                drawn.marks->setMarkerShape(st->markerStyle == 12 ? QScatterSeries::MarkerShapeTriangle
-                                                                  : QScatterSeries::MarkerShapeCircle);
+                drawn.marks->setMarkerShape(st->markerStyle == MarkerStyle::Triangle
+                                               ? QScatterSeries::MarkerShapeTriangle
+                                               : QScatterSeries::MarkerShapeCircle);
                 drawn.marks->setMarkerSize(std::max(4.0, st->markerSize / 15.0)); // twips to pixels
                 drawn.marks->setColor(st->markerFill);
                 drawn.marks->setBorderColor(colour);

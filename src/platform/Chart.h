@@ -18,14 +18,24 @@
 
 namespace platform {
 
+// The chart's codes, as the program sets and reads them back.
+enum class ChartType { Line2D = 3 };
+// Marker style of a series' data points; None until the program sets one.
+enum class MarkerStyle { None = 0, Triangle = 12, Dot = 14 };
+// Alignment of an axis' labels.
+enum class LabelHorizontal { Left = 0, Right = 1, Centred = 2, Flush = 4 };
+enum class LabelVertical { Top = 0, Bottom = 1, Centred = 2 };
+// Brush of the plot's wall (the area behind the lines).
+enum class BrushStyle { None = 0, Solid = 1 };
+
 class Chart : public QWidget {
     Q_OBJECT
 public:
     explicit Chart(QWidget* parent = nullptr);
     ~Chart() override;
 
-    void setChartType(int type);  // 3: 2-D line
-    int chartType() const;
+    void setChartType(ChartType type);
+    ChartType chartType() const;
     void setTitle(const QString& title);
     QString title() const;
 
@@ -53,27 +63,27 @@ public:
     int divisionsPerTick(int axis) const;
     void setLabelsAuto(int axis, bool automatic);
     bool labelsAuto(int axis) const;
-    // Alignment codes of the axis labels: horizontal 0 left, 1 right,
-    // 2 centred, 4 flush; vertical 0 top, 1 bottom, 2 centred. Kept and shown
-    // as far as the drawing allows.
-    void setLabelAlignment(int axis, int horizontal, int vertical);
-    void setLabelHorizontalAlignment(int axis, int horizontal);
-    void setLabelVerticalAlignment(int axis, int vertical);
-    int labelHorizontalAlignment(int axis) const;
-    int labelVerticalAlignment(int axis) const;
+    // Alignment of the axis labels (centred and top until set); kept and
+    // shown as far as the drawing allows.
+    void setLabelAlignment(int axis, LabelHorizontal horizontal, LabelVertical vertical);
+    void setLabelHorizontalAlignment(int axis, LabelHorizontal horizontal);
+    void setLabelVerticalAlignment(int axis, LabelVertical vertical);
+    LabelHorizontal labelHorizontalAlignment(int axis) const;
+    LabelVertical labelVerticalAlignment(int axis) const;
 
     void setAutoLayout(bool automatic);
     void setUniformAxis(bool uniform);
-    void setWallBrushStyle(int style);  // 0 none, 1 solid
+    void setWallBrushStyle(BrushStyle style);
     bool autoLayout() const;
     bool uniformAxis() const;
-    int wallBrushStyle() const;
+    BrushStyle wallBrushStyle() const;
 
-    // Series count from 1, one per column.
-    void setSeriesMarker(int series, bool visible, int size, int style, const QColor& fill);
+    // Series count from 1, one per column. A marker is set for every data
+    // point of its series; its size is in twips.
+    void setSeriesMarker(int series, bool visible, int size, MarkerStyle style, const QColor& fill);
     void setSeriesColor(int series, const QColor& colour);
     QColor seriesColor(int series) const;  // invalid until set
-    int seriesMarkerStyle(int series) const; // 12 triangle, 14 dot; 0 until set
+    MarkerStyle seriesMarkerStyle(int series) const;
     bool seriesMarkerVisible(int series) const;
     int seriesMarkerSize(int series) const;  // twips
     QColor seriesMarkerFill(int series) const;

@@ -43,7 +43,7 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
     cmdCalculate_Click(*m, w);
     ASSERT_EQ(chart.rowCount(), 10);
     EXPECT_EQ(chart.columnCount(), 2);
-    EXPECT_EQ(chart.chartType(), 3);
+    EXPECT_EQ(chart.chartType(), platform::ChartType::Line2D);
     for (int r = 1; r <= 10; ++r) {
         EXPECT_EQ(chart.rowLabel(r), QString::number(r));
         const bool point = r >= 2 && r <= 8;
@@ -57,14 +57,14 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
     EXPECT_EQ(runs[0].front(), QPointF(2, 12.3f));
     EXPECT_EQ(runs[0].size(), 7u);
     // Markers, wall and label alignment.
-    EXPECT_EQ(chart.seriesMarkerStyle(1), 12);
-    EXPECT_EQ(chart.seriesMarkerStyle(2), 14);
-    EXPECT_EQ(chart.seriesMarkerSize(2), 110);
+    EXPECT_EQ(chart.seriesMarkerStyle(1), platform::MarkerStyle::Triangle);
+    EXPECT_EQ(chart.seriesMarkerStyle(2), platform::MarkerStyle::Dot);
+    EXPECT_EQ(chart.seriesMarkerSize(2), kFlowGraphMarkerSize);
     EXPECT_EQ(chart.seriesMarkerFill(1), QColor(128, 64, 0));
     EXPECT_TRUE(chart.seriesMarkerVisible(1));
-    EXPECT_EQ(chart.wallBrushStyle(), 1);
-    EXPECT_EQ(chart.labelHorizontalAlignment(0), 4);
-    EXPECT_EQ(chart.labelVerticalAlignment(0), 0);
+    EXPECT_EQ(chart.wallBrushStyle(), platform::BrushStyle::Solid);
+    EXPECT_EQ(chart.labelHorizontalAlignment(0), platform::LabelHorizontal::Flush);
+    EXPECT_EQ(chart.labelVerticalAlignment(0), platform::LabelVertical::Top);
     // Pump labels.
     EXPECT_EQ(w.currentPumpLabel, " Dot Marker - Current(Flat)");
     EXPECT_EQ(w.baselinePumpLabel, " Traingle Marker - Baseline(Flat)");
@@ -95,28 +95,28 @@ TEST_F(FlowGraph, SharedScaleAndTitles)
     setUnits(true);
     setResults({12.3f, 11.0f}, {14.1f, 13.0f});
     m->sngBaselineMaxFlow = 14.1f;
-    FlowGraphSeriesUpdate(*m, w, 2, true);
+    FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_FLOAT_EQ(m->sngCurrentMaxFlow, 12.3f);
     EXPECT_EQ(chart.valueMaximum(1), 25);
     EXPECT_EQ(chart.divisionsPerLabel(1), 5);
     EXPECT_EQ(chart.axisTitle(1), " GPM per Nozzle ");
-    FlowGraphSeriesUpdate(*m, w, 1, true);
+    FlowGraphSeriesUpdate(*m, chart, 1);
     EXPECT_FLOAT_EQ(m->sngBaselineMaxFlow, 14.1f);
     EXPECT_EQ(chart.axisTitle(1), "GPM per Nozzle");
     setUnits(false);
-    FlowGraphSeriesUpdate(*m, w, 2, true);
+    FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.axisTitle(1), " LPM per Nozzle ");
-    FlowGraphSeriesUpdate(*m, w, 1, true);
+    FlowGraphSeriesUpdate(*m, chart, 1);
     EXPECT_EQ(chart.axisTitle(1), "LPM per Nozzle");
     // Maximum 10 and 15: 2 and 3 divisions.
     setUnits(true);
     setResults({5}, {0});
     m->sngBaselineMaxFlow = 0;
-    FlowGraphSeriesUpdate(*m, w, 2, true);
+    FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.valueMaximum(1), 10);
     EXPECT_EQ(chart.divisionsPerLabel(1), 2);
     setResults({9.6f}, {0});
-    FlowGraphSeriesUpdate(*m, w, 2, true);
+    FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.valueMaximum(1), 15);
     EXPECT_EQ(chart.divisionsPerLabel(1), 3);
 }
@@ -125,23 +125,23 @@ TEST_F(FlowGraph, ColoursTellWhetherTheSeriesDiffer)
 {
     setUnits(true);
     setResults({12.3f, 11.0f}, {12.3f, 10.0f});
-    FlowGraphSeriesUpdate(*m, w, 2, true);
+    FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.seriesColor(1), kGreen);
     EXPECT_EQ(chart.seriesColor(2), kRed);
     // Every row equal.
     setResults({12.3f, 11.0f}, {12.3f, 11.0f});
-    FlowGraphSeriesUpdate(*m, w, 1, true); // Make Baseline in US units: series 2 stays
+    FlowGraphSeriesUpdate(*m, chart, 1); // Make Baseline in US units: series 2 stays
     EXPECT_EQ(chart.seriesColor(1), kGreen);
     EXPECT_EQ(chart.seriesColor(2), kRed);
-    FlowGraphSeriesUpdate(*m, w, 2, true); // Calculate in US units
+    FlowGraphSeriesUpdate(*m, chart, 2); // Calculate in US units
     EXPECT_EQ(chart.seriesColor(1), kRed);
     EXPECT_EQ(chart.seriesColor(2), kGreen);
     setUnits(false);
     chart.setSeriesColor(2, Qt::blue);
-    FlowGraphSeriesUpdate(*m, w, 2, true); // Calculate in metric: series 2 stays
+    FlowGraphSeriesUpdate(*m, chart, 2); // Calculate in metric: series 2 stays
     EXPECT_EQ(chart.seriesColor(1), kRed);
     EXPECT_EQ(chart.seriesColor(2), QColor(Qt::blue));
-    FlowGraphSeriesUpdate(*m, w, 1, true); // Make Baseline in metric
+    FlowGraphSeriesUpdate(*m, chart, 1); // Make Baseline in metric
     EXPECT_EQ(chart.seriesColor(1), kGreen);
     EXPECT_EQ(chart.seriesColor(2), kRed);
 }
@@ -174,7 +174,7 @@ TEST_F(FlowGraph, RedrawInTheUnitsNowInForce)
     cmdCalculate_Click(*m, w);
     const QColor one = chart.seriesColor(1), two = chart.seriesColor(2);
     setUnits(false);
-    FlowGraphSeriesUpdate(*m, w, 2, false);
+    FlowGraphRedraw(*m, chart);
     EXPECT_EQ(chart.axisTitle(1), "LPM per Nozzle");
     EXPECT_FLOAT_EQ(m->sngCurrentMaxFlow, 46.6f);
     EXPECT_EQ(chart.valueMaximum(1), 50);

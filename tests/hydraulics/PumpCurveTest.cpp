@@ -30,7 +30,7 @@ TEST_F(PumpCurve, OnePumpInUsUnits)
     EXPECT_FALSE(chart.autoLayout());
     EXPECT_TRUE(chart.uniformAxis());
     EXPECT_FALSE(chart.labelsAuto(0));
-    EXPECT_EQ(chart.labelHorizontalAlignment(0), 2);
+    EXPECT_EQ(chart.labelHorizontalAlignment(0), platform::LabelHorizontal::Centred);
     // F = 50 (largest flow 40); head axis 250 (largest head 100).
     ASSERT_EQ(chart.rowCount(), 50);
     EXPECT_EQ(chart.columnCount(), 1);

@@ -61,7 +61,8 @@ TEST(Chart, PictureAndPointSignal)
     chart.setRowCount(5);
     chart.setValueMaximum(1, 25);
     chart.setDivisionsPerLabel(1, 5);
-    chart.setSeriesMarker(2, true, 110, 14, QColor(128, 64, 0));
+    const int markerSize = 110; // twips
+    chart.setSeriesMarker(2, true, markerSize, platform::MarkerStyle::Dot, QColor(128, 64, 0));
     for (int r = 1; r <= 5; ++r) {
         chart.setRow(r);
         chart.setRowLabel(QString::number(r));
