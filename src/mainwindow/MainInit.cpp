@@ -8,6 +8,7 @@
 #include "frmAbout.h"
 
 #include "catalogue/CatalogueData.h"
+#include "catalogue/ComponentLists.h"
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
@@ -245,15 +246,10 @@ void frmMain::ReadIniFile()
     if (!units)
         iniFailure(9);
     m.objConfigureData->setUnits(*units);
-    const QString& list = mstrIniLine[4];
-    if (list == QLatin1String("A"))
-        m.objConfigureData->setComponentList(0);
-    else if (list == QLatin1String("I"))
-        m.objConfigureData->setComponentList(1);
-    else if (list == QLatin1String("C"))
-        m.objConfigureData->setComponentList(2);
-    else
+    const std::optional<uint8_t> list = componentListCode(mstrIniLine[4]);
+    if (!list)
         iniFailure(9);
+    m.objConfigureData->setComponentList(*list);
 
     mstrMaxNozzles = mstrIniLine[0];
     mstrMaxBranches = mstrIniLine[1];
@@ -266,9 +262,8 @@ void frmMain::WriteIniFile()
     if (!m_iniRead || !m.objConfigureData)
         return;
     const clsConfigureData& c = *m.objConfigureData;
-    const QString list = c.ComponentList() == 1 ? QStringLiteral("I")
-                         : c.ComponentList() == 2 ? QStringLiteral("C")
-                                                  : QStringLiteral("A");
+    // A code of no list is written as the first list.
+    const QString list = componentListLetter(c.ComponentList() < kComponentListCount ? c.ComponentList() : 0);
     const QString path = m.programPath(QStringLiteral("TDR.ini"));
     QString error;
     // The file is replaced only by a complete one; when that fails, say so
