@@ -17,15 +17,15 @@ constexpr int kSizes = 5;
 constexpr int kValves = 2;
 constexpr int kFittingKinds = 4;
 
-// Reads the piping file line by line; every failure shows message 33 and
-// ends the program.
+// Reads the piping file line by line; every failure shows
+// PipingFileUnreadable and ends the program.
 class PipingReader {
 public:
     explicit PipingReader(QStringList lines) : m_stream(std::move(lines)) {}
 
     [[noreturn]] static void fail()
     {
-        ShowMessage(33);
+        ShowMessage(Msg::PipingFileUnreadable);
         platform::endProgram();
     }
 
@@ -110,7 +110,7 @@ void clsPipeHeadData::GetPipeHeadFileData()
 
     const QString path = m_.programPath(QStringLiteral("Components/PIPING.DAT"));
     if (!platform::fileExists(path)) {
-        ShowMessage(27);
+        ShowMessage(Msg::PipingFileMissing);
         platform::endProgram();
     }
     QStringList lines;

@@ -31,7 +31,7 @@ using platform::ui;
 namespace {
 
 // "The program ends" after a settings-file message.
-[[noreturn]] void iniFailure(uint8_t message)
+[[noreturn]] void iniFailure(Msg message)
 {
     ShowMessage(message);
     platform::endProgram();
@@ -201,31 +201,31 @@ void frmMain::ReadIniFile()
     QStringList lines;
     const platform::ReadStatus status = platform::readLines(m.programPath(QStringLiteral("TDR.ini")), lines);
     if (status == platform::ReadStatus::Missing)
-        iniFailure(8);
+        iniFailure(Msg::IniFileMissing);
     if (status != platform::ReadStatus::Ok)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     int count = 0;
     for (const QString& line : lines) {
         if (count == 5)
-            iniFailure(9);
+            iniFailure(Msg::IniFileCorrupt);
         mstrIniLine[count] = line;
         if (line.isEmpty())
-            iniFailure(9);
+            iniFailure(Msg::IniFileCorrupt);
         ++count;
     }
     if (count < 5)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
 
     // Lines 1 and 2 must be whole numbers a 16-bit counter holds; the branch
     // list is filled by a byte-wide counter, so at most 254 branches.
     const std::optional<int16_t> maxNozzles = iniNumber(mstrIniLine[0]);
     if (!maxNozzles)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     ctl.txtMaxNozz->setText(*maxNozzles >= 0 && *maxNozzles <= 40 ? QString::number(*maxNozzles)
                                                                    : QStringLiteral("40"));
     const std::optional<int16_t> maxBranches = iniNumber(mstrIniLine[1]);
     if (!maxBranches || *maxBranches < 1 || *maxBranches > 254)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     platform::ComboList& branches = ctl.cmbNoOfBranches->list();
     branches.clear();
     for (int b = 1; b <= *maxBranches; ++b)
@@ -240,15 +240,15 @@ void frmMain::ReadIniFile()
     };
     const std::optional<bool> data = boolean(mstrIniLine[2]);
     if (!data)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     m.objConfigureData->setData(*data);
     const std::optional<bool> units = boolean(mstrIniLine[3]);
     if (!units)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     m.objConfigureData->setUnits(*units);
     const std::optional<uint8_t> list = componentListCode(mstrIniLine[4]);
     if (!list)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     m.objConfigureData->setComponentList(*list);
 
     mstrMaxNozzles = mstrIniLine[0];
