@@ -2,6 +2,7 @@
 #include "CatalogueCommit.h"
 
 #include "CatalogueData.h"
+#include "ComponentLists.h"
 #include "KindTables.h"
 #include "Module1.h"
 #include "SharedServices.h"
@@ -28,12 +29,7 @@ QString notANumber(int row, int col)
 
 QString listLetter(const Module1& m)
 {
-    switch (m.objConfigureData ? m.objConfigureData->ComponentList() : 0) {
-    case 0: return QStringLiteral("A");
-    case 1: return QStringLiteral("I");
-    case 2: return QStringLiteral("C");
-    default: return {};
-    }
+    return componentListLetter(m.objConfigureData ? m.objConfigureData->ComponentList() : 0);
 }
 
 // Reads and checks everything first, so that a refusal leaves the record and

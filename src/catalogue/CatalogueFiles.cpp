@@ -12,7 +12,7 @@ using recordformat::FlowForm;
 
 namespace {
 
-[[noreturn]] void failWith(uint8_t message)
+[[noreturn]] void failWith(Msg message)
 {
     ShowMessage(message);
     platform::endProgram();

@@ -11,14 +11,22 @@ namespace {
 
 // In kind-code order.
 constexpr KindFile kKindFiles[] = {
-    {Kind::Dispenser, "DISP.DAT", "DISP.DAT", 22, 14, FlowForm::Single},
-    {Kind::DispOthers, "DISPOTHERS.DAT", "DISPOTHERS.DAT", 23, 15, FlowForm::Single},
-    {Kind::Nozzle, "NOZZLE.DAT", "NOZZLE.DAT", 26, 18, FlowForm::Single},
-    {Kind::LeakDetector, "MLD.DAT", "MLD.DAT", 25, 17, FlowForm::WholeNumber16},
-    {Kind::Breakaway, "BRK.DAT", "BRK.DAT", 21, 13, FlowForm::Single},
-    {Kind::Pump, "PUMP.DAT", "Pump.DAT", 28, 19, FlowForm::Single},
-    {Kind::PumpOthers, "PUMPOTHERS.DAT", "PumpOthers.DAT", 29, 20, FlowForm::Single},
-    {Kind::Hose, "HOSES.DAT", "Hoses.DAT", 24, 16, FlowForm::Single},
+    {Kind::Dispenser, "DISP.DAT", "DISP.DAT",
+     Msg::DispenserFileMissing, Msg::DispenserFileUnreadable, FlowForm::Single},
+    {Kind::DispOthers, "DISPOTHERS.DAT", "DISPOTHERS.DAT",
+     Msg::DispOthersFileMissing, Msg::DispOthersFileUnreadable, FlowForm::Single},
+    {Kind::Nozzle, "NOZZLE.DAT", "NOZZLE.DAT",
+     Msg::NozzleFileMissing, Msg::NozzleFileUnreadable, FlowForm::Single},
+    {Kind::LeakDetector, "MLD.DAT", "MLD.DAT",
+     Msg::LeakDetectorFileMissing, Msg::LeakDetectorFileUnreadable, FlowForm::WholeNumber16},
+    {Kind::Breakaway, "BRK.DAT", "BRK.DAT",
+     Msg::BreakawayFileMissing, Msg::BreakawayFileUnreadable, FlowForm::Single},
+    {Kind::Pump, "PUMP.DAT", "Pump.DAT",
+     Msg::PumpFileMissing, Msg::PumpFileUnreadable, FlowForm::Single},
+    {Kind::PumpOthers, "PUMPOTHERS.DAT", "PumpOthers.DAT",
+     Msg::PumpOthersFileMissing, Msg::PumpOthersFileUnreadable, FlowForm::Single},
+    {Kind::Hose, "HOSES.DAT", "Hoses.DAT",
+     Msg::HoseFileMissing, Msg::HoseFileUnreadable, FlowForm::Single},
 };
 
 constexpr bool inKindCodeOrder()

@@ -6,6 +6,7 @@
 
 #include "RecordFormat.h"
 #include "Records.h"
+#include "SharedServices.h"
 
 #include <QString>
 #include <cstdint>
@@ -16,8 +17,8 @@ struct KindFile {
     Kind kind;
     const char* readerName; // as the reader opens it
     const char* writerName; // as the writer spells a file it creates
-    uint8_t missingMessage;
-    uint8_t unreadableMessage;
+    Msg missingMessage;
+    Msg unreadableMessage;
     recordformat::FlowForm flow;
 };
 

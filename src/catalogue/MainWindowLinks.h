@@ -3,9 +3,12 @@
 // the open editor. The main window and the editors implement these; tests use
 // the plain versions.
 
+#include "ComponentLists.h"
 #include "platform/ListControl.h"
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 // The System Settings dialog's option buttons, the second copy of the
 // settings. Reading one loads the dialog (hidden) when it is not loaded.
@@ -21,17 +24,25 @@ public:
     virtual bool optCommercial() = 0;
 };
 
+// The code of the component list the buttons choose: the first checked of
+// American, International and Commercial; none when no button is checked.
+inline std::optional<uint8_t> chosenComponentList(SystemSettingsButtons& buttons)
+{
+    if (buttons.optAmerican())
+        return 0;
+    if (buttons.optInternational())
+        return 1;
+    if (buttons.optCommercial())
+        return 2;
+    return std::nullopt;
+}
+
 // The letter of the component list the buttons choose, as records' list
 // codes hold it: "A", "I" or "C"; empty when none is chosen.
 inline QString componentListLetter(SystemSettingsButtons& buttons)
 {
-    if (buttons.optAmerican())
-        return QStringLiteral("A");
-    if (buttons.optInternational())
-        return QStringLiteral("I");
-    if (buttons.optCommercial())
-        return QStringLiteral("C");
-    return {};
+    const std::optional<uint8_t> code = chosenComponentList(buttons);
+    return code ? componentListLetter(*code) : QString();
 }
 
 // Buttons held as plain values.

@@ -3,6 +3,7 @@
 // widgets. The application owns one; every test builds a fresh one.
 
 #include "MainWindowLinks.h"
+#include "PipingConstants.h"
 #include "Records.h"
 
 #include <QString>
@@ -74,10 +75,10 @@ public:
     int16_t intIndex = 0; // the shared record and loop counter
 
     // --- piping tables, fixed bounds, all in feet ---
-    float sngPipeRoughness[3] = {0, 0, 0};
-    float sngPipeDiameter[5] = {0, 0, 0, 0, 0};
-    typValve udtValves[2];
-    float sngFittingLength[5][4] = {};
+    float sngPipeRoughness[kPipeMaterials] = {};
+    float sngPipeDiameter[kPipeSizes] = {};
+    typValve udtValves[kPipeValves];
+    float sngFittingLength[kPipeSizes][kFittingKinds] = {};
     int16_t intPipeTypeCount = 0;
     int16_t intPipeSizeCount = 0;
     int16_t intValveCount = 0;

@@ -3,6 +3,7 @@
 // by a line: files in the field rely on that reading, so it is kept as is.
 #include "CatalogueData.h"
 #include "Module1.h"
+#include "PipingConstants.h"
 #include "SharedServices.h"
 #include "platform/NumText.h"
 #include "platform/TextFile.h"
@@ -12,20 +13,15 @@
 
 namespace {
 
-constexpr int kMaterials = 3;
-constexpr int kSizes = 5;
-constexpr int kValves = 2;
-constexpr int kFittingKinds = 4;
-
-// Reads the piping file line by line; every failure shows message 33 and
-// ends the program.
+// Reads the piping file line by line; every failure shows
+// PipingFileUnreadable and ends the program.
 class PipingReader {
 public:
     explicit PipingReader(QStringList lines) : m_stream(std::move(lines)) {}
 
     [[noreturn]] static void fail()
     {
-        ShowMessage(33);
+        ShowMessage(Msg::PipingFileUnreadable);
         platform::endProgram();
     }
 
@@ -110,7 +106,7 @@ void clsPipeHeadData::GetPipeHeadFileData()
 
     const QString path = m_.programPath(QStringLiteral("Components/PIPING.DAT"));
     if (!platform::fileExists(path)) {
-        ShowMessage(27);
+        ShowMessage(Msg::PipingFileMissing);
         platform::endProgram();
     }
     QStringList lines;
@@ -120,7 +116,7 @@ void clsPipeHeadData::GetPipeHeadFileData()
 
     // Materials. A negative roughness would make the friction factor's
     // iteration meaningless, so such a file counts as unreadable.
-    in.namedSection("$PT", m_.intPipeTypeCount, kMaterials, m_.udtPipeNames[0].strMaterial,
+    in.namedSection("$PT", m_.intPipeTypeCount, kPipeMaterials, m_.udtPipeNames[0].strMaterial,
                     [&](float roughness) {
                         if (roughness < 0)
                             PipingReader::fail();
@@ -133,7 +129,7 @@ void clsPipeHeadData::GetPipeHeadFileData()
     cmbPiping.setListIndex(0);
 
     // Sizes. The friction formula divides by the diameter: it must be above 0.
-    in.namedSection("$PD", m_.intPipeSizeCount, kSizes, m_.udtPipeNames[0].strSize,
+    in.namedSection("$PD", m_.intPipeSizeCount, kPipeSizes, m_.udtPipeNames[0].strSize,
                     [&](float diameter) {
                         if (!(diameter > 0))
                             PipingReader::fail();
@@ -152,11 +148,11 @@ void clsPipeHeadData::GetPipeHeadFileData()
     if (PipingReader::isMarker(in.next(), "$VA")) {
         m_.intValveCount = 0;
         for (QString line = in.next(); !PipingReader::isMarker(line, "$VA"); line = in.next()) {
-            if (line.isEmpty() || m_.intValveCount >= kValves)
+            if (line.isEmpty() || m_.intValveCount >= kPipeValves)
                 PipingReader::fail();
             typValve& valve = m_.udtValves[m_.intValveCount];
             valve.strName = line.mid(1);
-            for (int s = 0; s < kSizes; ++s)
+            for (int s = 0; s < kPipeSizes; ++s)
                 valve.sngLength[s] = in.valueLine();
             ++m_.intValveCount;
         }
@@ -165,16 +161,16 @@ void clsPipeHeadData::GetPipeHeadFileData()
     // Fittings: five values per section; a line after them that is not the
     // closing marker is dropped and the next five values replace them.
     static const char* const markers[kFittingKinds] = {"$L0", "$L1", "$L2", "$L3"};
-    float working[kFittingKinds][kSizes] = {};
+    float working[kFittingKinds][kPipeSizes] = {};
     for (int k = 0; k < kFittingKinds; ++k) {
         if (!PipingReader::isMarker(in.next(), markers[k]))
             continue;
         do {
-            for (int s = 0; s < kSizes; ++s)
+            for (int s = 0; s < kPipeSizes; ++s)
                 working[k][s] = in.valueLine();
         } while (!PipingReader::isMarker(in.next(), markers[k]));
     }
-    for (int s = 0; s < kSizes; ++s)
+    for (int s = 0; s < kPipeSizes; ++s)
         for (int k = 0; k < kFittingKinds; ++k)
             m_.sngFittingLength[s][k] = working[k][s];
 }

@@ -2,6 +2,8 @@
 // The catalogue's record types. A record is a value: copying one copies its
 // texts and both point arrays.
 
+#include "PipingConstants.h"
+
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -33,7 +35,7 @@ struct typHose : typComponent {
 // One trunk valve: its name line and its equivalent length (feet) per pipe size.
 struct typValve {
     QString strName;
-    float sngLength[6] = {0, 0, 0, 0, 0, 0};
+    float sngLength[kValveLengthSlots] = {};
 };
 
 // The material or size name just read from the piping file.

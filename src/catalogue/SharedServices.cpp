@@ -10,11 +10,13 @@
 #include "platform/UiServices.h"
 
 #include <cmath>
+#include <iterator>
 
 using platform::ui;
 
-QString MessageText(uint8_t code)
+QString MessageText(Msg message)
 {
+    const int code = int(message);
     static const char* const texts[] = {
         "Selected Component is Standard -- Cannot be Deleted",
         "Component Name already exists - Please Enter Other name",
@@ -50,17 +52,19 @@ QString MessageText(uint8_t code)
         "Help File doesn't exist",
         "Problem in reading Piping Data File",
     };
+    static_assert(std::size(texts) == 33);
     if (code < 1 || code > 33)
         return {};
     return QString::fromLatin1(texts[code - 1]);
 }
 
-void ShowMessage(uint8_t code)
+void ShowMessage(Msg message)
 {
-    if (code < 1 || code > 33)
-        return;
-    ui().messageBox(MessageText(code), kAppTitle, platform::MsgButtons::OK,
-                    code == 10 ? platform::MsgIcon::Exclamation : platform::MsgIcon::None);
+    const QString text = MessageText(message);
+    if (text.isEmpty())
+        return; // no message has this code
+    ui().messageBox(text, kAppTitle, platform::MsgButtons::OK,
+                    message == Msg::FileLoadError ? platform::MsgIcon::Exclamation : platform::MsgIcon::None);
 }
 
 void ShowText(const QString& text)
@@ -71,7 +75,7 @@ void ShowText(const QString& text)
 void ShowHelpTopic(const QString& helpFile, const QString& topic)
 {
     if (!platform::fileExists(helpFile)) {
-        ShowMessage(32);
+        ShowMessage(Msg::HelpFileMissing);
         return;
     }
     ui().showHelp(platform::resolveCase(helpFile), topic);

@@ -6,7 +6,7 @@
 class clsConfigureData {
 public:
     void setComponentList(uint8_t vData) { mbytComponentList = vData; }
-    uint8_t ComponentList() const { return mbytComponentList; } // 0 A, 1 I, 2 C
+    uint8_t ComponentList() const { return mbytComponentList; } // 0 A, 1 I, 2 C (ComponentLists.h)
     void setUnits(bool vData) { mblnUnits = vData; }
     bool Units() const { return mblnUnits; }                    // true: US units
     void setData(bool vData) { mblnData = vData; }

@@ -113,18 +113,18 @@ void frmUpdate::cmdBrowse_Click()
     strFilePath = *chosen;
     txtFilePath->setText(strFilePath);
     if (!platform::fileExists(strFilePath))
-        ShowMessage(11);
+        ShowMessage(Msg::FileMissing);
 }
 
 void frmUpdate::cmdUpdate_Click()
 {
     if (strFilePath.isEmpty()) {
-        ShowMessage(12);
+        ShowMessage(Msg::DefaultDataFileNotSelected);
         return;
     }
     const KindFile* kind = kindOfFileName(platform::fileNameOf(strFilePath));
     if (!kind) {
-        ShowMessage(12);
+        ShowMessage(Msg::DefaultDataFileNotSelected);
         return;
     }
     const auto answer = platform::ui().messageBox(

@@ -1,6 +1,7 @@
 #include "Hydraulics.h"
 
 #include "platform/NumText.h"
+#include "catalogue/PipingConstants.h"
 #include "catalogue/UnitConversion.h"
 
 #include <algorithm>
@@ -16,15 +17,15 @@ float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
 
 // Tables have fixed bounds; an index beyond them (no selection, a material or
 // size the piping file never gave) reads as 0.
-float pipeDiameter(const Module1& m, int i) { return i >= 0 && i < 5 ? m.sngPipeDiameter[i] : 0.0f; }
-float pipeRoughness(const Module1& m, int i) { return i >= 0 && i < 3 ? m.sngPipeRoughness[i] : 0.0f; }
+float pipeDiameter(const Module1& m, int i) { return i >= 0 && i < kPipeSizes ? m.sngPipeDiameter[i] : 0.0f; }
+float pipeRoughness(const Module1& m, int i) { return i >= 0 && i < kPipeMaterials ? m.sngPipeRoughness[i] : 0.0f; }
 float fittingLength(const Module1& m, int size, int k)
 {
-    return size >= 0 && size < 5 && k >= 0 && k < 4 ? m.sngFittingLength[size][k] : 0.0f;
+    return size >= 0 && size < kPipeSizes && k >= 0 && k < kFittingKinds ? m.sngFittingLength[size][k] : 0.0f;
 }
 float valveLength(const Module1& m, int valve, int i)
 {
-    return i >= 0 && i < 6 ? m.udtValves[valve].sngLength[i] : 0.0f;
+    return i >= 0 && i < kValveLengthSlots ? m.udtValves[valve].sngLength[i] : 0.0f;
 }
 
 // An entry field's number, as the field shows it.
@@ -99,7 +100,7 @@ float GetPipeFrictionLoss(const Module1& m, float D, float L, float Q, float E)
         || !std::isfinite(E) || !(E >= 0.0f) || !std::isfinite(L) || !std::isfinite(Q))
         return 0.0f;
 
-    const float V = float(double(Q) / (double(D) * double(D) * 352.4864112854004));
+    const float V = float(double(Q) / (double(D) * double(D) * kGpmSquareFeetToFeetPerSecond));
     const float Re = float(double(V) * double(D) / double(nu));
     float f;
     if (Re <= 4000.0f) {
@@ -117,7 +118,7 @@ float GetPipeFrictionLoss(const Module1& m, float D, float L, float Q, float E)
             previous = f;
         }
     }
-    const float h = float((double(V) * double(V) / 64.34) * ((double(L) / double(D)) * double(f)));
+    const float h = float((double(V) * double(V) / kTwoG) * ((double(L) / double(D)) * double(f)));
     return finiteOrZero(h);
 }
 
@@ -186,14 +187,14 @@ float GetSystemHead(Module1& m, MainWindowInputs& w, float q, int16_t n)
     if (w.optAdvance()) {
         trunkSize = w.cmbTrunk().listIndex();
         trunkLength = lengthInFeet(w.txtTrunkLength(), metric);
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < kFittingKinds; ++k)
             trunkLength = float(double(fittingCount(w.txtTrunkFitting(k))) * fittingLength(m, trunkSize, k)
                                 + trunkLength);
         m.sngValveLength = GetTrunkValveLength(m, w);
         trunkLength = float(double(m.sngValveLength) + trunkLength);
         branchSize = w.cmbBranch().listIndex();
         branchLength = lengthInFeet(w.txtBranchLength(), metric);
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < kFittingKinds; ++k)
             branchLength = float(double(fittingCount(w.txtBranchFitting(k))) * fittingLength(m, branchSize, k)
                                  + branchLength);
         platform::ListControl& piping = w.cmbPiping();

@@ -8,6 +8,7 @@
 #include "frmAbout.h"
 
 #include "catalogue/CatalogueData.h"
+#include "catalogue/ComponentLists.h"
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
@@ -30,7 +31,7 @@ using platform::ui;
 namespace {
 
 // "The program ends" after a settings-file message.
-[[noreturn]] void iniFailure(uint8_t message)
+[[noreturn]] void iniFailure(Msg message)
 {
     ShowMessage(message);
     platform::endProgram();
@@ -200,31 +201,31 @@ void frmMain::ReadIniFile()
     QStringList lines;
     const platform::ReadStatus status = platform::readLines(m.programPath(QStringLiteral("TDR.ini")), lines);
     if (status == platform::ReadStatus::Missing)
-        iniFailure(8);
+        iniFailure(Msg::IniFileMissing);
     if (status != platform::ReadStatus::Ok)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     int count = 0;
     for (const QString& line : lines) {
         if (count == 5)
-            iniFailure(9);
+            iniFailure(Msg::IniFileCorrupt);
         mstrIniLine[count] = line;
         if (line.isEmpty())
-            iniFailure(9);
+            iniFailure(Msg::IniFileCorrupt);
         ++count;
     }
     if (count < 5)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
 
     // Lines 1 and 2 must be whole numbers a 16-bit counter holds; the branch
     // list is filled by a byte-wide counter, so at most 254 branches.
     const std::optional<int16_t> maxNozzles = iniNumber(mstrIniLine[0]);
     if (!maxNozzles)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     ctl.txtMaxNozz->setText(*maxNozzles >= 0 && *maxNozzles <= 40 ? QString::number(*maxNozzles)
                                                                    : QStringLiteral("40"));
     const std::optional<int16_t> maxBranches = iniNumber(mstrIniLine[1]);
     if (!maxBranches || *maxBranches < 1 || *maxBranches > 254)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     platform::ComboList& branches = ctl.cmbNoOfBranches->list();
     branches.clear();
     for (int b = 1; b <= *maxBranches; ++b)
@@ -239,21 +240,16 @@ void frmMain::ReadIniFile()
     };
     const std::optional<bool> data = boolean(mstrIniLine[2]);
     if (!data)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     m.objConfigureData->setData(*data);
     const std::optional<bool> units = boolean(mstrIniLine[3]);
     if (!units)
-        iniFailure(9);
+        iniFailure(Msg::IniFileCorrupt);
     m.objConfigureData->setUnits(*units);
-    const QString& list = mstrIniLine[4];
-    if (list == QLatin1String("A"))
-        m.objConfigureData->setComponentList(0);
-    else if (list == QLatin1String("I"))
-        m.objConfigureData->setComponentList(1);
-    else if (list == QLatin1String("C"))
-        m.objConfigureData->setComponentList(2);
-    else
-        iniFailure(9);
+    const std::optional<uint8_t> list = componentListCode(mstrIniLine[4]);
+    if (!list)
+        iniFailure(Msg::IniFileCorrupt);
+    m.objConfigureData->setComponentList(*list);
 
     mstrMaxNozzles = mstrIniLine[0];
     mstrMaxBranches = mstrIniLine[1];
@@ -266,9 +262,8 @@ void frmMain::WriteIniFile()
     if (!m_iniRead || !m.objConfigureData)
         return;
     const clsConfigureData& c = *m.objConfigureData;
-    const QString list = c.ComponentList() == 1 ? QStringLiteral("I")
-                         : c.ComponentList() == 2 ? QStringLiteral("C")
-                                                  : QStringLiteral("A");
+    // A code of no list is written as the first list.
+    const QString list = componentListLetter(c.ComponentList() < kComponentListCount ? c.ComponentList() : 0);
     const QString path = m.programPath(QStringLiteral("TDR.ini"));
     QString error;
     // The file is replaced only by a complete one; when that fails, say so

@@ -4,6 +4,8 @@
 
 #include "FlexGrid.h"
 
+#include "catalogue/ComponentLists.h"
+#include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
 #include "catalogue/clsConfigureData.h"
 
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <optional>
 
 namespace {
 constexpr int kGrey = 0xCCCCCC;
@@ -140,12 +143,8 @@ void frmMain::fillGrid(FlexGrid& g, bool baseline)
 
     // 8. Component list, from the System Settings buttons.
     g.setTextMatrix(35, 0, QStringLiteral("ComponentList"));
-    if (m_settings.optAmerican())
-        g.setTextMatrix(35, 1, QStringLiteral("American"));
-    else if (m_settings.optInternational())
-        g.setTextMatrix(35, 1, QStringLiteral("International"));
-    else if (m_settings.optCommercial())
-        g.setTextMatrix(35, 1, QStringLiteral("Commercial"));
+    if (const std::optional<uint8_t> list = chosenComponentList(m_settings))
+        g.setTextMatrix(35, 1, componentListName(*list));
     g.setTextMatrix(35, 2, blank);
 }
 

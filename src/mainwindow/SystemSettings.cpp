@@ -2,6 +2,7 @@
 #include "frmData.h"
 #include "frmMain.h"
 
+#include "catalogue/ComponentLists.h"
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
@@ -32,12 +33,12 @@ frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
     named(lblDataLocalization, "lblDataLocalization");
     lay->addWidget(lblDataLocalization);
 
-    auto frame = [&](const QString& title, const char* name, std::initializer_list<std::pair<QRadioButton**, std::pair<const char*, const char*>>> options) {
+    auto frame = [&](const QString& title, const char* name, std::initializer_list<std::pair<QRadioButton**, std::pair<const char*, QString>>> options) {
         auto* box = new QGroupBox(title);
         named(box, name);
         auto* v = new QVBoxLayout(box);
         for (const auto& [member, text] : options) {
-            *member = new QRadioButton(QString::fromLatin1(text.second));
+            *member = new QRadioButton(text.second);
             named(*member, text.first);
             v->addWidget(*member);
         }
@@ -46,13 +47,15 @@ frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
     };
     auto* row = new QHBoxLayout;
     fraComponent = frame(QStringLiteral("Component List"), "fraComponent",
-                         {{&optAmerican, {"optAmerican", "American"}},
-                          {&optInternational, {"optInternational", "International"}},
-                          {&optCommercial, {"optCommercial", "Commercial"}}});
+                         {{&optAmerican, {"optAmerican", componentListName(0)}},
+                          {&optInternational, {"optInternational", componentListName(1)}},
+                          {&optCommercial, {"optCommercial", componentListName(2)}}});
     fraData = frame(QStringLiteral("Data"), "fraData",
-                    {{&optGas, {"optGas", "Gas"}}, {&optDiesel, {"optDiesel", "Diesel"}}});
+                    {{&optGas, {"optGas", QStringLiteral("Gas")}},
+                     {&optDiesel, {"optDiesel", QStringLiteral("Diesel")}}});
     fraUnits = frame(QStringLiteral("Units"), "fraUnits",
-                     {{&optUS, {"optUS", "US"}}, {&optMetric, {"optMetric", "Metric"}}});
+                     {{&optUS, {"optUS", QStringLiteral("US")}},
+                      {&optMetric, {"optMetric", QStringLiteral("Metric")}}});
     row->addWidget(fraComponent);
     row->addWidget(fraData);
     row->addWidget(fraUnits);
@@ -91,9 +94,9 @@ void frmData::Form_Load()
     if (const clsConfigureData* c = m.objConfigureData.get()) {
         (c->Data() ? optGas : optDiesel)->setChecked(true);
         (c->Units() ? optUS : optMetric)->setChecked(true);
-        (c->ComponentList() == 1 ? optInternational
-         : c->ComponentList() == 2 ? optCommercial
-                                   : optAmerican)->setChecked(true);
+        // A code of no list checks the first list.
+        const uint8_t list = c->ComponentList();
+        componentListOptions()[list < kComponentListCount ? list : 0]->setChecked(true);
     }
     lblHelp->setText(
         QStringLiteral("All the operations of TDR will be performed on the basis of the")
@@ -110,7 +113,7 @@ void frmData::cmdOk_Click()
     m_main.RefreshComponentLists();
     if (clsConfigureData* c = m.objConfigureData.get()) {
         c->setData(optGas->isChecked());
-        c->setComponentList(optAmerican->isChecked() ? 0 : optInternational->isChecked() ? 1 : 2);
+        c->setComponentList(checkedComponentList());
         c->setUnits(optUS->isChecked());
     }
     if (optUS->isChecked() && m.blnMetricUnitsShown)
@@ -121,6 +124,21 @@ void frmData::cmdOk_Click()
         m_main.RedrawFlowGraph();
     accept();
     m_link.unload();
+}
+
+std::array<QRadioButton*, kComponentListCount> frmData::componentListOptions() const
+{
+    return {optAmerican, optInternational, optCommercial};
+}
+
+uint8_t frmData::checkedComponentList() const
+{
+    // The last list's button is not read: with no button checked, that list.
+    const auto options = componentListOptions();
+    for (int list = 0; list + 1 < kComponentListCount; ++list)
+        if (options[size_t(list)]->isChecked())
+            return uint8_t(list);
+    return uint8_t(kComponentListCount - 1);
 }
 
 void frmData::cmdCancel_Click() { reject(); }

@@ -4,10 +4,13 @@
 // whole main window. Loaded (hidden) by any read of its buttons through the
 // SystemSettingsLink; OK, Cancel and its close box unload it.
 
+#include "catalogue/ComponentLists.h"
 #include "catalogue/MainWindowLinks.h"
 
 #include <QDialog>
 #include <QPointer>
+#include <array>
+#include <cstdint>
 
 class Module1;
 class frmMain;
@@ -48,6 +51,11 @@ public:
     void reject() override;
 
 private:
+    // The component-list buttons by list code.
+    std::array<QRadioButton*, kComponentListCount> componentListOptions() const;
+    // The code of the first checked component-list button.
+    uint8_t checkedComponentList() const;
+
     Module1& m;
     frmMain& m_main;
     SystemSettingsLink& m_link;

@@ -9,6 +9,7 @@
 
 #include <QTimer>
 #include <cmath>
+#include <iterator>
 #include <gtest/gtest.h>
 
 TEST(AxisMaximum, WorkedExamples)
@@ -48,12 +49,12 @@ TEST(ShowMessage, TextsCaptionsAndIcons)
 {
     FakeUiServices fake;
     for (int code : {0, 34, 255})
-        ShowMessage(uint8_t(code));
+        ShowMessage(Msg(code));
     EXPECT_TRUE(fake.messages.empty());
-    ShowMessage(7);
-    ShowMessage(10);
-    ShowMessage(11);
-    ShowMessage(12);
+    ShowMessage(Msg::PrinterError);
+    ShowMessage(Msg::FileLoadError);
+    ShowMessage(Msg::FileMissing);
+    ShowMessage(Msg::DefaultDataFileNotSelected);
     ASSERT_EQ(fake.messages.size(), 4u);
     EXPECT_EQ(fake.messages[0].text, "Error in Printer");
     EXPECT_EQ(fake.messages[1].text, "Error in File Load");
@@ -65,8 +66,55 @@ TEST(ShowMessage, TextsCaptionsAndIcons)
         EXPECT_EQ(m.caption, "Tandril Software");
         EXPECT_EQ(m.buttons, platform::MsgButtons::OK);
     }
-    EXPECT_EQ(MessageText(33), "Problem in reading Piping Data File");
-    EXPECT_EQ(MessageText(1), "Selected Component is Standard -- Cannot be Deleted");
+    EXPECT_EQ(MessageText(Msg::PipingFileUnreadable), "Problem in reading Piping Data File");
+    EXPECT_EQ(MessageText(Msg::StandardComponentNotDeletable), "Selected Component is Standard -- Cannot be Deleted");
+}
+
+TEST(ShowMessage, EachNameKeepsItsNumberAndText)
+{
+    struct Case { Msg name; int number; const char* text; };
+    const Case cases[] = {
+        {Msg::StandardComponentNotDeletable, 1, "Selected Component is Standard -- Cannot be Deleted"},
+        {Msg::ComponentNameExists, 2, "Component Name already exists - Please Enter Other name"},
+        {Msg::FieldEmpty, 3, "Field cannot be empty"},
+        {Msg::NameStartsWithSpace, 4, "First Character of Component Name cannot have space"},
+        {Msg::NameEndsWithSpace, 5, "Last Character of Component Name cannot have space"},
+        {Msg::ComponentNameMissing, 6, "Enter Component name"},
+        {Msg::PrinterError, 7, "Error in Printer"},
+        {Msg::IniFileMissing, 8, "INI file does not exist"},
+        {Msg::IniFileCorrupt, 9, "INI File Corrupted. Cannot Load Application"},
+        {Msg::FileLoadError, 10, "Error in File Load"},
+        {Msg::FileMissing, 11, "File doesn't exists"},
+        {Msg::DefaultDataFileNotSelected, 12, "Please select the default Data filename "},
+        {Msg::BreakawayFileUnreadable, 13, "Problem in reading Breakaway Data File"},
+        {Msg::DispenserFileUnreadable, 14, "Problem in reading Dispenser Data file"},
+        {Msg::DispOthersFileUnreadable, 15, "Problem in reading DispenserOthers Data File"},
+        {Msg::HoseFileUnreadable, 16, "Problem in reading Hose Data File"},
+        {Msg::LeakDetectorFileUnreadable, 17, "Problem in reading LeakDetector Data File"},
+        {Msg::NozzleFileUnreadable, 18, "Problem in reading Nozzle Data File"},
+        {Msg::PumpFileUnreadable, 19, "Problem in reading Pump Data file"},
+        {Msg::PumpOthersFileUnreadable, 20, "Problem in reading PumpOthers Data File"},
+        {Msg::BreakawayFileMissing, 21, "Breakaway data file does not exist"},
+        {Msg::DispenserFileMissing, 22, "Dispenser data file does not exist"},
+        {Msg::DispOthersFileMissing, 23, "Dispenser Others data file does not exist"},
+        {Msg::HoseFileMissing, 24, "Hose data file does not exist"},
+        {Msg::LeakDetectorFileMissing, 25, "LeakDetector data file does not exist"},
+        {Msg::NozzleFileMissing, 26, "Nozzle data file does not exist"},
+        {Msg::PipingFileMissing, 27, "Piping data file does not exist"},
+        {Msg::PumpFileMissing, 28, "Pump data file does not exist"},
+        {Msg::PumpOthersFileMissing, 29, "Pump Others data file does not exist"},
+        {Msg::ComponentNameIsNone, 30, "Component Name cannot be None"},
+        {Msg::InvalidHoseSize, 31, "Enter Valid Hose Size"},
+        {Msg::HelpFileMissing, 32, "Help File doesn't exist"},
+        {Msg::PipingFileUnreadable, 33, "Problem in reading Piping Data File"},
+    };
+    ASSERT_EQ(std::size(cases), 33u);
+    for (const Case& c : cases) {
+        EXPECT_EQ(int(c.name), c.number) << c.text;
+        EXPECT_EQ(MessageText(c.name), c.text) << c.number;
+    }
+    EXPECT_TRUE(MessageText(Msg(0)).isEmpty());
+    EXPECT_TRUE(MessageText(Msg(34)).isEmpty());
 }
 
 TEST(ShowHelpTopic, MissingFileGivesMessage32)
