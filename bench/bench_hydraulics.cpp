@@ -20,7 +20,7 @@ void BM_SystemHead(benchmark::State& state)
 {
     Site s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(GetSystemHead(*s.m, s.w, 5.0f, 4));
+        benchmark::DoNotOptimize(hydraulics::GetSystemHead(*s.m, s.w, 5.0f, 4));
 }
 BENCHMARK(BM_SystemHead);
 
@@ -30,7 +30,7 @@ void BM_Search1To40(benchmark::State& state)
     int64_t steps = 0;
     for (auto _ : state) {
         s.m->sngNozzleCount.assign(2, 0.0f);
-        benchmark::DoNotOptimize(SolveOperatingPoints(*s.m, s.w, 0, s.m->sngCurrentGPM, s.m->sngCurrentLPM));
+        benchmark::DoNotOptimize(hydraulics::SolveOperatingPoints(*s.m, s.w, 0, s.m->sngCurrentGPM, s.m->sngCurrentLPM));
     }
     for (int n = 1; n <= 40; ++n)
         steps += int64_t(s.m->sngCurrentGPM[n] * 10 + 1.5f);
@@ -44,7 +44,7 @@ void BM_CalculateWithGraph(benchmark::State& state)
 {
     Site s;
     for (auto _ : state) {
-        cmdCalculate_Click(*s.m, s.w);
+        hydraulics::cmdCalculate_Click(*s.m, s.w);
         s.w.chart1.flush();
     }
 }
@@ -58,7 +58,7 @@ void BM_CalculateShippedData(benchmark::State& state)
     loadShippedData(*m, QStringLiteral(TDR_SOURCE_DATA));
     chooseShippedSite(*m, w, 40);
     for (auto _ : state) {
-        cmdCalculate_Click(*m, w);
+        hydraulics::cmdCalculate_Click(*m, w);
         w.chart1.flush();
     }
     state.counters["GPM(1)"] = m->sngCurrentGPM[1];
@@ -70,7 +70,7 @@ void BM_PumpCurve(benchmark::State& state)
 {
     Site s;
     for (auto _ : state) {
-        cmdUpdate_Click(*s.m, s.w);
+        hydraulics::cmdUpdate_Click(*s.m, s.w);
         s.w.chart2.flush();
     }
 }

@@ -6,5 +6,5 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return runProgram(app, QCoreApplication::applicationDirPath());
+    return mainwindow::runProgram(app, QCoreApplication::applicationDirPath());
 }

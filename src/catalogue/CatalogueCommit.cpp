@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+namespace catalogue {
+
 namespace {
 
 bool refuse(const QString& text)
@@ -135,8 +137,10 @@ void DropLastRecord(Module1& m, Kind kind)
     });
 }
 
+} // namespace catalogue
+
 #define TDR_COMMIT(Class, Commit, KindValue) \
-    bool Class::Commit(const EditorEntries& window) { return commitEditorEntries(m_, KindValue, window); }
+    bool Class::Commit(const EditorEntries& window) { return catalogue::commitEditorEntries(m_, KindValue, window); }
 
 TDR_COMMIT(clsPumpData, SetPumpData, Kind::Pump)
 TDR_COMMIT(clsPumpOthersData, SetPumpOthersData, Kind::PumpOthers)
@@ -148,3 +152,4 @@ TDR_COMMIT(clsNozzleData, SetNozzleData, Kind::Nozzle)
 TDR_COMMIT(clsBreakawayData, SetBreakawayData, Kind::Breakaway)
 
 #undef TDR_COMMIT
+

@@ -13,6 +13,8 @@
 
 class Module1;
 
+namespace catalogue {
+
 // Grows the kind's table by one empty record at its end, whatever the editor's
 // name list shows, and sets the kind's last index and edit index to it.
 // Returns false, after a message, when the table already holds the most
@@ -23,3 +25,5 @@ bool AppendEmptyRecord(Module1& m, Kind kind);
 // the last index and the edit index to the new last record (the edit index to
 // 0 when the table is left empty).
 void DropLastRecord(Module1& m, Kind kind);
+
+} // namespace catalogue

@@ -58,8 +58,12 @@ private:
     Module1& m_;
 };
 
+namespace catalogue {
+
 // Loads the piping data and the eight catalogues, in the initialisation's
 // order: piping, dispensers, dispenser others, nozzles, hoses, breakaways,
 // leak detectors, pump others, pumps. The data objects must exist; a reader
 // that fails ends the program.
 void ReadDataFiles(Module1& m);
+
+} // namespace catalogue

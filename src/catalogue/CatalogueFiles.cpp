@@ -8,6 +8,8 @@
 #include "SharedServices.h"
 #include "platform/UiServices.h"
 
+namespace catalogue {
+
 using recordformat::FlowForm;
 
 namespace {
@@ -93,12 +95,14 @@ bool writeKindFile(Module1& m, Kind kindCode)
 
 } // namespace
 
-#define TDR_CATALOGUE_FILES(Class, Reader, Writer, kind)                      \
-    void Class::Reader() { readKindFile(m_, mobjDataStream, kind); }          \
-    bool Class::Writer() { return writeKindFile(m_, kind); }                  \
-    QString Class::RemoveBlankLine(const QString& strnextLine)                \
-    {                                                                         \
-        return recordformat::skipBlankLines(mobjDataStream, strnextLine);     \
+} // namespace catalogue
+
+#define TDR_CATALOGUE_FILES(Class, Reader, Writer, kind)                             \
+    void Class::Reader() { catalogue::readKindFile(m_, mobjDataStream, kind); }      \
+    bool Class::Writer() { return catalogue::writeKindFile(m_, kind); }              \
+    QString Class::RemoveBlankLine(const QString& strnextLine)                       \
+    {                                                                                \
+        return catalogue::recordformat::skipBlankLines(mobjDataStream, strnextLine); \
     }
 
 TDR_CATALOGUE_FILES(clsPumpData, GetPumpFileData, SetPumpFileData, Kind::Pump)
@@ -112,6 +116,8 @@ TDR_CATALOGUE_FILES(clsBreakawayData, GetBreakawayFileData, SetBreakawayFileData
 
 #undef TDR_CATALOGUE_FILES
 
+namespace catalogue {
+
 void ReadDataFiles(Module1& m)
 {
     m.objPipeHeadData->GetPipeHeadFileData();
@@ -124,3 +130,5 @@ void ReadDataFiles(Module1& m)
     m.objPumpOthersData->GetPumpOthersInfo();
     m.objPumpData->GetPumpFileData();
 }
+
+} // namespace catalogue

@@ -9,6 +9,8 @@
 
 inline constexpr int kComponentListCount = 3; // codes 0 to 2
 
+namespace catalogue {
+
 namespace componentlists_detail {
 struct Entry {
     const char* letter;
@@ -45,3 +47,5 @@ inline std::optional<uint8_t> componentListCode(const QString& letter)
             return uint8_t(code);
     return std::nullopt;
 }
+
+} // namespace catalogue

@@ -5,6 +5,8 @@
 
 #include <iterator>
 
+namespace catalogue {
+
 using recordformat::FlowForm;
 
 namespace {
@@ -58,3 +60,5 @@ static QString componentsPath(const Module1& m, const char* name)
 QString readerPath(const Module1& m, const KindFile& kind) { return componentsPath(m, kind.readerName); }
 
 QString writerPath(const Module1& m, const KindFile& kind) { return componentsPath(m, kind.writerName); }
+
+} // namespace catalogue

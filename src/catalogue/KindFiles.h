@@ -13,6 +13,8 @@
 
 class Module1;
 
+namespace catalogue {
+
 struct KindFile {
     Kind kind;
     const char* readerName; // as the reader opens it
@@ -33,3 +35,5 @@ const KindFile* kindOfFileName(const QString& fileName);
 // that does not exist; each spelled as on disk when it exists.
 QString readerPath(const Module1& m, const KindFile& kind);
 QString writerPath(const Module1& m, const KindFile& kind);
+
+} // namespace catalogue

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <type_traits>
 
+namespace catalogue {
+
 // Calls f(table, lastIndex, editIndex) with the kind's table (a vector of
 // typComponent, or of typHose for hoses); returns false, calling nothing, for
 // a code outside 1 to 8.
@@ -36,3 +38,5 @@ bool visitKindTable(ModuleT& m, Kind kind, F&& f)
 // True for a hose record (the one kind with a reference length).
 template <typename Record>
 inline constexpr bool isHoseRecord = std::is_same_v<std::remove_cvref_t<Record>, typHose>;
+
+} // namespace catalogue

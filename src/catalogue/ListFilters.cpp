@@ -4,6 +4,8 @@
 #include "MainWindowLinks.h"
 #include "Module1.h"
 
+namespace catalogue {
+
 namespace {
 
 // The record's letters by slot. A three-character code is taken by position;
@@ -75,3 +77,5 @@ bool ListingTestPasses(const Module1& m)
            && (m.strComponentList == m.strListA || m.strComponentList == m.strListI
                || m.strComponentList == m.strListC);
 }
+
+} // namespace catalogue

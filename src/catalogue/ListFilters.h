@@ -8,6 +8,8 @@
 
 class Module1;
 
+namespace catalogue {
+
 void GetListLettersPump50Hz(Module1& m);
 void GetListLettersPump60Hz(Module1& m);
 void GetListLettersHoseGas(Module1& m);
@@ -28,3 +30,5 @@ void GetListLettersPumpOthersDiesel(Module1& m);
 // The listing test the list builders apply right after a filler call: the
 // chosen list's letter is one of the record's three slots (and not empty).
 bool ListingTestPasses(const Module1& m);
+
+} // namespace catalogue

@@ -24,6 +24,8 @@ public:
     virtual bool optCommercial() = 0;
 };
 
+namespace catalogue {
+
 // The code of the component list the buttons choose: the first checked of
 // American, International and Commercial; none when no button is checked.
 inline std::optional<uint8_t> chosenComponentList(SystemSettingsButtons& buttons)
@@ -44,6 +46,8 @@ inline QString componentListLetter(SystemSettingsButtons& buttons)
     const std::optional<uint8_t> code = chosenComponentList(buttons);
     return code ? componentListLetter(*code) : QString();
 }
+
+} // namespace catalogue
 
 // Buttons held as plain values.
 class PlainSettingsButtons : public SystemSettingsButtons {

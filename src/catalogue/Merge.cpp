@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+namespace catalogue {
+
 using recordformat::FlowForm;
 
 namespace {
@@ -109,3 +111,5 @@ QString ReadNonBlankLine(platform::LineStream& tsData, const QString& line)
 {
     return recordformat::skipBlankLines(tsData, line);
 }
+
+} // namespace catalogue

@@ -14,6 +14,8 @@
 class Module1;
 namespace platform { class LineStream; }
 
+namespace catalogue {
+
 // Dispensers, dispenser others, nozzles, leak detectors, breakaways, pump others.
 bool UpdateStandardComponents(Module1& m, const QString& updateFile, const QString& existingFile);
 // Hoses: records with a length line.
@@ -24,3 +26,5 @@ bool UpdateStandardPumps(Module1& m, const QString& updateFile, const QString& e
 // The line when it is not empty, otherwise the next line of the stream that is
 // not empty; the empty text when the stream ends first.
 QString ReadNonBlankLine(platform::LineStream& tsData, const QString& line);
+
+} // namespace catalogue

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+namespace catalogue {
 namespace {
 
 // Reads the piping file line by line; every failure shows
@@ -90,6 +91,7 @@ private:
 };
 
 } // namespace
+} // namespace catalogue
 
 void clsPipeHeadData::GetPipeHeadFileData()
 {
@@ -106,50 +108,50 @@ void clsPipeHeadData::GetPipeHeadFileData()
 
     const QString path = m_.programPath(QStringLiteral("Components/PIPING.DAT"));
     if (!platform::fileExists(path)) {
-        ShowMessage(Msg::PipingFileMissing);
+        catalogue::ShowMessage(Msg::PipingFileMissing);
         platform::endProgram();
     }
     QStringList lines;
     if (platform::readLines(path, lines) != platform::ReadStatus::Ok)
-        PipingReader::fail();
-    PipingReader in(std::move(lines));
+        catalogue::PipingReader::fail();
+    catalogue::PipingReader in(std::move(lines));
 
     // Materials. A negative roughness would make the friction factor's
     // iteration meaningless, so such a file counts as unreadable.
     in.namedSection("$PT", m_.intPipeTypeCount, kPipeMaterials, m_.udtPipeNames[0].strMaterial,
                     [&](float roughness) {
                         if (roughness < 0)
-                            PipingReader::fail();
+                            catalogue::PipingReader::fail();
                         cmbPiping.addItem(m_.udtPipeNames[0].strMaterial);
                         cmbPiping.setItemData(cmbPiping.listCount() - 1, m_.intPipeTypeCount);
                         m_.sngPipeRoughness[m_.intPipeTypeCount] = roughness;
                     });
     if (cmbPiping.listCount() == 0)
-        PipingReader::fail();
+        catalogue::PipingReader::fail();
     cmbPiping.setListIndex(0);
 
     // Sizes. The friction formula divides by the diameter: it must be above 0.
     in.namedSection("$PD", m_.intPipeSizeCount, kPipeSizes, m_.udtPipeNames[0].strSize,
                     [&](float diameter) {
                         if (!(diameter > 0))
-                            PipingReader::fail();
+                            catalogue::PipingReader::fail();
                         cmbBranch.addItem(m_.udtPipeNames[0].strSize);
                         cmbTrunk.addItem(m_.udtPipeNames[0].strSize);
                         cmbPipeSize.addItem(m_.udtPipeNames[0].strSize);
                         m_.sngPipeDiameter[m_.intPipeSizeCount] = diameter;
                     });
     if (cmbTrunk.listCount() == 0 || cmbBranch.listCount() == 0 || cmbPipeSize.listCount() == 0)
-        PipingReader::fail();
+        catalogue::PipingReader::fail();
     cmbTrunk.setListIndex(0);
     cmbBranch.setListIndex(0);
     cmbPipeSize.setListIndex(0);
 
     // Valves: blocks of a name line and five value lines, one per size.
-    if (PipingReader::isMarker(in.next(), "$VA")) {
+    if (catalogue::PipingReader::isMarker(in.next(), "$VA")) {
         m_.intValveCount = 0;
-        for (QString line = in.next(); !PipingReader::isMarker(line, "$VA"); line = in.next()) {
+        for (QString line = in.next(); !catalogue::PipingReader::isMarker(line, "$VA"); line = in.next()) {
             if (line.isEmpty() || m_.intValveCount >= kPipeValves)
-                PipingReader::fail();
+                catalogue::PipingReader::fail();
             typValve& valve = m_.udtValves[m_.intValveCount];
             valve.strName = line.mid(1);
             for (int s = 0; s < kPipeSizes; ++s)
@@ -163,12 +165,12 @@ void clsPipeHeadData::GetPipeHeadFileData()
     static const char* const markers[kFittingKinds] = {"$L0", "$L1", "$L2", "$L3"};
     float working[kFittingKinds][kPipeSizes] = {};
     for (int k = 0; k < kFittingKinds; ++k) {
-        if (!PipingReader::isMarker(in.next(), markers[k]))
+        if (!catalogue::PipingReader::isMarker(in.next(), markers[k]))
             continue;
         do {
             for (int s = 0; s < kPipeSizes; ++s)
                 working[k][s] = in.valueLine();
-        } while (!PipingReader::isMarker(in.next(), markers[k]));
+        } while (!catalogue::PipingReader::isMarker(in.next(), markers[k]));
     }
     for (int s = 0; s < kPipeSizes; ++s)
         for (int k = 0; k < kFittingKinds; ++k)

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-namespace recordformat {
+namespace catalogue::recordformat {
 
 bool splitNameLine(QStringView line, QString& name, QString& listCode)
 {
@@ -244,4 +244,4 @@ bool writeFile(const QString& path, const QStringList& lines, QString* error)
     return platform::writeLines(path, lines, error);
 }
 
-} // namespace recordformat
+} // namespace catalogue::recordformat

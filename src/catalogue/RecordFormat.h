@@ -16,7 +16,7 @@
 #include <QStringView>
 #include <vector>
 
-namespace recordformat {
+namespace catalogue::recordformat {
 
 inline const QString kBeginMarker = QStringLiteral("#RATELOSS_BEGIN#");
 inline const QString kEndMarker = QStringLiteral("#RATELOSS_END#");
@@ -93,4 +93,4 @@ LoadStatus load(const QString& path, platform::LineStream& stream);
 // On failure error says why.
 bool writeFile(const QString& path, const QStringList& lines, QString* error = nullptr);
 
-} // namespace recordformat
+} // namespace catalogue::recordformat

@@ -20,11 +20,15 @@ struct typComponent {
     int16_t intPoints = 0;    // points in use, 1 to 255
 };
 
+namespace catalogue {
+
 // Points of a record that its point count names and both arrays really hold.
 inline int heldPoints(const typComponent& r)
 {
     return std::min<int>({int(r.intPoints), int(r.sngFlow.size()), int(r.sngLoss.size())});
 }
+
+} // namespace catalogue
 
 // One hose entry: strName holds the hose size; sngLength is the hose length
 // (feet) the curve belongs to.
@@ -59,9 +63,13 @@ enum class Kind : int16_t {
 inline constexpr int kMaxPoints = 255;     // points in one record
 inline constexpr int kMaxRecords = 32767;  // records in one table
 
+namespace catalogue {
+
 // Records of a table up to its last index that the table really holds.
 template <class Rec>
 int heldRecords(const std::vector<Rec>& table, int16_t last)
 {
     return std::min<int>(int(last) + 1, int(table.size()));
 }
+
+} // namespace catalogue

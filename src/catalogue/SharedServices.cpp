@@ -12,6 +12,8 @@
 #include <cmath>
 #include <iterator>
 
+namespace catalogue {
+
 using platform::ui;
 
 QString MessageText(Msg message)
@@ -157,3 +159,5 @@ bool runOrEndProgram(Module1& m, const std::function<void()>& code)
         return false;
     }
 }
+
+} // namespace catalogue

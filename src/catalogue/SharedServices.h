@@ -47,6 +47,8 @@ enum class Msg : uint8_t {
     PipingFileUnreadable = 33,
 };
 
+namespace catalogue {
+
 // The text of message 1 to 33; "" for any other code (Msg(n) for a number n).
 QString MessageText(Msg code);
 // Shows message 1 to 33 (OK, application title; FileLoadError with the
@@ -73,3 +75,5 @@ void ReleaseDataObjects(Module1& m);
 // data objects are released and the application ends through ui(); returns
 // false then, true when the code ran to its end.
 bool runOrEndProgram(Module1& m, const std::function<void()>& code);
+
+} // namespace catalogue

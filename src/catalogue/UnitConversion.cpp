@@ -4,6 +4,8 @@
 #include "Module1.h"
 #include "platform/NumText.h"
 
+namespace catalogue {
+
 namespace {
 
 enum class Direction { ToMetric, ToUS };
@@ -40,3 +42,5 @@ void convertTable(Module1& m, int16_t kindCode, Direction direction)
 void ConvertDataToMetric(Module1& m, int16_t kindCode) { convertTable(m, kindCode, Direction::ToMetric); }
 
 void ConvertDataToUS(Module1& m, int16_t kindCode) { convertTable(m, kindCode, Direction::ToUS); }
+
+} // namespace catalogue

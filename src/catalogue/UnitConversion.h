@@ -16,5 +16,9 @@ inline constexpr double kGpmToLpm = 3.78564;    // not 3.785411784
 inline constexpr double kFeetToMetres = 0.3048;
 inline constexpr double kInchesToCentimetres = 2.54;
 
+namespace catalogue {
+
 void ConvertDataToMetric(Module1& m, int16_t kindCode);
 void ConvertDataToUS(Module1& m, int16_t kindCode);
+
+} // namespace catalogue

@@ -29,9 +29,9 @@ using MergeRoutine = bool (*)(Module1&, const QString&, const QString&);
 MergeRoutine mergeFor(Kind kind)
 {
     switch (kind) {
-    case Kind::Pump: return UpdateStandardPumps;
-    case Kind::Hose: return UpdateStandardHoses;
-    default: return UpdateStandardComponents;
+    case Kind::Pump: return catalogue::UpdateStandardPumps;
+    case Kind::Hose: return catalogue::UpdateStandardHoses;
+    default: return catalogue::UpdateStandardComponents;
     }
 }
 
@@ -113,18 +113,18 @@ void frmUpdate::cmdBrowse_Click()
     strFilePath = *chosen;
     txtFilePath->setText(strFilePath);
     if (!platform::fileExists(strFilePath))
-        ShowMessage(Msg::FileMissing);
+        catalogue::ShowMessage(Msg::FileMissing);
 }
 
 void frmUpdate::cmdUpdate_Click()
 {
     if (strFilePath.isEmpty()) {
-        ShowMessage(Msg::DefaultDataFileNotSelected);
+        catalogue::ShowMessage(Msg::DefaultDataFileNotSelected);
         return;
     }
-    const KindFile* kind = kindOfFileName(platform::fileNameOf(strFilePath));
+    const catalogue::KindFile* kind = catalogue::kindOfFileName(platform::fileNameOf(strFilePath));
     if (!kind) {
-        ShowMessage(Msg::DefaultDataFileNotSelected);
+        catalogue::ShowMessage(Msg::DefaultDataFileNotSelected);
         return;
     }
     const auto answer = platform::ui().messageBox(
@@ -137,10 +137,10 @@ void frmUpdate::cmdUpdate_Click()
     }
     // The catalogue file of that name, whatever the letter case of either:
     // the very file its reader opens at the re-initialisation.
-    const QString existing = readerPath(m_, *kind);
+    const QString existing = catalogue::readerPath(m_, *kind);
     if (mergeFor(kind->kind)(m_, strFilePath, existing) && m_.frmMain) {
         MainWindowReinit* mainWindow = m_.frmMain;
-        runOrEndProgram(m_, [mainWindow] { mainWindow->Form_Load(); });
+        catalogue::runOrEndProgram(m_, [mainWindow] { mainWindow->Form_Load(); });
     }
     accept();
 }
@@ -148,7 +148,7 @@ void frmUpdate::cmdUpdate_Click()
 void frmUpdate::Form_KeyDown(int KeyCode)
 {
     if (KeyCode == kKeyF1)
-        ShowHelpTopic(HelpFilePath(m_), QStringLiteral("Option Menu\\Update Data.htm"));
+        catalogue::ShowHelpTopic(catalogue::HelpFilePath(m_), QStringLiteral("Option Menu\\Update Data.htm"));
 }
 
 bool frmUpdate::eventFilter(QObject* watched, QEvent* event)

@@ -11,6 +11,8 @@
 #include <QColor>
 #include <algorithm>
 
+namespace hydraulics {
+
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -207,7 +209,7 @@ void FlowGraphSeriesMarker(platform::Chart& c, int series)
 
 float FlowGraphValueAxis(platform::Chart& c, float largestFlow)
 {
-    const float M = float(GetAxisMaximum(largestFlow));
+    const float M = float(catalogue::GetAxisMaximum(largestFlow));
     c.setValueMaximum(1, M);
     c.setDivisionsPerLabel(1, platform::toInt16(float(double(M) / 5.0)).value_or(0));
     return M;
@@ -348,7 +350,7 @@ bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& c)
 
     const QString name = w.cmbPumps().text();
     const bool want50Hz = w.opt50Hz();
-    const int records = heldRecords(m.udtPumps, m.intPumpMax);
+    const int records = catalogue::heldRecords(m.udtPumps, m.intPumpMax);
     int index = 0;
     while (index < records
            && !(m.udtPumps[size_t(index)].strName == name && m.udtPumps[size_t(index)].blnGasOr50Hz == want50Hz))
@@ -358,7 +360,7 @@ bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& c)
         return false;
     const typComponent& r = m.udtPumps[size_t(index)];
 
-    const int points = heldPoints(r);
+    const int points = catalogue::heldPoints(r);
     float maxFlow = points > 0 ? r.sngFlow[0] : 0.0f;
     float maxHead = points > 0 ? r.sngLoss[0] : 0.0f;
     for (int k = 1; k < points; ++k) {
@@ -370,7 +372,7 @@ bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& c)
         maxFlow = float(double(maxFlow) * kGpmToLpm);
         maxHead = float(double(maxHead) * kFeetToMetres);
     }
-    const int F = GetAxisMaximum(float(double(n) * double(maxFlow)));
+    const int F = catalogue::GetAxisMaximum(float(double(n) * double(maxFlow)));
     c.setAxisTitle(1, us ? QStringLiteral("Feet of Head") : QStringLiteral("Meters of Head"));
     c.setAxisTitle(0, us ? QStringLiteral("GPM") : QStringLiteral("LPM"));
     m.sngPumpCurveData.assign(size_t(std::max(F, 0)), {0.0f, 0.0f});
@@ -382,7 +384,7 @@ bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& c)
     c.setDivisionsPerLabel(0, flowDivisions);
     c.setDivisionsPerTick(0, flowDivisions);
 
-    int H = GetAxisMaximum(maxHead);
+    int H = catalogue::GetAxisMaximum(maxHead);
     if (H <= 10)
         H = 20;
     c.setValueMaximum(1, H);
@@ -417,3 +419,5 @@ bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& c)
     }
     return true;
 }
+
+} // namespace hydraulics

@@ -24,6 +24,8 @@ namespace platform {
 class Chart;
 }
 
+namespace hydraulics {
+
 // Calculate: current results, series 2, the baseline too when blnAutoBaseline
 // is set; then FillCurrentGrid; clears blnSaved. Hourglass meanwhile.
 void cmdCalculate_Click(Module1& m, MainWindowInputs& w);
@@ -102,3 +104,5 @@ float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
 // sngNozzleCount. Returns the number of counts solved.
 int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
                              std::vector<float>& results, const std::vector<float>& lpm);
+
+} // namespace hydraulics

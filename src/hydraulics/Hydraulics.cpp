@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace hydraulics {
+
 namespace {
 
 // The Colebrook-White iteration of a real pipe converges in a handful of
@@ -66,14 +68,14 @@ Found<Rec> lookupLoss(const std::vector<Rec>& table, int16_t last, platform::Lis
     if (!(q > 0.0f) || p == -1)
         return {};
     const QString name = list.list(p);
-    const int records = heldRecords(table, last);
+    const int records = catalogue::heldRecords(table, last);
     for (int i = 0; i < records; ++i) {
         const Rec& r = table[size_t(i)];
         if (letter && !r.strListCode.contains(*letter))
             continue;
         if (r.strName != name || r.blnGasOr50Hz != gas)
             continue;
-        const int points = heldPoints(r);
+        const int points = catalogue::heldPoints(r);
         for (int j = 0; j + 1 < points; ++j) {
             const float f0 = r.sngFlow[size_t(j)];
             const float f1 = r.sngFlow[size_t(j + 1)];
@@ -150,7 +152,7 @@ float GetBreakawayLoss(Module1& m, MainWindowInputs& w, float q)
 float GetNozzleLoss(Module1& m, MainWindowInputs& w, float q)
 {
     SystemSettingsButtons& s = w.frmData();
-    const QString letter = componentListLetter(s);
+    const QString letter = catalogue::componentListLetter(s);
     return lookupLoss(m.udtNozzles, m.intNozzleMax, w.cmbNozzle(), s.optGas(), q, &letter).loss;
 }
 
@@ -264,12 +266,12 @@ float GetPumpHead(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, flo
         return 0.0f;
     const QString name = pumps.list(p);
     const bool want50Hz = w.opt50Hz();
-    const int records = heldRecords(m.udtPumps, m.intPumpMax);
+    const int records = catalogue::heldRecords(m.udtPumps, m.intPumpMax);
     for (int i = 0; i < records; ++i) {
         const typComponent& r = m.udtPumps[size_t(i)];
         if (r.strName != name || r.blnGasOr50Hz != want50Hz)
             continue;
-        const int points = heldPoints(r);
+        const int points = catalogue::heldPoints(r);
         for (int j = 0; j + 1 < points; ++j) {
             const float lo = float(double(n) * r.sngFlow[size_t(j)]);
             const float hi = float(double(n) * r.sngFlow[size_t(j + 1)]);
@@ -286,7 +288,7 @@ float GetPumpHead(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, flo
 
 float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpFlow)
 {
-    if (intI < 0 || intI >= heldRecords(m.udtPumps, m.intPumpMax))
+    if (intI < 0 || intI >= catalogue::heldRecords(m.udtPumps, m.intPumpMax))
         return 0.0f;
     const typComponent& r = m.udtPumps[size_t(intI)];
     const float n = pumpQuantity(w);
@@ -294,7 +296,7 @@ float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpF
     const bool us = w.frmData().optUS();
     const double flowFactor = us ? 1.0 : kGpmToLpm;
     const double headFactor = us ? 1.0 : kFeetToMetres;
-    const int points = heldPoints(r);
+    const int points = catalogue::heldPoints(r);
     for (int j = 0; j + 1 < points; ++j) {
         if (r.sngLoss[size_t(j + 1)] == 0.0f)
             return -1.0f;
@@ -311,3 +313,5 @@ float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpF
     }
     return 0.0f;
 }
+
+} // namespace hydraulics

@@ -14,6 +14,8 @@
 
 #include <cstdint>
 
+namespace hydraulics {
+
 // Friction loss (feet) of a run of pipe: Darcy-Weisbach with the laminar
 // factor up to Re 4000 and Colebrook-White above. D inside diameter (ft), L
 // equivalent length (ft), Q flow (GPM), E roughness (ft); reads sngViscosity.
@@ -63,3 +65,5 @@ float GetPumpHead(Module1& m, MainWindowInputs& w, int16_t pumpPosition, float Q
 // flow or intI is not a record of the table. Two points of the same flow give
 // the first head at that flow.
 float PumpHeadInfo(Module1& m, MainWindowInputs& w, int16_t intI, float sngPumpFlow);
+
+} // namespace hydraulics

@@ -19,7 +19,7 @@ const QString kMax3047 = QStringLiteral("Maximum Value can be entered is 3047.7"
 
 void frmMain::refuse(QLineEdit* field, const QString& message)
 {
-    ShowText(message);
+    catalogue::ShowText(message);
     // Bring the field's page to the front so that the focus can return to it.
     // Hiding the page in front moves the focus off a field there: that field
     // was not left by the user and is not checked for it.

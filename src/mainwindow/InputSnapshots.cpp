@@ -101,7 +101,7 @@ void frmMain::RestoreBaseLine()
     const typInputSnapshot& s = m_udtInputBaseLine;
     if (!m.objConfigureData || m.objConfigureData->ComponentList() != s.bytComponentList
         || m.objConfigureData->Data() != s.blnGas || ctl.opt50Hz->isChecked() != s.bln50Hz) {
-        ShowText(QStringLiteral("System Settings has changed"));
+        catalogue::ShowText(QStringLiteral("System Settings has changed"));
         return;
     }
     const bool metric = m_settings.optMetric();

@@ -33,7 +33,7 @@ namespace {
 // "The program ends" after a settings-file message.
 [[noreturn]] void iniFailure(Msg message)
 {
-    ShowMessage(message);
+    catalogue::ShowMessage(message);
     platform::endProgram();
 }
 
@@ -56,7 +56,7 @@ struct Settings {
 
 void frmMain::Form_Load()
 {
-    m_programEnded = !runOrEndProgram(m, [this] { initialise(); });
+    m_programEnded = !catalogue::runOrEndProgram(m, [this] { initialise(); });
 }
 
 void frmMain::initialise()
@@ -107,7 +107,7 @@ void frmMain::initialise()
     m.blnGraphEmpty = true;
 
     // 7. The data files.
-    ReadDataFiles(m);
+    catalogue::ReadDataFiles(m);
 
     // 8. Apply the settings.
     m_settings.dialog().cmdOk_Click();
@@ -171,8 +171,8 @@ void frmMain::initialise()
     InitInputSnapshots();
 
     // 20 to 22. First Calculate (and baseline), first pump curve; saved.
-    ::cmdCalculate_Click(m, *this);
-    ::cmdUpdate_Click(m, *this);
+    hydraulics::cmdCalculate_Click(m, *this);
+    hydraulics::cmdUpdate_Click(m, *this);
     m.blnSaved = true;
     m_pendingFields.clear();
     m_refusedFields.clear();
@@ -246,7 +246,7 @@ void frmMain::ReadIniFile()
     if (!units)
         iniFailure(Msg::IniFileCorrupt);
     m.objConfigureData->setUnits(*units);
-    const std::optional<uint8_t> list = componentListCode(mstrIniLine[4]);
+    const std::optional<uint8_t> list = catalogue::componentListCode(mstrIniLine[4]);
     if (!list)
         iniFailure(Msg::IniFileCorrupt);
     m.objConfigureData->setComponentList(*list);
@@ -263,7 +263,7 @@ void frmMain::WriteIniFile()
         return;
     const clsConfigureData& c = *m.objConfigureData;
     // A code of no list is written as the first list.
-    const QString list = componentListLetter(c.ComponentList() < kComponentListCount ? c.ComponentList() : 0);
+    const QString list = catalogue::componentListLetter(c.ComponentList() < kComponentListCount ? c.ComponentList() : 0);
     const QString path = m.programPath(QStringLiteral("TDR.ini"));
     QString error;
     // The file is replaced only by a complete one; when that fails, say so
@@ -273,7 +273,7 @@ void frmMain::WriteIniFile()
                                c.Data() ? QStringLiteral("True") : QStringLiteral("False"),
                                c.Units() ? QStringLiteral("True") : QStringLiteral("False"), list},
                               &error))
-        ShowText(QStringLiteral("The settings could not be saved in %1 (%2). The file keeps the "
+        catalogue::ShowText(QStringLiteral("The settings could not be saved in %1 (%2). The file keeps the "
                                 "settings it had.")
                      .arg(QDir::toNativeSeparators(platform::resolveCase(path)), error));
 }
@@ -283,7 +283,7 @@ void frmMain::WriteIniFile()
 void frmMain::Form_Unload()
 {
     WriteIniFile();
-    ReleaseDataObjects(m);
+    catalogue::ReleaseDataObjects(m);
     m_programEnded = true;
     ui().endApplication(0);
 }
@@ -300,24 +300,24 @@ void frmMain::cmdCalculate_Click()
 {
     if (!runPendingFieldChecks())
         return;
-    ::cmdCalculate_Click(m, *this);
+    hydraulics::cmdCalculate_Click(m, *this);
 }
 
 void frmMain::BaseLine_Click()
 {
     if (!runPendingFieldChecks())
         return;
-    ::BaseLine_Click(m, *this);
+    hydraulics::BaseLine_Click(m, *this);
 }
 
 void frmMain::cmdBackToBaseLine_Click()
 {
     if (!runPendingFieldChecks())
         return;
-    ::cmdBackToBaseLine_Click(m, *this);
+    hydraulics::cmdBackToBaseLine_Click(m, *this);
 }
 
-void frmMain::cmdUpdate_Click() { ::cmdUpdate_Click(m, *this); }
+void frmMain::cmdUpdate_Click() { hydraulics::cmdUpdate_Click(m, *this); }
 
 void frmMain::mnuData_Click() { ui().showModal(m_settings.dialog()); }
 
@@ -335,11 +335,11 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::mnuF1_Click()
 {
-    ShowHelpTopic(HelpFilePath(m), QStringLiteral("Introduction\\Introduction.htm"));
+    catalogue::ShowHelpTopic(catalogue::HelpFilePath(m), QStringLiteral("Introduction\\Introduction.htm"));
 }
 
 void frmMain::Form_KeyDown(int keyCode, int)
 {
     if (keyCode == 112)
-        ShowHelpTopic(HelpFilePath(m), QStringLiteral("Main Functionality\\Dynamic Flow Graph.htm"));
+        catalogue::ShowHelpTopic(catalogue::HelpFilePath(m), QStringLiteral("Main Functionality\\Dynamic Flow Graph.htm"));
 }

@@ -41,7 +41,7 @@ void fillList(Module1& m, platform::ListControl& list, const ListSource& src,
     for (int r = 0; r <= last; ++r) {
         m.intRecord = int16_t(r);
         filter()(m);
-        if (ListingTestPasses(m)) {
+        if (catalogue::ListingTestPasses(m)) {
             list.addItem(src.name(r));
             list.setItemData(list.listCount() - 1, r);
         }
@@ -57,21 +57,21 @@ static std::vector<ListSource> sources(Module1& m, frmMain::Controls& c)
 {
     return {
         {c.cmbPumps, [&m] { return int(m.intPumpMax); }, names(m.udtPumps),
-         GetListLettersPump50Hz, GetListLettersPump60Hz},
+         catalogue::GetListLettersPump50Hz, catalogue::GetListLettersPump60Hz},
         {c.cmbDispenser, [&m] { return int(m.intDispMax); }, names(m.udtDispensers),
-         GetListLettersDispGas, GetListLettersDispDiesel},
+         catalogue::GetListLettersDispGas, catalogue::GetListLettersDispDiesel},
         {c.cmbDispOthers, [&m] { return int(m.intDispOthersMax); }, names(m.udtDispOthers),
-         GetListLettersDispOthersGas, GetListLettersDispOthersDiesel},
+         catalogue::GetListLettersDispOthersGas, catalogue::GetListLettersDispOthersDiesel},
         {c.cmbNozzle, [&m] { return int(m.intNozzleMax); }, names(m.udtNozzles),
-         GetListLettersNozzleGas, GetListLettersNozzleDiesel},
+         catalogue::GetListLettersNozzleGas, catalogue::GetListLettersNozzleDiesel},
         {c.cmbHoseSize, [&m] { return int(m.intHoseMax); }, names(m.udtHoses),
-         GetListLettersHoseGas, GetListLettersHoseDiesel},
+         catalogue::GetListLettersHoseGas, catalogue::GetListLettersHoseDiesel},
         {c.cmbLeak, [&m] { return int(m.intLeakDetectorMax); }, names(m.udtLeakDetectors),
-         GetListLettersLeakDetectorGas, GetListLettersLeakDetectorDiesel},
+         catalogue::GetListLettersLeakDetectorGas, catalogue::GetListLettersLeakDetectorDiesel},
         {c.cmbBreakAway, [&m] { return int(m.intBreakawayMax); }, names(m.udtBreakaways),
-         GetListLettersBreakawayGas, GetListLettersBreakawayDiesel},
+         catalogue::GetListLettersBreakawayGas, catalogue::GetListLettersBreakawayDiesel},
         {c.cmbPumpOthers, [&m] { return int(m.intPumpOthersMax); }, names(m.udtPumpOthers),
-         GetListLettersPumpOthersGas, GetListLettersPumpOthersDiesel},
+         catalogue::GetListLettersPumpOthersGas, catalogue::GetListLettersPumpOthersDiesel},
     };
 }
 

@@ -143,8 +143,8 @@ void frmMain::fillGrid(FlexGrid& g, bool baseline)
 
     // 8. Component list, from the System Settings buttons.
     g.setTextMatrix(35, 0, QStringLiteral("ComponentList"));
-    if (const std::optional<uint8_t> list = chosenComponentList(m_settings))
-        g.setTextMatrix(35, 1, componentListName(*list));
+    if (const std::optional<uint8_t> list = catalogue::chosenComponentList(m_settings))
+        g.setTextMatrix(35, 1, catalogue::componentListName(*list));
     g.setTextMatrix(35, 2, blank);
 }
 

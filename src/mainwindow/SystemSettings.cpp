@@ -47,9 +47,9 @@ frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
     };
     auto* row = new QHBoxLayout;
     fraComponent = frame(QStringLiteral("Component List"), "fraComponent",
-                         {{&optAmerican, {"optAmerican", componentListName(0)}},
-                          {&optInternational, {"optInternational", componentListName(1)}},
-                          {&optCommercial, {"optCommercial", componentListName(2)}}});
+                         {{&optAmerican, {"optAmerican", catalogue::componentListName(0)}},
+                          {&optInternational, {"optInternational", catalogue::componentListName(1)}},
+                          {&optCommercial, {"optCommercial", catalogue::componentListName(2)}}});
     fraData = frame(QStringLiteral("Data"), "fraData",
                     {{&optGas, {"optGas", QStringLiteral("Gas")}},
                      {&optDiesel, {"optDiesel", QStringLiteral("Diesel")}}});
@@ -152,7 +152,7 @@ void frmData::reject()
 void frmData::Form_KeyDown(int keyCode, int)
 {
     if (keyCode == 112)
-        ShowHelpTopic(HelpFilePath(m), QStringLiteral("Option Menu\\System Settings.htm"));
+        catalogue::ShowHelpTopic(catalogue::HelpFilePath(m), QStringLiteral("Option Menu\\System Settings.htm"));
 }
 
 // --- the link ---
@@ -227,7 +227,7 @@ void frmMain::RedrawFlowGraph()
         largest = std::max(largest, baseline[i]);
     m.sngBaselineMaxFlow = largest;
     platform::Chart& chart = *ctl.MSChart1;
-    FlowGraphRedraw(m, chart);
+    hydraulics::FlowGraphRedraw(m, chart);
     // A flow of 0 is no point, in whichever row it landed (after a new nozzle
     // count every baseline flow lands in row 1).
     for (int r = 1; r <= m.intPlotNozzles && r < int(m.sngFlowGraphData.size()); ++r) {

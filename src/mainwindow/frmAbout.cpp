@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString versionText()
+QString mainwindow::versionText()
 {
     return QStringLiteral("Version %1.%2").arg(TDR_VERSION_MAJOR).arg(TDR_VERSION_MINOR);
 }
@@ -40,6 +40,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-void frmAbout::Form_Load() { lblVersion->setText(kAppTitle + QStringLiteral(" ") + versionText()); }
+void frmAbout::Form_Load() { lblVersion->setText(kAppTitle + QStringLiteral(" ") + mainwindow::versionText()); }
 
 void frmAbout::cmdAboutOK_Click() { accept(); }

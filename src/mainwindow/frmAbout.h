@@ -17,5 +17,9 @@ public:
     QPushButton* cmdAboutOK;
 };
 
+namespace mainwindow {
+
 // "Version " and the program's major and minor version, as "Version 1.5".
 QString versionText();
+
+} // namespace mainwindow

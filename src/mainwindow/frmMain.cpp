@@ -678,7 +678,7 @@ void frmMain::wireHandlers()
     connect(ctl.cmdBackToBaseLine, &QPushButton::clicked, this, &frmMain::cmdBackToBaseLine_Click);
     connect(ctl.cmdUpdate, &QPushButton::clicked, this, &frmMain::cmdUpdate_Click);
     connect(ctl.MSChart1, &platform::Chart::pointSelected, this, [this](int series, int point) {
-        ::MSChart1_PointSelected(m, *this, series, point);
+        hydraulics::MSChart1_PointSelected(m, *this, series, point);
         // Show the picked point's tip at once rather than at the next hover.
         if (!ctl.MSChart1->toolTip().isEmpty())
             QToolTip::showText(QCursor::pos(), ctl.MSChart1->toolTip(), ctl.MSChart1);

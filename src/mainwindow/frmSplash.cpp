@@ -72,17 +72,17 @@ void frmSplash::Form_Load()
 {
     // The product name, which is also the application's title.
     lblProductName->setText(kAppTitle);
-    lblVersion->setText(versionText());
+    lblVersion->setText(mainwindow::versionText());
 }
 
 void frmSplash::Form_Activate()
 {
-    Pause(pauseMilliseconds);
+    catalogue::Pause(pauseMilliseconds);
     if (m_loadMain())
         close();
 }
 
-int runProgram(QApplication& app, const QString& programFolder)
+int mainwindow::runProgram(QApplication& app, const QString& programFolder)
 {
     app.setApplicationName(kAppTitle);
     Module1 m(programFolder);

@@ -28,5 +28,9 @@ private:
     std::function<bool()> m_loadMain;
 };
 
+namespace mainwindow {
+
 // Starts the program from the program folder and runs it to its end.
 int runProgram(QApplication& app, const QString& programFolder);
+
+} // namespace mainwindow

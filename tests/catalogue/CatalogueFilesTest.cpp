@@ -80,7 +80,7 @@ struct Program {
     void put(const KindUnderTest& k, const QStringList& lines) { dir.writeLines(components(k.readerFile), lines); }
     QByteArray bytes(const KindUnderTest& k) const { return dir.read(components(k.readerFile)); }
     // Runs the reader as the initialisation does; true when the program goes on.
-    bool load(const KindUnderTest& k) { return runOrEndProgram(m, [&] { k.read(m); }); }
+    bool load(const KindUnderTest& k) { return catalogue::runOrEndProgram(m, [&] { k.read(m); }); }
 };
 
 RecordText recordFor(const KindUnderTest& k, RecordText r = {})
@@ -309,7 +309,7 @@ TEST(CatalogueReader, RefusesAFileTooLargeToBeACatalogueWithoutLoadingIt)
     const KindUnderTest& k = kind("nozzles");
     p.put(k, recordLines({}));
     QFile f(p.dir.file(p.components(k.readerFile)));
-    ASSERT_TRUE(f.resize(recordformat::kMaxFileBytes + 1));
+    ASSERT_TRUE(f.resize(catalogue::recordformat::kMaxFileBytes + 1));
     EXPECT_FALSE(p.load(k));
     EXPECT_EQ(fake.texts(), std::vector<QString>{k.unreadable});
 }
@@ -496,9 +496,9 @@ TEST(CatalogueWriter, EveryKindKeepsItsFileWhenTheDiskFills)
 TEST(RecordFormat, BlankLineSkipTakesOnlyEntirelyEmptyLines)
 {
     platform::LineStream s(QStringList{"", "", "  ", "x"});
-    EXPECT_EQ(recordformat::skipBlankLines(s, "given"), "given");
-    EXPECT_EQ(recordformat::skipBlankLines(s, ""), "  ");
+    EXPECT_EQ(catalogue::recordformat::skipBlankLines(s, "given"), "given");
+    EXPECT_EQ(catalogue::recordformat::skipBlankLines(s, ""), "  ");
     platform::LineStream end(QStringList{"", ""});
-    EXPECT_EQ(recordformat::skipBlankLines(end, ""), "") << "the stream ended first";
+    EXPECT_EQ(catalogue::recordformat::skipBlankLines(end, ""), "") << "the stream ended first";
     EXPECT_TRUE(end.atEnd());
 }

@@ -54,7 +54,7 @@ struct Adding {
         m.udtDispensers = {standardRecord()};
         m.intDispMax = 0;
         m.blnAddMode = true;
-        EXPECT_TRUE(AppendEmptyRecord(m, Kind::Dispenser));
+        EXPECT_TRUE(catalogue::AppendEmptyRecord(m, Kind::Dispenser));
     }
     bool commit() { return m.objDispenserData->SetDispData(w); }
     const typComponent& added() const { return m.udtDispensers.back(); }
@@ -74,7 +74,7 @@ TEST(Commit, AddOnAOneRecordTableAppends)
     EXPECT_EQ(a.added().strName, "New part");
     // An empty table gets its first record at index 0.
     Module1 empty("/nonexistent");
-    ASSERT_TRUE(AppendEmptyRecord(empty, Kind::Hose));
+    ASSERT_TRUE(catalogue::AppendEmptyRecord(empty, Kind::Hose));
     EXPECT_EQ(empty.udtHoses.size(), 1u);
     EXPECT_EQ(empty.intHoseMax, 0);
     EXPECT_EQ(empty.intHoseIndex, 0);
@@ -170,14 +170,14 @@ TEST(Commit, EachKindFillsItsOwnTable)
         Module1 m("/nonexistent");
         m.CreateDataObjects();
         for (int k = 1; k <= 8; ++k)
-            ASSERT_TRUE(AppendEmptyRecord(m, Kind(k)));
+            ASSERT_TRUE(catalogue::AppendEmptyRecord(m, Kind(k)));
         m.blnAddMode = true;
         Editor w;
         w.name = "3/4";
         w.hoseLength = "30.48";
         ASSERT_TRUE(c.commit(m, w));
         for (int k = 1; k <= 8; ++k)
-            visitKindTable(m, Kind(k), [&](const auto& table, int16_t, int16_t) {
+            catalogue::visitKindTable(m, Kind(k), [&](const auto& table, int16_t, int16_t) {
                 EXPECT_EQ(table[0].strName, Kind(k) == c.kind ? "3/4" : "") << k;
             });
         if (c.kind == Kind::Hose) {
@@ -211,7 +211,7 @@ TEST(Commit, EntriesThatMakeNoRecordAreRefused)
         FakeUiServices fake;
         Module1 m("/nonexistent");
         m.CreateDataObjects();
-        ASSERT_TRUE(AppendEmptyRecord(m, Kind::Hose));
+        ASSERT_TRUE(catalogue::AppendEmptyRecord(m, Kind::Hose));
         m.udtHoses[0].strName = "before";
         m.blnAddMode = true;
         Editor w;
@@ -226,7 +226,7 @@ TEST(Commit, EntriesThatMakeNoRecordAreRefused)
         EXPECT_EQ(m.udtHoses[0].strName, "before");
         EXPECT_TRUE(m.blnAddMode);
         // The editor then drops the record it appended.
-        DropLastRecord(m, Kind::Hose);
+        catalogue::DropLastRecord(m, Kind::Hose);
         EXPECT_TRUE(m.udtHoses.empty());
         EXPECT_EQ(m.intHoseMax, -1);
     }
@@ -244,7 +244,7 @@ TEST(Commit, AppendRefusesAFullTable)
     Module1 m("/nonexistent");
     m.udtNozzles.resize(size_t(kMaxRecords));
     m.intNozzleMax = int16_t(kMaxRecords - 1);
-    EXPECT_FALSE(AppendEmptyRecord(m, Kind::Nozzle));
+    EXPECT_FALSE(catalogue::AppendEmptyRecord(m, Kind::Nozzle));
     EXPECT_EQ(m.udtNozzles.size(), size_t(kMaxRecords));
     EXPECT_EQ(m.intNozzleMax, kMaxRecords - 1);
     EXPECT_EQ(fake.texts(), std::vector<QString>{"A catalogue table can hold at most 32767 records"});

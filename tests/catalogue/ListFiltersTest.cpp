@@ -14,7 +14,7 @@ struct Filters {
 
     void setRecord(Kind kind, int index, const QString& code, bool flag)
     {
-        visitKindTable(m, kind, [&](auto& table, int16_t& last, int16_t&) {
+        catalogue::visitKindTable(m, kind, [&](auto& table, int16_t& last, int16_t&) {
             if (table.size() <= size_t(index))
                 table.resize(size_t(index) + 1);
             table[size_t(index)].strListCode = code;
@@ -27,7 +27,7 @@ struct Filters {
     {
         buttons.componentList = list;
         filler(m);
-        return ListingTestPasses(m);
+        return catalogue::ListingTestPasses(m);
     }
 };
 
@@ -61,14 +61,14 @@ TEST(ListFilters, RecognisedCodesFillSlotsAndDecideTheLists)
         Filters f;
         f.setRecord(Kind::Dispenser, 0, c.code, true);
         f.m.intRecord = 0;
-        EXPECT_EQ(f.listed(GetListLettersDispGas, 0), c.underA) << c.code.toStdString();
+        EXPECT_EQ(f.listed(catalogue::GetListLettersDispGas, 0), c.underA) << c.code.toStdString();
         EXPECT_EQ(f.m.strComponentList, "A");
         EXPECT_EQ(f.m.strListA, c.a) << c.code.toStdString();
         EXPECT_EQ(f.m.strListI, c.i) << c.code.toStdString();
         EXPECT_EQ(f.m.strListC, c.c) << c.code.toStdString();
-        EXPECT_EQ(f.listed(GetListLettersDispGas, 1), c.underI) << c.code.toStdString();
+        EXPECT_EQ(f.listed(catalogue::GetListLettersDispGas, 1), c.underI) << c.code.toStdString();
         EXPECT_EQ(f.m.strComponentList, "I");
-        EXPECT_EQ(f.listed(GetListLettersDispGas, 2), c.underC) << c.code.toStdString();
+        EXPECT_EQ(f.listed(catalogue::GetListLettersDispGas, 2), c.underC) << c.code.toStdString();
         EXPECT_EQ(f.m.strComponentList, "C");
     }
 }
@@ -78,10 +78,10 @@ TEST(ListFilters, WrongFuelLeavesSlotsEmptyButSetsTheChosenList)
     Filters f;
     f.setRecord(Kind::Dispenser, 0, "AIC", false);
     f.m.strListA = "stale";
-    EXPECT_FALSE(f.listed(GetListLettersDispGas, 0));
+    EXPECT_FALSE(f.listed(catalogue::GetListLettersDispGas, 0));
     EXPECT_EQ(f.m.strComponentList, "A");
     EXPECT_TRUE(f.m.strListA.isEmpty() && f.m.strListI.isEmpty() && f.m.strListC.isEmpty());
-    EXPECT_TRUE(f.listed(GetListLettersDispDiesel, 0));
+    EXPECT_TRUE(f.listed(catalogue::GetListLettersDispDiesel, 0));
     EXPECT_EQ(f.m.intRecord, 0);
 }
 
@@ -89,22 +89,22 @@ TEST(ListFilters, EachFillerJudgesItsOwnTableAndFlag)
 {
     struct Case { void (*filler)(Module1&); Kind kind; bool flag; };
     const Case cases[] = {
-        {GetListLettersPump50Hz, Kind::Pump, true},
-        {GetListLettersPump60Hz, Kind::Pump, false},
-        {GetListLettersHoseGas, Kind::Hose, true},
-        {GetListLettersHoseDiesel, Kind::Hose, false},
-        {GetListLettersDispGas, Kind::Dispenser, true},
-        {GetListLettersDispDiesel, Kind::Dispenser, false},
-        {GetListLettersDispOthersGas, Kind::DispOthers, true},
-        {GetListLettersDispOthersDiesel, Kind::DispOthers, false},
-        {GetListLettersNozzleGas, Kind::Nozzle, true},
-        {GetListLettersNozzleDiesel, Kind::Nozzle, false},
-        {GetListLettersBreakawayGas, Kind::Breakaway, true},
-        {GetListLettersBreakawayDiesel, Kind::Breakaway, false},
-        {GetListLettersLeakDetectorGas, Kind::LeakDetector, true},
-        {GetListLettersLeakDetectorDiesel, Kind::LeakDetector, false},
-        {GetListLettersPumpOthersGas, Kind::PumpOthers, true},
-        {GetListLettersPumpOthersDiesel, Kind::PumpOthers, false},
+        {catalogue::GetListLettersPump50Hz, Kind::Pump, true},
+        {catalogue::GetListLettersPump60Hz, Kind::Pump, false},
+        {catalogue::GetListLettersHoseGas, Kind::Hose, true},
+        {catalogue::GetListLettersHoseDiesel, Kind::Hose, false},
+        {catalogue::GetListLettersDispGas, Kind::Dispenser, true},
+        {catalogue::GetListLettersDispDiesel, Kind::Dispenser, false},
+        {catalogue::GetListLettersDispOthersGas, Kind::DispOthers, true},
+        {catalogue::GetListLettersDispOthersDiesel, Kind::DispOthers, false},
+        {catalogue::GetListLettersNozzleGas, Kind::Nozzle, true},
+        {catalogue::GetListLettersNozzleDiesel, Kind::Nozzle, false},
+        {catalogue::GetListLettersBreakawayGas, Kind::Breakaway, true},
+        {catalogue::GetListLettersBreakawayDiesel, Kind::Breakaway, false},
+        {catalogue::GetListLettersLeakDetectorGas, Kind::LeakDetector, true},
+        {catalogue::GetListLettersLeakDetectorDiesel, Kind::LeakDetector, false},
+        {catalogue::GetListLettersPumpOthersGas, Kind::PumpOthers, true},
+        {catalogue::GetListLettersPumpOthersDiesel, Kind::PumpOthers, false},
     };
     for (const Case& c : cases) {
         Filters f;
@@ -131,7 +131,7 @@ TEST(ListFilters, IndexOutsideTheTableListsNothing)
     f.setRecord(Kind::Nozzle, 0, "A", true);
     for (int16_t index : {int16_t(1), int16_t(-1)}) {
         f.m.intRecord = index;
-        EXPECT_FALSE(f.listed(GetListLettersNozzleGas, 0));
+        EXPECT_FALSE(f.listed(catalogue::GetListLettersNozzleGas, 0));
         EXPECT_EQ(f.m.strComponentList, "A");
     }
 }

@@ -93,7 +93,7 @@ TEST(Merge, KeepsCustomRecordsInOrderAndAppendsTheUpdate)
         MergeSetup s;
         s.dir.write(s.existingName, bytesOf(c.existing));
         s.update(c.update);
-        ASSERT_TRUE(UpdateStandardComponents(s.m, s.U(), s.E())) << c.what;
+        ASSERT_TRUE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E())) << c.what;
         EXPECT_TRUE(s.fake.messages.empty()) << c.what;
         EXPECT_EQ(s.existingBytes(), bytesOf(c.result)) << c.what;
         EXPECT_EQ(s.m.intIndex, int(c.result.count("#RATELOSS_END#"))) << c.what;
@@ -107,7 +107,7 @@ TEST(Merge, WritesNumbersInTheWritersForm)
     s.updateName = "mail/Hoses.dat";
     s.existing(recordLines({.kind = "#Custom#", .length = "100.0", .points = {"12.50,3.750", "12.5,3.75"}}));
     s.update(recordLines({.length = "50", .points = {"1,2"}}));
-    ASSERT_TRUE(UpdateStandardHoses(s.m, s.U(), s.E()));
+    ASSERT_TRUE(catalogue::UpdateStandardHoses(s.m, s.U(), s.E()));
     EXPECT_EQ(s.existingBytes(),
               bytesOf(recordLines({.kind = "#Custom#", .length = "100", .points = {"12.5,3.75", "12.5,3.75"}})
                       + recordLines({.length = "50", .points = {"1,2"}})));
@@ -122,9 +122,9 @@ TEST(Merge, LeakDetectorFlowsTheReaderWouldRefuseAreRefused)
         s.updateName = "mail/mld.dat";
         s.existing(fileLines({custom("C1")}));
         s.update(recordLines({.points = {"12.5,1", "32767.4,2"}}));
-        ASSERT_TRUE(UpdateStandardComponents(s.m, s.U(), s.E()));
+        ASSERT_TRUE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E()));
         s.m.CreateDataObjects();
-        ASSERT_TRUE(runOrEndProgram(s.m, [&] { s.m.objLeakDetectorData->GetLeakDetectorFileData(); }));
+        ASSERT_TRUE(catalogue::runOrEndProgram(s.m, [&] { s.m.objLeakDetectorData->GetLeakDetectorFileData(); }));
         EXPECT_EQ(s.m.udtLeakDetectors[1].sngFlow, (std::vector<float>{12, 32767}));
     }
     for (const char* flow : {"32767.5", "-32769", "40000"}) {
@@ -134,7 +134,7 @@ TEST(Merge, LeakDetectorFlowsTheReaderWouldRefuseAreRefused)
         s.existing(fileLines({custom("C1")}));
         const QByteArray before = s.existingBytes();
         s.update(recordLines({.points = {QString(flow) + ",1"}}));
-        EXPECT_FALSE(UpdateStandardComponents(s.m, s.U(), s.E())) << flow;
+        EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E())) << flow;
         EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File got corrupted"}) << flow;
         EXPECT_EQ(s.existingBytes(), before) << flow;
     }
@@ -158,26 +158,26 @@ TEST(Merge, FailuresLeaveTheExistingFileByteIdentical)
         return l;
     };
     const Case cases[] = {
-        {"no existing file", UpdateStandardComponents, std::nullopt, good,
+        {"no existing file", catalogue::UpdateStandardComponents, std::nullopt, good,
          [](const MergeSetup& s) { return s.E() + " file does not exist"; }},
-        {"no update file", UpdateStandardComponents, good, std::nullopt,
+        {"no update file", catalogue::UpdateStandardComponents, good, std::nullopt,
          [](const MergeSetup& s) { return s.U() + " file does not exist"; }},
-        {"update file without records", UpdateStandardComponents, good, QStringList{}, corrupted},
-        {"update file of empty lines", UpdateStandardComponents, good, QStringList{"", ""}, corrupted},
-        {"update of 256 records", UpdateStandardComponents, good, manyRecords(256, "N", "#Standard#"),
+        {"update file without records", catalogue::UpdateStandardComponents, good, QStringList{}, corrupted},
+        {"update file of empty lines", catalogue::UpdateStandardComponents, good, QStringList{"", ""}, corrupted},
+        {"update of 256 records", catalogue::UpdateStandardComponents, good, manyRecords(256, "N", "#Standard#"),
          corrupted},
-        {"update record of 256 points", UpdateStandardPumps, good,
+        {"update record of 256 points", catalogue::UpdateStandardPumps, good,
          recordLines({.points = manyPoints(256)}), corrupted},
-        {"update record without points", UpdateStandardPumps, good, recordLines({.points = {}}),
+        {"update record without points", catalogue::UpdateStandardPumps, good, recordLines({.points = {}}),
          corrupted},
-        {"update with an empty line after its last end marker", UpdateStandardComponents, good,
+        {"update with an empty line after its last end marker", catalogue::UpdateStandardComponents, good,
          good + QStringList{""}, corrupted},
-        {"update with a broken flag line", UpdateStandardComponents, good, brokenFlag(good), corrupted},
-        {"existing file broken", UpdateStandardComponents, brokenFlag(good), good, corrupted},
-        {"existing file with an empty line after its last end marker", UpdateStandardComponents,
+        {"update with a broken flag line", catalogue::UpdateStandardComponents, good, brokenFlag(good), corrupted},
+        {"existing file broken", catalogue::UpdateStandardComponents, brokenFlag(good), good, corrupted},
+        {"existing file with an empty line after its last end marker", catalogue::UpdateStandardComponents,
          good + QStringList{""}, good, corrupted},
-        {"hose update without its length lines", UpdateStandardHoses, goodHoses, good, hoseCorrupted},
-        {"hose existing file broken", UpdateStandardHoses, brokenFlag(goodHoses), goodHoses,
+        {"hose update without its length lines", catalogue::UpdateStandardHoses, goodHoses, good, hoseCorrupted},
+        {"hose existing file broken", catalogue::UpdateStandardHoses, brokenFlag(goodHoses), goodHoses,
          hoseCorrupted},
     };
     for (const auto& c : cases) {
@@ -213,7 +213,7 @@ TEST(Merge, RefusesToMergeTheCatalogueFileIntoItself)
         QFile::link(s.E(), s.dir.file("mail/link.dat"));
         const QByteArray before = s.existingBytes();
         const QString update = spellings(s)[i];
-        EXPECT_FALSE(UpdateStandardComponents(s.m, update, s.E())) << update.toStdString();
+        EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, update, s.E())) << update.toStdString();
         ASSERT_EQ(s.fake.messages.size(), 1u);
         EXPECT_TRUE(s.fake.messages[0].text.contains("is the data file that it would update"));
         EXPECT_EQ(s.existingBytes(), before);
@@ -228,7 +228,7 @@ TEST(Merge, AFailedWriteKeepsTheOldFile)
     const QByteArray before = s.existingBytes();
     {
         FileSizeLimit full(1024); // as a full disk
-        EXPECT_FALSE(UpdateStandardComponents(s.m, s.U(), s.E()));
+        EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E()));
     }
     EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File got corrupted"});
     EXPECT_EQ(s.existingBytes(), before);
@@ -241,23 +241,23 @@ TEST(Merge, TheMergedFileStaysWithinTheReadersRecordBound)
     s.existing(manyRecords(32766, "C", "#Custom#"));
     s.update(manyRecords(2, "N", "#Standard#"));
     const QByteArray before = s.existingBytes();
-    EXPECT_FALSE(UpdateStandardComponents(s.m, s.U(), s.E()));
+    EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E()));
     EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File got corrupted"});
     EXPECT_EQ(s.existingBytes(), before);
     s.fake.messages.clear();
     s.update(manyRecords(1, "N", "#Standard#"));
-    EXPECT_TRUE(UpdateStandardComponents(s.m, s.U(), s.E()));
+    EXPECT_TRUE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E()));
     EXPECT_EQ(s.m.intIndex, 32767);
 }
 
 TEST(Merge, TheMergedFileStaysWithinTheSizeTheReaderTakes)
 {
     MergeSetup s;
-    const QString half(int(recordformat::kMaxFileBytes / 2), 'x');
+    const QString half(int(catalogue::recordformat::kMaxFileBytes / 2), 'x');
     s.existing(fileLines({custom(half)}));
     s.update(fileLines({standard(half)}));
     const QByteArray before = s.existingBytes();
-    EXPECT_FALSE(UpdateStandardComponents(s.m, s.U(), s.E()));
+    EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E()));
     EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File got corrupted"});
     EXPECT_EQ(s.existingBytes(), before);
 }
@@ -269,13 +269,13 @@ TEST(Merge, AnUpdateThatIsNoRegularFileCountsAsMissing)
     QDir().mkpath(s.dir.file("mail"));
     // Reading a pipe without a writer would wait for ever.
     ASSERT_EQ(mkfifo(QFile::encodeName(s.U()).constData(), 0600), 0);
-    EXPECT_FALSE(UpdateStandardComponents(s.m, s.U(), s.E()));
+    EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E()));
     EXPECT_EQ(s.fake.texts(), std::vector<QString>{s.U() + " file does not exist"});
 }
 
 TEST(Merge, ReadNonBlankLineStepsOverEmptyLinesOnly)
 {
     platform::LineStream tsData(QStringList{"", " ", "x"});
-    EXPECT_EQ(ReadNonBlankLine(tsData, ""), " ");
-    EXPECT_EQ(ReadNonBlankLine(tsData, "given"), "given");
+    EXPECT_EQ(catalogue::ReadNonBlankLine(tsData, ""), " ");
+    EXPECT_EQ(catalogue::ReadNonBlankLine(tsData, "given"), "given");
 }

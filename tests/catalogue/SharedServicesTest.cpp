@@ -24,17 +24,17 @@ TEST(AxisMaximum, WorkedExamples)
         {-1000, 10000}, {14.1f, 25},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(GetAxisMaximum(c.v), c.max) << c.v;
+        EXPECT_EQ(catalogue::GetAxisMaximum(c.v), c.max) << c.v;
 }
 
 TEST(AxisMaximum, OutsideTheSixteenBitRangeStaysRound)
 {
     for (float v : {30000.0f, 32767.0f, 1.0e6f, -9999.5f, -1.0e6f, INFINITY, NAN}) {
-        const int16_t m = GetAxisMaximum(v);
+        const int16_t m = catalogue::GetAxisMaximum(v);
         EXPECT_GT(m, 0) << v;
         EXPECT_LE(m, 30000) << v;
     }
-    EXPECT_EQ(GetAxisMaximum(30000.0f), 30000);
+    EXPECT_EQ(catalogue::GetAxisMaximum(30000.0f), 30000);
 }
 
 TEST(AxisMaximum, HugeValuesReturnAtOnce)
@@ -42,19 +42,19 @@ TEST(AxisMaximum, HugeValuesReturnAtOnce)
     // A curve value read from a catalogue file may be as large as a single
     // goes; counting multiples of its leading power of ten would not end.
     for (float v : {1.0e13f, 1.0e20f, 3.0e38f})
-        EXPECT_EQ(GetAxisMaximum(v), 30000) << v;
+        EXPECT_EQ(catalogue::GetAxisMaximum(v), 30000) << v;
 }
 
 TEST(ShowMessage, TextsCaptionsAndIcons)
 {
     FakeUiServices fake;
     for (int code : {0, 34, 255})
-        ShowMessage(Msg(code));
+        catalogue::ShowMessage(Msg(code));
     EXPECT_TRUE(fake.messages.empty());
-    ShowMessage(Msg::PrinterError);
-    ShowMessage(Msg::FileLoadError);
-    ShowMessage(Msg::FileMissing);
-    ShowMessage(Msg::DefaultDataFileNotSelected);
+    catalogue::ShowMessage(Msg::PrinterError);
+    catalogue::ShowMessage(Msg::FileLoadError);
+    catalogue::ShowMessage(Msg::FileMissing);
+    catalogue::ShowMessage(Msg::DefaultDataFileNotSelected);
     ASSERT_EQ(fake.messages.size(), 4u);
     EXPECT_EQ(fake.messages[0].text, "Error in Printer");
     EXPECT_EQ(fake.messages[1].text, "Error in File Load");
@@ -66,8 +66,8 @@ TEST(ShowMessage, TextsCaptionsAndIcons)
         EXPECT_EQ(m.caption, "Tandril Software");
         EXPECT_EQ(m.buttons, platform::MsgButtons::OK);
     }
-    EXPECT_EQ(MessageText(Msg::PipingFileUnreadable), "Problem in reading Piping Data File");
-    EXPECT_EQ(MessageText(Msg::StandardComponentNotDeletable), "Selected Component is Standard -- Cannot be Deleted");
+    EXPECT_EQ(catalogue::MessageText(Msg::PipingFileUnreadable), "Problem in reading Piping Data File");
+    EXPECT_EQ(catalogue::MessageText(Msg::StandardComponentNotDeletable), "Selected Component is Standard -- Cannot be Deleted");
 }
 
 TEST(ShowMessage, EachNameKeepsItsNumberAndText)
@@ -111,34 +111,34 @@ TEST(ShowMessage, EachNameKeepsItsNumberAndText)
     ASSERT_EQ(std::size(cases), 33u);
     for (const Case& c : cases) {
         EXPECT_EQ(int(c.name), c.number) << c.text;
-        EXPECT_EQ(MessageText(c.name), c.text) << c.number;
+        EXPECT_EQ(catalogue::MessageText(c.name), c.text) << c.number;
     }
-    EXPECT_TRUE(MessageText(Msg(0)).isEmpty());
-    EXPECT_TRUE(MessageText(Msg(34)).isEmpty());
+    EXPECT_TRUE(catalogue::MessageText(Msg(0)).isEmpty());
+    EXPECT_TRUE(catalogue::MessageText(Msg(34)).isEmpty());
 }
 
 TEST(ShowHelpTopic, MissingFileGivesMessage32)
 {
     FakeUiServices fake;
     TestFolder dir;
-    ShowHelpTopic(dir.file("TDRHelpFile.chm"), "Introduction\\Introduction.htm");
+    catalogue::ShowHelpTopic(dir.file("TDRHelpFile.chm"), "Introduction\\Introduction.htm");
     ASSERT_EQ(fake.texts(), std::vector<QString>{"Help File doesn't exist"});
     EXPECT_TRUE(fake.helps.empty());
     dir.write("tdrhelpfile.CHM", "x");
-    ShowHelpTopic(dir.file("TDRHelpFile.chm"), "Option Menu\\Update Data.htm");
+    catalogue::ShowHelpTopic(dir.file("TDRHelpFile.chm"), "Option Menu\\Update Data.htm");
     ASSERT_EQ(fake.helps.size(), 1u);
     EXPECT_EQ(fake.helps[0].topic, "Option Menu\\Update Data.htm");
 }
 
 TEST(Pause, WaitsAboutTheTimeWhileEventsAreProcessed)
 {
-    Pause(0);
-    Pause(-5);
-    Pause(NAN);
+    catalogue::Pause(0);
+    catalogue::Pause(-5);
+    catalogue::Pause(NAN);
     int ran = 0;
     QTimer::singleShot(0, [&] { ++ran; });
     const int64_t start = platform::milliseconds();
-    Pause(30);
+    catalogue::Pause(30);
     const int64_t waited = platform::milliseconds() - start;
     EXPECT_GE(waited, 30);
     EXPECT_LT(waited, 1000);
@@ -153,7 +153,7 @@ TEST(DataObjects, CreateAndRelease)
     EXPECT_EQ(m.objConfigureData->ComponentList(), 0);
     EXPECT_FALSE(m.objConfigureData->Units());
     EXPECT_FALSE(m.objConfigureData->Data());
-    ReleaseDataObjects(m);
+    catalogue::ReleaseDataObjects(m);
     EXPECT_FALSE(m.objDispenserData || m.objBreakawayData || m.objDispOthersData || m.objHoseData
                  || m.objLeakDetectorData || m.objNozzleData || m.objPipeHeadData || m.objPumpData
                  || m.objPumpOthersData || m.objSiteProperties || m.objConfigureData);
@@ -164,9 +164,9 @@ TEST(DataObjects, RunOrEndProgramReleasesAndEnds)
     FakeUiServices fake;
     Module1 m("/nonexistent");
     m.CreateDataObjects();
-    EXPECT_TRUE(runOrEndProgram(m, [] {}));
+    EXPECT_TRUE(catalogue::runOrEndProgram(m, [] {}));
     EXPECT_FALSE(fake.ended);
-    EXPECT_FALSE(runOrEndProgram(m, [] { platform::endProgram(); }));
+    EXPECT_FALSE(catalogue::runOrEndProgram(m, [] { platform::endProgram(); }));
     EXPECT_TRUE(fake.ended);
     EXPECT_FALSE(m.objConfigureData);
 }

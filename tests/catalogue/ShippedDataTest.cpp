@@ -28,35 +28,35 @@ struct KindFile {
 const KindFile kKinds[] = {
     {"PUMP.DAT", Kind::Pump, [](Module1& m) { m.objPumpData->GetPumpFileData(); },
      [](Module1& m) { return m.objPumpData->SetPumpFileData(); },
-     GetListLettersPump50Hz, GetListLettersPump60Hz},
+     catalogue::GetListLettersPump50Hz, catalogue::GetListLettersPump60Hz},
     {"PUMPOTHERS.DAT", Kind::PumpOthers, [](Module1& m) { m.objPumpOthersData->GetPumpOthersInfo(); },
      [](Module1& m) { return m.objPumpOthersData->SetPumpOthersFileData(); },
-     GetListLettersPumpOthersGas, GetListLettersPumpOthersDiesel},
+     catalogue::GetListLettersPumpOthersGas, catalogue::GetListLettersPumpOthersDiesel},
     {"MLD.DAT", Kind::LeakDetector, [](Module1& m) { m.objLeakDetectorData->GetLeakDetectorFileData(); },
      [](Module1& m) { return m.objLeakDetectorData->SetLeakDetectorFileData(); },
-     GetListLettersLeakDetectorGas, GetListLettersLeakDetectorDiesel},
+     catalogue::GetListLettersLeakDetectorGas, catalogue::GetListLettersLeakDetectorDiesel},
     {"DISP.DAT", Kind::Dispenser, [](Module1& m) { m.objDispenserData->GetDispFileData(); },
      [](Module1& m) { return m.objDispenserData->SetDispFileData(); },
-     GetListLettersDispGas, GetListLettersDispDiesel},
+     catalogue::GetListLettersDispGas, catalogue::GetListLettersDispDiesel},
     {"DISPOTHERS.DAT", Kind::DispOthers, [](Module1& m) { m.objDispOthersData->GetDispOthersFileData(); },
      [](Module1& m) { return m.objDispOthersData->SetDispOthersFileData(); },
-     GetListLettersDispOthersGas, GetListLettersDispOthersDiesel},
+     catalogue::GetListLettersDispOthersGas, catalogue::GetListLettersDispOthersDiesel},
     {"HOSES.DAT", Kind::Hose, [](Module1& m) { m.objHoseData->GetHoseFileData(); },
      [](Module1& m) { return m.objHoseData->SetHoseFileData(); },
-     GetListLettersHoseGas, GetListLettersHoseDiesel},
+     catalogue::GetListLettersHoseGas, catalogue::GetListLettersHoseDiesel},
     {"NOZZLE.DAT", Kind::Nozzle, [](Module1& m) { m.objNozzleData->GetNozzleFileData(); },
      [](Module1& m) { return m.objNozzleData->SetNozzleFileData(); },
-     GetListLettersNozzleGas, GetListLettersNozzleDiesel},
+     catalogue::GetListLettersNozzleGas, catalogue::GetListLettersNozzleDiesel},
     {"BRK.DAT", Kind::Breakaway, [](Module1& m) { m.objBreakawayData->GetBreakawayFileData(); },
      [](Module1& m) { return m.objBreakawayData->SetBreakawayFileData(); },
-     GetListLettersBreakawayGas, GetListLettersBreakawayDiesel},
+     catalogue::GetListLettersBreakawayGas, catalogue::GetListLettersBreakawayDiesel},
 };
 
 // The kind's records, seen as components.
 std::vector<const typComponent*> recordsOf(Module1& m, Kind kind)
 {
     std::vector<const typComponent*> out;
-    visitKindTable(m, kind, [&](const auto& table, int16_t, int16_t) {
+    catalogue::visitKindTable(m, kind, [&](const auto& table, int16_t, int16_t) {
         for (const auto& r : table)
             out.push_back(&r);
     });
@@ -189,7 +189,7 @@ TEST_F(ShippedData, EveryListAndFuelOffersTwoOfEachKind)
                 for (int i = 0; i < count; ++i) {
                     m.intRecord = int16_t(i);
                     fill(m);
-                    listed += ListingTestPasses(m) ? 1 : 0;
+                    listed += catalogue::ListingTestPasses(m) ? 1 : 0;
                 }
                 EXPECT_GE(listed, 2) << k.file << " list " << list << (fill == k.fillTrue ? " gas/50 Hz" : " diesel/60 Hz");
             }

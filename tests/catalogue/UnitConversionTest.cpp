@@ -39,19 +39,19 @@ TEST(UnitConversion, WorkedValuesThereAndBack)
     }
     m.udtDispensers = {curve(flows, heads, 3)};
     m.intDispMax = 0;
-    ConvertDataToMetric(m, 1);
+    catalogue::ConvertDataToMetric(m, 1);
     for (size_t j = 0; j < 3; ++j) {
         EXPECT_FLOAT_EQ(m.udtDispensers[0].sngFlow[j], points[j].lpm) << j;
         EXPECT_FLOAT_EQ(m.udtDispensers[0].sngLoss[j], points[j].m) << j;
     }
-    ConvertDataToUS(m, 1);
+    catalogue::ConvertDataToUS(m, 1);
     for (size_t j = 0; j < 3; ++j) {
         EXPECT_FLOAT_EQ(m.udtDispensers[0].sngFlow[j], points[j].gpmBack) << j;
         EXPECT_FLOAT_EQ(m.udtDispensers[0].sngLoss[j], points[j].ftBack) << j;
     }
     // Converting twice converts twice, rounding after each step.
-    ConvertDataToMetric(m, 1);
-    ConvertDataToMetric(m, 1);
+    catalogue::ConvertDataToMetric(m, 1);
+    catalogue::ConvertDataToMetric(m, 1);
     EXPECT_FLOAT_EQ(m.udtDispensers[0].sngFlow[0], 143.5f); // 37.9 * 3.78564
     EXPECT_FLOAT_EQ(m.udtDispensers[0].sngLoss[0], 0.9f);   // 3.0 * 0.3048
 }
@@ -64,10 +64,10 @@ TEST(UnitConversion, TheResultIsHeldInASingleBeforeItIsRounded)
     Module1 m("/nonexistent");
     m.udtNozzles = {curve({1.0f}, {62.5f}, 1)};
     m.intNozzleMax = 0;
-    ConvertDataToMetric(m, 3);
+    catalogue::ConvertDataToMetric(m, 3);
     EXPECT_EQ(m.udtNozzles[0].sngLoss[0], 19.0f);
     m.udtNozzles[0].sngLoss[0] = 640.4f;
-    ConvertDataToUS(m, 3);
+    catalogue::ConvertDataToUS(m, 3);
     EXPECT_EQ(m.udtNozzles[0].sngLoss[0], 2101.1f);
 }
 
@@ -79,7 +79,7 @@ TEST(UnitConversion, HoseLengthIsConvertedAndTheRestKept)
     h.sngLength = 100.0f;
     m.udtHoses = {h};
     m.intHoseMax = 0;
-    ConvertDataToMetric(m, 8);
+    catalogue::ConvertDataToMetric(m, 8);
     const typHose& r = m.udtHoses[0];
     EXPECT_FLOAT_EQ(r.sngLength, 30.5f);
     EXPECT_FLOAT_EQ(r.sngFlow[0], 75.7f);
@@ -89,7 +89,7 @@ TEST(UnitConversion, HoseLengthIsConvertedAndTheRestKept)
     EXPECT_TRUE(r.blnGasOr50Hz);
     EXPECT_EQ(r.strKind, "#Standard#");
     EXPECT_EQ(r.intPoints, 1);
-    ConvertDataToUS(m, 8);
+    catalogue::ConvertDataToUS(m, 8);
     EXPECT_FLOAT_EQ(m.udtHoses[0].sngLength, 100.1f);
 }
 
@@ -98,16 +98,16 @@ TEST(UnitConversion, EachCodeConvertsOnlyItsOwnTable)
     for (int code = 0; code <= 9; ++code) {
         Module1 m("/nonexistent");
         for (int16_t k = 1; k <= 8; ++k)
-            visitKindTable(m, k, [&](auto& table, int16_t& last, int16_t&) {
+            catalogue::visitKindTable(m, k, [&](auto& table, int16_t& last, int16_t&) {
                 table.resize(1);
                 table[0].sngFlow = {10.0f};
                 table[0].sngLoss = {10.0f};
                 table[0].intPoints = 1;
                 last = 0;
             });
-        ConvertDataToMetric(m, int16_t(code));
+        catalogue::ConvertDataToMetric(m, int16_t(code));
         for (int16_t k = 1; k <= 8; ++k)
-            visitKindTable(m, k, [&](auto& table, int16_t, int16_t) {
+            catalogue::visitKindTable(m, k, [&](auto& table, int16_t, int16_t) {
                 const bool converted = k == code;
                 EXPECT_FLOAT_EQ(table[0].sngFlow[0], converted ? 37.9f : 10.0f) << code << k;
                 EXPECT_FLOAT_EQ(table[0].sngLoss[0], converted ? 3.0f : 10.0f) << code << k;
@@ -118,14 +118,14 @@ TEST(UnitConversion, EachCodeConvertsOnlyItsOwnTable)
 TEST(UnitConversion, EmptyTableAndPointsPastTheCountAreLeftAlone)
 {
     Module1 m("/nonexistent");
-    ConvertDataToMetric(m, 6);
-    ConvertDataToUS(m, 8);
+    catalogue::ConvertDataToMetric(m, 6);
+    catalogue::ConvertDataToUS(m, 8);
     EXPECT_TRUE(m.udtPumps.empty());
     EXPECT_TRUE(m.udtHoses.empty());
     // A record of 2 points whose arrays hold a third, unused element.
     m.udtPumps = {curve({10.0f, 20.0f, 10.0f}, {10.0f, 20.0f, 10.0f}, 2)};
     m.intPumpMax = 0;
-    ConvertDataToMetric(m, 6);
+    catalogue::ConvertDataToMetric(m, 6);
     EXPECT_FLOAT_EQ(m.udtPumps[0].sngFlow[1], 75.7f);
     EXPECT_FLOAT_EQ(m.udtPumps[0].sngLoss[1], 6.1f);
     EXPECT_EQ(m.udtPumps[0].sngFlow[2], 10.0f);
@@ -140,7 +140,7 @@ TEST(UnitConversion, LargeTablesAndFullCurvesConvertWhole)
     m.udtNozzles.assign(records, curve({10.0f}, {10.0f}, 1));
     m.udtNozzles[1] = curve(std::vector<float>(255, 10.0f), std::vector<float>(255, 10.0f), 255);
     m.intNozzleMax = int16_t(records - 1);
-    ConvertDataToMetric(m, 3);
+    catalogue::ConvertDataToMetric(m, 3);
     for (int i = 0; i < records; ++i) {
         const typComponent& r = m.udtNozzles[size_t(i)];
         for (int j = 0; j < r.intPoints; ++j) {
@@ -148,7 +148,7 @@ TEST(UnitConversion, LargeTablesAndFullCurvesConvertWhole)
             ASSERT_FLOAT_EQ(r.sngLoss[size_t(j)], 3.0f) << i << " " << j;
         }
     }
-    ConvertDataToUS(m, 3);
+    catalogue::ConvertDataToUS(m, 3);
     EXPECT_FLOAT_EQ(m.udtNozzles[299].sngLoss[0], 9.8f);
     EXPECT_FLOAT_EQ(m.udtNozzles[1].sngLoss[254], 9.8f);
     EXPECT_FLOAT_EQ(m.udtNozzles[1].sngFlow[254], 10.0f);

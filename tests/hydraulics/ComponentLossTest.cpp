@@ -19,23 +19,23 @@ struct KindAccess {
 std::vector<KindAccess> kinds()
 {
     return {
-        {"dispenser", GetDispenserLoss, [](Module1& m, auto r) { setTable(m.udtDispensers, m.intDispMax, r); },
+        {"dispenser", hydraulics::GetDispenserLoss, [](Module1& m, auto r) { setTable(m.udtDispensers, m.intDispMax, r); },
          [](PlainWindow& w) -> platform::PlainList& { return w.dispenser; }},
-        {"dispenser others", GetDispOthersLoss,
+        {"dispenser others", hydraulics::GetDispOthersLoss,
          [](Module1& m, auto r) { setTable(m.udtDispOthers, m.intDispOthersMax, r); },
          [](PlainWindow& w) -> platform::PlainList& { return w.dispOthers; }},
-        {"pump others", GetPumpOthersLoss,
+        {"pump others", hydraulics::GetPumpOthersLoss,
          [](Module1& m, auto r) { setTable(m.udtPumpOthers, m.intPumpOthersMax, r); },
          [](PlainWindow& w) -> platform::PlainList& { return w.pumpOthers; }},
-        {"nozzle", GetNozzleLoss, [](Module1& m, auto r) { setTable(m.udtNozzles, m.intNozzleMax, r); },
+        {"nozzle", hydraulics::GetNozzleLoss, [](Module1& m, auto r) { setTable(m.udtNozzles, m.intNozzleMax, r); },
          [](PlainWindow& w) -> platform::PlainList& { return w.nozzle; }},
-        {"leak detector", GetLeakDetectorLoss,
+        {"leak detector", hydraulics::GetLeakDetectorLoss,
          [](Module1& m, auto r) { setTable(m.udtLeakDetectors, m.intLeakDetectorMax, r); },
          [](PlainWindow& w) -> platform::PlainList& { return w.leak; }},
-        {"breakaway", GetBreakawayLoss,
+        {"breakaway", hydraulics::GetBreakawayLoss,
          [](Module1& m, auto r) { setTable(m.udtBreakaways, m.intBreakawayMax, r); },
          [](PlainWindow& w) -> platform::PlainList& { return w.breakAway; }},
-        {"hose", GetHoseLoss,
+        {"hose", hydraulics::GetHoseLoss,
          [](Module1& m, auto r) {
              std::vector<typHose> hoses;
              for (auto& c : r) {
@@ -90,7 +90,7 @@ TEST_F(ComponentLoss, CurvesThatHoldNoFlow)
     for (const char* name : {"Reversed", "Single", "Other fuel"}) {
         PlainWindow::choose(w.dispenser, name);
         for (float q : {5.0f, 7.5f, 10.0f})
-            EXPECT_EQ(GetDispenserLoss(*m, w, q), 0) << name << " " << q;
+            EXPECT_EQ(hydraulics::GetDispenserLoss(*m, w, q), 0) << name << " " << q;
     }
 }
 
@@ -99,16 +99,16 @@ TEST_F(ComponentLoss, OnePointFirstRecordSilencesOnlyItself)
     setTable(m->udtDispensers, m->intDispMax,
              {curve("Single", true, {{5, 2}}), curve("Two", true, {{5, 2}, {10, 4}})});
     PlainWindow::choose(w.dispenser, "Two");
-    EXPECT_FLOAT_EQ(GetDispenserLoss(*m, w, 7.5f), 3);
+    EXPECT_FLOAT_EQ(hydraulics::GetDispenserLoss(*m, w, 7.5f), 3);
 }
 
 TEST_F(ComponentLoss, PointsOfTheSameFlowGiveTheFirstLoss)
 {
     setTable(m->udtDispensers, m->intDispMax, {curve("Step", true, {{0, 0}, {5, 2}, {5, 6}, {10, 8}})});
     PlainWindow::choose(w.dispenser, "Step");
-    EXPECT_FLOAT_EQ(GetDispenserLoss(*m, w, 5), 2); // the earlier segment ends there
+    EXPECT_FLOAT_EQ(hydraulics::GetDispenserLoss(*m, w, 5), 2); // the earlier segment ends there
     setTable(m->udtDispensers, m->intDispMax, {curve("Step", true, {{5, 2}, {5, 6}})});
-    const float loss = GetDispenserLoss(*m, w, 5);
+    const float loss = hydraulics::GetDispenserLoss(*m, w, 5);
     EXPECT_TRUE(std::isfinite(loss));
     EXPECT_FLOAT_EQ(loss, 2);
 }
@@ -120,7 +120,7 @@ TEST_F(ComponentLoss, NozzleTakesOnlyRecordsOfTheComponentList)
     const float expected[3] = {0, 3, 3}; // American, International, Commercial
     for (int list = 0; list < 3; ++list) {
         w.settings.componentList = list;
-        EXPECT_FLOAT_EQ(GetNozzleLoss(*m, w, 7.5f), expected[list]) << list;
+        EXPECT_FLOAT_EQ(hydraulics::GetNozzleLoss(*m, w, 7.5f), expected[list]) << list;
     }
 }
 
@@ -138,11 +138,11 @@ TEST_F(ComponentLoss, HoseLossScalesWithTheEnteredLength)
     for (const auto& c : cases) {
         w.hoseLen = c.entry;
         w.settings.us = !c.metric;
-        EXPECT_FLOAT_EQ(GetHoseLoss(*m, w, 7.5f), c.loss) << c.entry << (c.metric ? " m" : " ft");
+        EXPECT_FLOAT_EQ(hydraulics::GetHoseLoss(*m, w, 7.5f), c.loss) << c.entry << (c.metric ? " m" : " ft");
     }
     // A record of reference length 0 gives no scale: no loss.
     w.settings.us = true;
     w.hoseLen = "100";
     PlainWindow::choose(w.hoseSize, "1");
-    EXPECT_EQ(GetHoseLoss(*m, w, 7.5f), 0);
+    EXPECT_EQ(hydraulics::GetHoseLoss(*m, w, 7.5f), 0);
 }

@@ -40,7 +40,7 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
     // One nozzle gets no flow (the pump curve starts above 0.1 GPM); counts 2
     // to 8 get 12.3; rows 9 and 10 have no count.
     buildSimpleSite(*m, w, 8, {{0.15f, 100}, {100, 100}});
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     ASSERT_EQ(chart.rowCount(), 10);
     EXPECT_EQ(chart.columnCount(), 2);
     EXPECT_EQ(chart.chartType(), platform::ChartType::Line2D);
@@ -59,7 +59,7 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
     // Markers, wall and label alignment.
     EXPECT_EQ(chart.seriesMarkerStyle(1), platform::MarkerStyle::Triangle);
     EXPECT_EQ(chart.seriesMarkerStyle(2), platform::MarkerStyle::Dot);
-    EXPECT_EQ(chart.seriesMarkerSize(2), kFlowGraphMarkerSize);
+    EXPECT_EQ(chart.seriesMarkerSize(2), hydraulics::kFlowGraphMarkerSize);
     EXPECT_EQ(chart.seriesMarkerFill(1), QColor(128, 64, 0));
     EXPECT_TRUE(chart.seriesMarkerVisible(1));
     EXPECT_EQ(chart.wallBrushStyle(), platform::BrushStyle::Solid);
@@ -73,20 +73,20 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
 TEST_F(FlowGraph, RowLayoutOnlyWhenTheRowCountChanged)
 {
     buildSimpleSite(*m, w, 4);
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     // A new count: Calculate lays the rows out anew and shows the current
     // series alone until Make Baseline.
     sizeFor(*m, w, 2);
     m->blnAutoBaseline = false;
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_EQ(w.plotted, 4);
     ASSERT_EQ(chart.rowCount(), 4);
     for (int r = 1; r <= 4; ++r)
         EXPECT_TRUE(chart.isNull(r, 1)) << r;
     EXPECT_FALSE(chart.isNull(2, 2));
     // Same count: the baseline column stays.
-    BaseLine_Click(*m, w);
-    cmdCalculate_Click(*m, w);
+    hydraulics::BaseLine_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_FALSE(chart.isNull(2, 1));
 }
 
@@ -95,28 +95,28 @@ TEST_F(FlowGraph, SharedScaleAndTitles)
     setUnits(true);
     setResults({12.3f, 11.0f}, {14.1f, 13.0f});
     m->sngBaselineMaxFlow = 14.1f;
-    FlowGraphSeriesUpdate(*m, chart, 2);
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_FLOAT_EQ(m->sngCurrentMaxFlow, 12.3f);
     EXPECT_EQ(chart.valueMaximum(1), 25);
     EXPECT_EQ(chart.divisionsPerLabel(1), 5);
     EXPECT_EQ(chart.axisTitle(1), " GPM per Nozzle ");
-    FlowGraphSeriesUpdate(*m, chart, 1);
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 1);
     EXPECT_FLOAT_EQ(m->sngBaselineMaxFlow, 14.1f);
     EXPECT_EQ(chart.axisTitle(1), "GPM per Nozzle");
     setUnits(false);
-    FlowGraphSeriesUpdate(*m, chart, 2);
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.axisTitle(1), " LPM per Nozzle ");
-    FlowGraphSeriesUpdate(*m, chart, 1);
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 1);
     EXPECT_EQ(chart.axisTitle(1), "LPM per Nozzle");
     // Maximum 10 and 15: 2 and 3 divisions.
     setUnits(true);
     setResults({5}, {0});
     m->sngBaselineMaxFlow = 0;
-    FlowGraphSeriesUpdate(*m, chart, 2);
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.valueMaximum(1), 10);
     EXPECT_EQ(chart.divisionsPerLabel(1), 2);
     setResults({9.6f}, {0});
-    FlowGraphSeriesUpdate(*m, chart, 2);
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.valueMaximum(1), 15);
     EXPECT_EQ(chart.divisionsPerLabel(1), 3);
 }
@@ -125,23 +125,23 @@ TEST_F(FlowGraph, ColoursTellWhetherTheSeriesDiffer)
 {
     setUnits(true);
     setResults({12.3f, 11.0f}, {12.3f, 10.0f});
-    FlowGraphSeriesUpdate(*m, chart, 2);
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 2);
     EXPECT_EQ(chart.seriesColor(1), kGreen);
     EXPECT_EQ(chart.seriesColor(2), kRed);
     // Every row equal.
     setResults({12.3f, 11.0f}, {12.3f, 11.0f});
-    FlowGraphSeriesUpdate(*m, chart, 1); // Make Baseline in US units: series 2 stays
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 1); // Make Baseline in US units: series 2 stays
     EXPECT_EQ(chart.seriesColor(1), kGreen);
     EXPECT_EQ(chart.seriesColor(2), kRed);
-    FlowGraphSeriesUpdate(*m, chart, 2); // Calculate in US units
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 2); // Calculate in US units
     EXPECT_EQ(chart.seriesColor(1), kRed);
     EXPECT_EQ(chart.seriesColor(2), kGreen);
     setUnits(false);
     chart.setSeriesColor(2, Qt::blue);
-    FlowGraphSeriesUpdate(*m, chart, 2); // Calculate in metric: series 2 stays
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 2); // Calculate in metric: series 2 stays
     EXPECT_EQ(chart.seriesColor(1), kRed);
     EXPECT_EQ(chart.seriesColor(2), QColor(Qt::blue));
-    FlowGraphSeriesUpdate(*m, chart, 1); // Make Baseline in metric
+    hydraulics::FlowGraphSeriesUpdate(*m, chart, 1); // Make Baseline in metric
     EXPECT_EQ(chart.seriesColor(1), kGreen);
     EXPECT_EQ(chart.seriesColor(2), kRed);
 }
@@ -149,20 +149,20 @@ TEST_F(FlowGraph, ColoursTellWhetherTheSeriesDiffer)
 TEST_F(FlowGraph, PointToolTip)
 {
     buildSimpleSite(*m, w, 4);
-    cmdCalculate_Click(*m, w);
-    MSChart1_PointSelected(*m, w, 2, 3);
+    hydraulics::cmdCalculate_Click(*m, w);
+    hydraulics::MSChart1_PointSelected(*m, w, 2, 3);
     EXPECT_EQ(chart.toolTip(), "3  12.3");
     w.settings.us = false;
-    MSChart1_PointSelected(*m, w, 1, 3);
+    hydraulics::MSChart1_PointSelected(*m, w, 1, 3);
     EXPECT_EQ(chart.toolTip(), "3  46.6");
     // A point outside the last run's results: no text.
     for (int point : {5, -1, 30}) {
-        MSChart1_PointSelected(*m, w, 2, int16_t(point));
+        hydraulics::MSChart1_PointSelected(*m, w, 2, int16_t(point));
         EXPECT_EQ(chart.toolTip(), "") << point;
     }
     // The chart's point signal reaches it.
     QObject::connect(&chart, &platform::Chart::pointSelected, [&](int s, int p) {
-        MSChart1_PointSelected(*m, w, int16_t(s), int16_t(p));
+        hydraulics::MSChart1_PointSelected(*m, w, int16_t(s), int16_t(p));
     });
     emit chart.pointSelected(2, 1);
     EXPECT_EQ(chart.toolTip(), "1  46.6");
@@ -171,10 +171,10 @@ TEST_F(FlowGraph, PointToolTip)
 TEST_F(FlowGraph, RedrawInTheUnitsNowInForce)
 {
     buildSimpleSite(*m, w, 2);
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     const QColor one = chart.seriesColor(1), two = chart.seriesColor(2);
     setUnits(false);
-    FlowGraphRedraw(*m, chart);
+    hydraulics::FlowGraphRedraw(*m, chart);
     EXPECT_EQ(chart.axisTitle(1), "LPM per Nozzle");
     EXPECT_FLOAT_EQ(m->sngCurrentMaxFlow, 46.6f);
     EXPECT_EQ(chart.valueMaximum(1), 50);
@@ -192,8 +192,8 @@ TEST_F(FlowGraph, ToolTipWritesWholeFlowsWithoutADecimal)
 {
     m->sngNozzleCount = {0, 1, 2, 3, 0};
     m->sngCurrentGPMRounded = {0, 14.5f, 13.1f, 12};
-    MSChart1_PointSelected(*m, w, 2, 3);
+    hydraulics::MSChart1_PointSelected(*m, w, 2, 3);
     EXPECT_EQ(chart.toolTip(), "3  12");
-    MSChart1_PointSelected(*m, w, 2, 1);
+    hydraulics::MSChart1_PointSelected(*m, w, 2, 1);
     EXPECT_EQ(chart.toolTip(), "1  14.5");
 }

@@ -24,16 +24,16 @@ TEST_F(FrictionFixture, WorkedValues)
         {50, 0, 0.56f},
     };
     for (const auto& c : cases)
-        EXPECT_NEAR(GetPipeFrictionLoss(m, 0.25f, 100, c.Q, c.E), c.loss, c.loss * 0.03) << c.Q << " " << c.E;
+        EXPECT_NEAR(hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, c.Q, c.E), c.loss, c.loss * 0.03) << c.Q << " " << c.E;
     // The loss is Darcy-Weisbach: proportional to the length.
-    EXPECT_FLOAT_EQ(GetPipeFrictionLoss(m, 0.25f, 200, 50, 5E-04f), 2 * GetPipeFrictionLoss(m, 0.25f, 100, 50, 5E-04f));
+    EXPECT_FLOAT_EQ(hydraulics::GetPipeFrictionLoss(m, 0.25f, 200, 50, 5E-04f), 2 * hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, 50, 5E-04f));
 }
 
 TEST_F(FrictionFixture, NoFlowOrNoLengthIsNoLoss)
 {
     for (float Q : {0.0f, -1.0f, -50.0f})
-        EXPECT_EQ(GetPipeFrictionLoss(m, 0.25f, 100, Q, 5E-04f), 0.0f) << Q;
-    EXPECT_EQ(GetPipeFrictionLoss(m, 0.25f, 0, 50, 5E-04f), 0.0f);
+        EXPECT_EQ(hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, Q, 5E-04f), 0.0f) << Q;
+    EXPECT_EQ(hydraulics::GetPipeFrictionLoss(m, 0.25f, 0, 50, 5E-04f), 0.0f);
 }
 
 TEST_F(FrictionFixture, ReynoldsNumberOf4000IsLaminar)
@@ -47,7 +47,7 @@ TEST_F(FrictionFixture, ReynoldsNumberOf4000IsLaminar)
         Q = std::nextafter(Q, float(double(Q) / 352.4864112854004) < V ? 1e9f : 0.0f);
     ASSERT_EQ(float(double(Q) / 352.4864112854004), V);
     const float laminar = float((double(V) * V / 64.34) * ((100.0 / D) * double(64.0f / 4000.0f)));
-    EXPECT_FLOAT_EQ(GetPipeFrictionLoss(m, D, 100, Q, 1E-03f), laminar);
+    EXPECT_FLOAT_EQ(hydraulics::GetPipeFrictionLoss(m, D, 100, Q, 1E-03f), laminar);
 }
 
 TEST_F(FrictionFixture, InputsThatDescribeNoPipeGiveAFiniteLoss)
@@ -61,11 +61,11 @@ TEST_F(FrictionFixture, InputsThatDescribeNoPipeGiveAFiniteLoss)
                          {0.25f, 4.9E-06f, -1E-04f}, {0.25f, 4.9E-06f, nan}};
     for (const auto& c : none) {
         m.sngViscosity = c.viscosity;
-        EXPECT_EQ(GetPipeFrictionLoss(m, c.D, 100, 50, c.E), 0.0f) << c.D << " " << c.viscosity << " " << c.E;
+        EXPECT_EQ(hydraulics::GetPipeFrictionLoss(m, c.D, 100, 50, c.E), 0.0f) << c.D << " " << c.viscosity << " " << c.E;
     }
     // Roughness as large as the pipe or larger, and a tiny pipe: finite, no endless iteration.
     m.sngViscosity = 4.9E-06f;
     for (float E : {0.25f, 0.925f, 1.0f, 100.0f})
-        EXPECT_TRUE(std::isfinite(GetPipeFrictionLoss(m, 0.25f, 100, 50, E))) << E;
-    EXPECT_TRUE(std::isfinite(GetPipeFrictionLoss(m, 1E-20f, 100, 50, 0)));
+        EXPECT_TRUE(std::isfinite(hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, 50, E))) << E;
+    EXPECT_TRUE(std::isfinite(hydraulics::GetPipeFrictionLoss(m, 1E-20f, 100, 50, 0)));
 }

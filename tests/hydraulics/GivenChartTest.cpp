@@ -81,24 +81,24 @@ TEST_F(GivenChart, FlowGraphOfBothSeriesAndItsRedraw)
     // series differ from it.
     buildRealisticSite(*m, w, 8);
     m->blnAutoBaseline = true;
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     PlainWindow::choose(w.quantity, "2");
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     const Chart& shown = w.chart1;
     ASSERT_EQ(shown.rowCount(), 10);
     ASSERT_FALSE(shown.segments(1).empty());
     ASSERT_NE(shown.data(8, 2), shown.data(8, 1));
 
     drawBeside(w.chart1, [&] {
-        FlowGraphSeriesUpdate(*m, sheet, 1);
-        FlowGraphSeriesUpdate(*m, sheet, 2);
+        hydraulics::FlowGraphSeriesUpdate(*m, sheet, 1);
+        hydraulics::FlowGraphSeriesUpdate(*m, sheet, 2);
     });
     expectSameDrawing(shown, sheet);
 
     // The redraw in other units, on both charts.
     setUnits(false);
-    FlowGraphRedraw(*m, w.chart1);
-    drawBeside(w.chart1, [&] { FlowGraphRedraw(*m, sheet); });
+    hydraulics::FlowGraphRedraw(*m, w.chart1);
+    drawBeside(w.chart1, [&] { hydraulics::FlowGraphRedraw(*m, sheet); });
     EXPECT_EQ(sheet.axisTitle(1), "LPM per Nozzle");
     expectSameDrawing(shown, sheet);
 
@@ -106,7 +106,7 @@ TEST_F(GivenChart, FlowGraphOfBothSeriesAndItsRedraw)
     sizeFor(*m, w, 4);
     const std::vector<float> rows = {0, 1, 2, 3, 4, 5, 6};
     Chart other;
-    drawBeside(w.chart1, [&] { FlowGraphRowLayout(*m, w, other, rows); });
+    drawBeside(w.chart1, [&] { hydraulics::FlowGraphRowLayout(*m, w, other, rows); });
     ASSERT_EQ(other.rowCount(), 6);
     for (int r = 1; r <= 6; ++r) {
         EXPECT_EQ(other.rowLabel(r), QString::number(r));
@@ -123,7 +123,7 @@ TEST_F(GivenChart, PumpCurve)
         buildRealisticSite(*m, w, 8);
         setUnits(c.us);
         PlainWindow::choose(w.quantity, c.quantity);
-        cmdUpdate_Click(*m, w);
+        hydraulics::cmdUpdate_Click(*m, w);
         const auto table = m->sngPumpCurveData;
         const int16_t index = m->intIndex;
         ASSERT_GT(w.chart2.rowCount(), 0);
@@ -131,7 +131,7 @@ TEST_F(GivenChart, PumpCurve)
 
         Chart pumpSheet;
         bool drawn = false;
-        drawBeside(w.chart2, [&] { drawn = DrawPumpCurve(*m, w, pumpSheet); });
+        drawBeside(w.chart2, [&] { drawn = hydraulics::DrawPumpCurve(*m, w, pumpSheet); });
         EXPECT_TRUE(drawn);
         EXPECT_EQ(m->intIndex, index);
         EXPECT_EQ(m->sngPumpCurveData, table);
@@ -142,7 +142,7 @@ TEST_F(GivenChart, PumpCurve)
     PlainWindow::choose(w.pumps, "None");
     Chart pumpSheet;
     bool drawn = true;
-    drawBeside(w.chart2, [&] { drawn = DrawPumpCurve(*m, w, pumpSheet); });
+    drawBeside(w.chart2, [&] { drawn = hydraulics::DrawPumpCurve(*m, w, pumpSheet); });
     EXPECT_FALSE(drawn);
     EXPECT_EQ(m->intIndex, m->intPumpMax + 1);
     EXPECT_FALSE(pumpSheet.autoLayout());

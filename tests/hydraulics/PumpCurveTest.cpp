@@ -22,7 +22,7 @@ struct PumpCurve : ::testing::Test {
 
 TEST_F(PumpCurve, OnePumpInUsUnits)
 {
-    cmdUpdate_Click(*m, w);
+    hydraulics::cmdUpdate_Click(*m, w);
     EXPECT_EQ(m->intIndex, 2);
     EXPECT_EQ(chart.title(), "P");
     EXPECT_EQ(chart.axisTitle(0), "GPM");
@@ -56,7 +56,7 @@ TEST_F(PumpCurve, OnePumpInUsUnits)
 TEST_F(PumpCurve, PumpsInParallel)
 {
     PlainWindow::choose(w.quantity, "2");
-    cmdUpdate_Click(*m, w);
+    hydraulics::cmdUpdate_Click(*m, w);
     ASSERT_EQ(chart.rowCount(), 100); // twice the flow
     EXPECT_EQ(chart.valueMaximum(1), 250); // the head is not multiplied
     EXPECT_FLOAT_EQ(float(chart.data(21, 1)), 90);
@@ -69,7 +69,7 @@ TEST_F(PumpCurve, MetricUnitsAndASmallHead)
     m->objConfigureData->setUnits(false);
     w.settings.us = false;
     PlainWindow::choose(w.pumps, "Small");
-    cmdUpdate_Click(*m, w);
+    hydraulics::cmdUpdate_Click(*m, w);
     EXPECT_EQ(chart.axisTitle(0), "LPM");
     EXPECT_EQ(chart.axisTitle(1), "Meters of Head");
     // 20 GPM is 75.7 LPM: F = 100; 30 ft is 9.144 m, whose maximum 10 becomes 20.
@@ -84,16 +84,16 @@ TEST_F(PumpCurve, MetricUnitsAndASmallHead)
 
 TEST_F(PumpCurve, NoRecordKeepsTheLastDrawing)
 {
-    cmdUpdate_Click(*m, w);
+    hydraulics::cmdUpdate_Click(*m, w);
     PlainWindow::choose(w.pumps, "None");
-    cmdUpdate_Click(*m, w);
+    hydraulics::cmdUpdate_Click(*m, w);
     EXPECT_EQ(m->intIndex, m->intPumpMax + 1);
     EXPECT_EQ(chart.title(), "P");
     EXPECT_EQ(chart.rowCount(), 50);
     // The 50 Hz record of the same name when 50 Hz is chosen.
     PlainWindow::choose(w.pumps, "P");
     w.fiftyHz = true;
-    cmdUpdate_Click(*m, w);
+    hydraulics::cmdUpdate_Click(*m, w);
     EXPECT_EQ(m->intIndex, 1);
     EXPECT_EQ(chart.rowCount(), 100);
 }
@@ -102,7 +102,7 @@ TEST_F(PumpCurve, OnePointRecordLeavesEveryRowOut)
 {
     setTable(m->udtPumps, m->intPumpMax, {curve("Dot", false, {{30, 120}})});
     PlainWindow::choose(w.pumps, "Dot");
-    cmdUpdate_Click(*m, w);
+    hydraulics::cmdUpdate_Click(*m, w);
     // The axes and labels follow the one point (F = 50, H = 250); no row has a head.
     EXPECT_EQ(chart.title(), "Dot");
     ASSERT_EQ(chart.rowCount(), 50);

@@ -22,7 +22,7 @@ struct Search : ::testing::Test {
 TEST_F(Search, SettlesOneStepBeforeThePumpsFail)
 {
     buildSimpleSite(*m, w, 8);
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     for (int n = 1; n <= 8; ++n) {
         EXPECT_FLOAT_EQ(m->sngCurrentGPM[n], 12.3f) << n;
         EXPECT_FLOAT_EQ(m->sngCurrentLPM[n], 46.6f) << n; // from the rounded gallons
@@ -39,7 +39,7 @@ TEST_F(Search, SettlesOneStepBeforeThePumpsFail)
     EXPECT_EQ(m->sngCurrentX[10], 10);
     // The pump curve ends at 100 GPM: nine nozzles get 11.1 each.
     sizeFor(*m, w, 9);
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[8], 12.3f);
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[9], 11.1f);
 }
@@ -49,8 +49,8 @@ TEST_F(Search, FirstStepFailingGivesZero)
     // A rise beyond the pump's head: the first step fails for every count.
     buildSimpleSite(*m, w, 3);
     w.rise = "200";
-    EXPECT_FLOAT_EQ(SearchFlowPerNozzle(*m, w, 0, 1), float(0.1f - 0.1)); // 1.49E-09 before rounding
-    cmdCalculate_Click(*m, w);
+    EXPECT_FLOAT_EQ(hydraulics::SearchFlowPerNozzle(*m, w, 0, 1), float(0.1f - 0.1)); // 1.49E-09 before rounding
+    hydraulics::cmdCalculate_Click(*m, w);
     for (int n = 1; n <= 3; ++n) {
         EXPECT_EQ(m->sngCurrentGPM[n], 0.0f) << n;
         EXPECT_EQ(m->sngCurrentLPM[n], 0.0f) << n;
@@ -59,7 +59,7 @@ TEST_F(Search, FirstStepFailingGivesZero)
     // one nozzle, 0.2 for two): no head at the first step.
     w.rise = "0";
     setTable(m->udtPumps, m->intPumpMax, {curve("Flat", false, {{0.15f, 100}, {100, 100}})});
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_EQ(m->sngCurrentGPM[1], 0.0f);
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[2], 12.3f);
 }
@@ -71,8 +71,8 @@ TEST_F(Search, TrialFlowAccumulatesInSinglePrecision)
     buildSimpleSite(*m, w, 1, {{0, 50}, {99.9995f, 50}});
     m->udtNozzles.clear();
     m->intNozzleMax = -1;
-    EXPECT_FLOAT_EQ(SearchFlowPerNozzle(*m, w, 0, 1), 99.99905f);
-    cmdCalculate_Click(*m, w);
+    EXPECT_FLOAT_EQ(hydraulics::SearchFlowPerNozzle(*m, w, 0, 1), 99.99905f);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[1], 100.0f);
     EXPECT_FLOAT_EQ(m->sngCurrentLPM[1], 378.6f);
 }
@@ -83,7 +83,7 @@ TEST_F(Search, NegativeSystemHeadEnds)
     // pump curve forever: it stops where the pumps give no more head.
     buildSimpleSite(*m, w, 2, {{0, 10}, {20, 10}});
     setTable(m->udtNozzles, m->intNozzleMax, {curve("K", true, {{0, -50}, {100, -50}})});
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     // The trial flow of step 200 (20.00004) and twice that of step 100
     // (10.000002) lie beyond the end of the curve.
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[1], 19.9f);
@@ -94,18 +94,18 @@ TEST_F(Search, CountBeyondTheArraysSolvesWhatTheyHold)
 {
     buildSimpleSite(*m, w, 3); // rows 0 to 4
     w.noOfNozzle = "8";
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_EQ(m->sngCurrentGPM.size(), 5u);
     EXPECT_EQ(m->sngCurrentGPMRounded.size(), 5u);
     EXPECT_FLOAT_EQ(m->sngCurrentGPM[4], 12.3f);
     // Arrays never sized: nothing is solved.
     Module1 bare{QString()};
     bare.objConfigureData = std::make_unique<clsConfigureData>();
-    cmdCalculate_Click(bare, w);
+    hydraulics::cmdCalculate_Click(bare, w);
     EXPECT_EQ(bare.sngCurrentGPMRounded.size(), 1u);
     // A count below 1 solves nothing.
     w.noOfNozzle = "0";
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_EQ(m->sngCurrentGPMRounded.size(), 1u);
 }
 
@@ -114,7 +114,7 @@ TEST_F(Search, FirstCalculateMakesTheBaseline)
     buildRealisticSite(*m, w, 12);
     m->blnAutoBaseline = true;
     m->blnSaved = true;
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_EQ(w.calls, (std::vector<std::string>{"StoreBaseLine", "FillBaseLineGrid", "FillCurrentGrid"}));
     // Make Baseline restores the default pointer at its own end, before
     // Calculate refills the Current grid.
@@ -136,7 +136,7 @@ TEST_F(Search, FirstCalculateMakesTheBaseline)
     const auto baseline = m->sngBaselineGPM;
     w.calls.clear();
     w.rise = "20";
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_EQ(w.calls, (std::vector<std::string>{"FillCurrentGrid"}));
     EXPECT_EQ(m->sngBaselineGPM, baseline);
     EXPECT_LT(m->sngCurrentGPM[1], baseline[1]);
@@ -146,13 +146,13 @@ TEST_F(Search, MakeBaselineAndBackToBaseline)
 {
     buildSimpleSite(*m, w, 4);
     m->blnAutoBaseline = false;
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     const auto current = m->sngCurrentGPM;
     w.calls.clear();
     w.rise = "200"; // the baseline is made from the inputs in force
     m->blnSaved = true;
     m->blnAutoBaseline = true;
-    BaseLine_Click(*m, w);
+    hydraulics::BaseLine_Click(*m, w);
     EXPECT_EQ(w.calls, (std::vector<std::string>{"StoreBaseLine", "FillBaseLineGrid"}));
     EXPECT_FALSE(m->blnAutoBaseline);
     EXPECT_TRUE(m->blnSaved);
@@ -161,7 +161,7 @@ TEST_F(Search, MakeBaselineAndBackToBaseline)
 
     w.calls.clear();
     w.rise = "0";
-    cmdBackToBaseLine_Click(*m, w);
+    hydraulics::cmdBackToBaseLine_Click(*m, w);
     EXPECT_EQ(w.calls,
               (std::vector<std::string>{"RestoreBaseLine", "FillBaseLineGrid", "StoreBaseLine", "FillBaseLineGrid"}));
     EXPECT_FLOAT_EQ(m->sngBaselineGPM[1], 12.3f);

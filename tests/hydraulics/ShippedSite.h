@@ -19,7 +19,7 @@ inline void loadShippedData(Module1& m, const QString& programFolder)
     m.CreateDataObjects();
     if (config)
         m.objConfigureData = std::move(config);
-    ReadDataFiles(m);
+    catalogue::ReadDataFiles(m);
     m.frmMainPiping = nullptr;
     m.frmData = nullptr;
 }

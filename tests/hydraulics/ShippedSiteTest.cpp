@@ -20,7 +20,7 @@ TEST(ShippedSite, CalculateGivesPlausibleAndStableFlows)
     loadShippedData(*m, folder.path());
     chooseShippedSite(*m, w, 12);
 
-    cmdCalculate_Click(*m, w);
+    hydraulics::cmdCalculate_Click(*m, w);
     EXPECT_TRUE(fake.messages.empty());
 
     // Each extra nozzle shares the pump: the flow per nozzle never rises.
@@ -47,7 +47,7 @@ TEST(ShippedSite, CalculateGivesPlausibleAndStableFlows)
     // head, one step further it no longer does.
     int16_t one = 1;
     const float q = m->sngCurrentGPM[1];
-    EXPECT_GT(GetPumpHead(*m, w, 0, q), GetSystemHead(*m, w, q, one));
+    EXPECT_GT(hydraulics::GetPumpHead(*m, w, 0, q), hydraulics::GetSystemHead(*m, w, q, one));
     const float q2 = float(q + 0.2);
-    EXPECT_LE(GetPumpHead(*m, w, 0, q2), GetSystemHead(*m, w, q2, one));
+    EXPECT_LE(hydraulics::GetPumpHead(*m, w, 0, q2), hydraulics::GetSystemHead(*m, w, q2, one));
 }

@@ -18,7 +18,7 @@ struct SystemHead : ::testing::Test {
     }
     float friction(int size, float length, float flow, int material)
     {
-        return GetPipeFrictionLoss(*m, m->sngPipeDiameter[size], length, flow, m->sngPipeRoughness[material]);
+        return hydraulics::GetPipeFrictionLoss(*m, m->sngPipeDiameter[size], length, flow, m->sngPipeRoughness[material]);
     }
 };
 
@@ -26,7 +26,7 @@ struct SystemHead : ::testing::Test {
 
 TEST_F(SystemHead, AdvanceModeWithoutFittingsOrValves)
 {
-    GetSystemHead(*m, w, 5, 4);
+    hydraulics::GetSystemHead(*m, w, 5, 4);
     EXPECT_FLOAT_EQ(m->sngTrunkLoss, friction(1, 150, 20, 0));
     EXPECT_FLOAT_EQ(m->sngBranchLoss, friction(1, 40, 10, 0)); // two branches share 20 GPM
     EXPECT_EQ(m->sngValveLength, 0);
@@ -47,7 +47,7 @@ TEST_F(SystemHead, FittingsAndValvesLengthenTheTrunkOnly)
     for (const auto& c : cases) {
         w.ball = c.ball;
         w.swing = c.swing;
-        GetSystemHead(*m, w, 5, 4);
+        hydraulics::GetSystemHead(*m, w, 5, 4);
         EXPECT_FLOAT_EQ(m->sngValveLength, c.valves) << c.ball << c.swing;
         EXPECT_NEAR(m->sngTrunkLoss, friction(1, 150 + fittings + c.valves, 20, 0), 1e-6) << c.ball << c.swing;
         EXPECT_NEAR(m->sngBranchLoss, friction(1, 40 + fittings, 10, 0), 1e-6);
@@ -62,7 +62,7 @@ TEST_F(SystemHead, MetricEntriesAreConvertedBack)
     w.tankDiameter = "254";   // 100 in: 8.333... ft, not rounded
     w.buryDepth = "0.9144";   // 3 ft
     w.rise = "0";
-    GetSystemHead(*m, w, 5, 4);
+    hydraulics::GetSystemHead(*m, w, 5, 4);
     EXPECT_FLOAT_EQ(m->sngTrunkLoss, friction(1, 32.8f, 20, 0));
     EXPECT_FLOAT_EQ(m->sngBranchLoss, friction(1, 10, 10, 0));
     EXPECT_FLOAT_EQ(m->sngTotalRise, float(float(100.0f / 12.0) + float(0.9144f / 0.3048)));
@@ -71,21 +71,21 @@ TEST_F(SystemHead, MetricEntriesAreConvertedBack)
 TEST_F(SystemHead, BasicModeSplitsThePipe)
 {
     w.ball = w.swing = 1;
-    GetSystemHead(*m, w, 5, 4); // an Advance evaluation leaves its valve length
+    hydraulics::GetSystemHead(*m, w, 5, 4); // an Advance evaluation leaves its valve length
     const float valves = m->sngValveLength;
     w.advance = false;
     w.basic = true;
     w.pipeLen = "100";
     w.pipeSize.setListIndex(2);
     w.piping.setListIndex(0); // Basic mode takes the second material whatever the list shows
-    GetSystemHead(*m, w, 5, 4);
+    hydraulics::GetSystemHead(*m, w, 5, 4);
     const float* f = m->sngFittingLength[2];
     EXPECT_FLOAT_EQ(m->sngTrunkLoss, friction(2, float(75 + 2 * f[1] + f[2] + f[3]), 20, 1));
     EXPECT_FLOAT_EQ(m->sngBranchLoss, friction(2, float(25 + f[1]), 10, 1));
     EXPECT_EQ(m->sngValveLength, valves);
     // A piping file of one material leaves the second roughness 0: smooth pipe.
     m->sngPipeRoughness[1] = 0;
-    GetSystemHead(*m, w, 5, 4);
+    hydraulics::GetSystemHead(*m, w, 5, 4);
     EXPECT_FLOAT_EQ(m->sngTrunkLoss, friction(2, float(75 + 2 * f[1] + f[2] + f[3]), 20, 1));
 }
 
@@ -94,18 +94,18 @@ TEST_F(SystemHead, BranchesShareTheTotalFlow)
     struct Case { const char* branches; float flow; };
     for (const auto& c : {Case{"1", 20}, Case{"4", 5}, Case{"0", 20}}) {
         PlainWindow::choose(w.noOfBranches, c.branches);
-        GetSystemHead(*m, w, 5, 4);
+        hydraulics::GetSystemHead(*m, w, 5, 4);
         EXPECT_FLOAT_EQ(m->sngBranchLoss, friction(1, 40, c.flow, 0)) << c.branches;
     }
 }
 
 TEST_F(SystemHead, TotalIsTheSumOfTheTermsInOrder)
 {
-    const float total = GetSystemHead(*m, w, 5, 4);
+    const float total = hydraulics::GetSystemHead(*m, w, 5, 4);
     EXPECT_EQ(total, m->sngTDH);
     // The leak detector sees all four nozzles, the rest one.
-    EXPECT_FLOAT_EQ(m->sngLeakDetectorLoss, GetLeakDetectorLoss(*m, w, 20));
-    EXPECT_FLOAT_EQ(m->sngDispLoss, GetDispenserLoss(*m, w, 5));
+    EXPECT_FLOAT_EQ(m->sngLeakDetectorLoss, hydraulics::GetLeakDetectorLoss(*m, w, 20));
+    EXPECT_FLOAT_EQ(m->sngDispLoss, hydraulics::GetDispenserLoss(*m, w, 5));
     float sum = float(double(m->sngBranchLoss) + m->sngTrunkLoss + m->sngTotalRise);
     for (float term : {m->sngLeakDetectorLoss, m->sngDispLoss, m->sngDispOthersLoss, m->sngBreakawayLoss,
                        m->sngNozzleLoss, m->sngPumpOthersLoss, m->sngHoseLoss}) {
@@ -114,19 +114,19 @@ TEST_F(SystemHead, TotalIsTheSumOfTheTermsInOrder)
     }
     EXPECT_EQ(total, sum);
     // No flow: the static rise alone (96 in tank, 3 ft bury, 4 ft rise).
-    EXPECT_FLOAT_EQ(GetSystemHead(*m, w, 0, 4), 15.0f);
+    EXPECT_FLOAT_EQ(hydraulics::GetSystemHead(*m, w, 0, 4), 15.0f);
 }
 
 TEST_F(SystemHead, NeitherModeNorSelectionMeansNoFriction)
 {
     w.advance = false;
-    GetSystemHead(*m, w, 5, 4);
+    hydraulics::GetSystemHead(*m, w, 5, 4);
     EXPECT_EQ(m->sngTrunkLoss, 0);
     EXPECT_EQ(m->sngBranchLoss, 0);
     // A piping list without a selection reads as a pipe of no diameter.
     w.advance = true;
     w.trunk.setListIndex(-1);
-    GetSystemHead(*m, w, 5, 4);
+    hydraulics::GetSystemHead(*m, w, 5, 4);
     EXPECT_EQ(m->sngTrunkLoss, 0);
     EXPECT_GT(m->sngBranchLoss, 0);
 }

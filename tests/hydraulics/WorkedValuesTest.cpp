@@ -185,7 +185,7 @@ TEST(WorkedValues, FlowPerNozzleOnTheShippedData)
         m->objConfigureData->setData(w.settings.gas);
         m->objConfigureData->setComponentList(uint8_t(w.settings.componentList));
 
-        cmdCalculate_Click(*m, w);
+        hydraulics::cmdCalculate_Click(*m, w);
 
         for (const auto& [n, gpm] : site.gpm)
             EXPECT_EQ(m->sngCurrentGPM[size_t(n)], gpm) << n << " nozzles";

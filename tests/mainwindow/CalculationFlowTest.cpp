@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, UnitsSwitchRedrawsTheStoredResults)
     }
     EXPECT_FLOAT_EQ(m->sngCurrentMaxFlow, currentMax);
     EXPECT_FLOAT_EQ(m->sngBaselineMaxFlow, baselineMax);
-    EXPECT_EQ(chart.valueMaximum(1), GetAxisMaximum(std::max(currentMax, baselineMax)));
+    EXPECT_EQ(chart.valueMaximum(1), catalogue::GetAxisMaximum(std::max(currentMax, baselineMax)));
     // Nothing was recalculated.
     EXPECT_GT(m->sngCurrentGPM[8], m->sngBaselineGPM[8]);
 
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, UnitsSwitchRedrawsTheStoredResults)
     applySettings(0, true, true);
     EXPECT_EQ(chart.axisTitle(1), "GPM per Nozzle");
     EXPECT_LT(m->sngBaselineMaxFlow, baselineMax);
-    EXPECT_EQ(chart.valueMaximum(1), GetAxisMaximum(std::max(m->sngCurrentMaxFlow, m->sngBaselineMaxFlow)));
+    EXPECT_EQ(chart.valueMaximum(1), catalogue::GetAxisMaximum(std::max(m->sngCurrentMaxFlow, m->sngBaselineMaxFlow)));
 }
 
 TEST_F(MainWindowTest, CompletedUpdateReinitialisesTheWindow)
