@@ -2,15 +2,16 @@
 // at the last Calculate (Current) or Make Baseline (BaseLine).
 #include "frmMain.h"
 
-#include "FlexGrid.h"
-
 #include "catalogue/Module1.h"
 #include "catalogue/clsConfigureData.h"
+#include "platform/FlexGrid.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+
+using platform::FlexGrid;
 
 namespace {
 constexpr int kGrey = 0xCCCCCC;

@@ -30,24 +30,26 @@ MsgResult FakeUiServices::messageBox(const QString& text, const QString& caption
     return buttons == MsgButtons::OKCancel ? MsgResult::OK : MsgResult::Yes;
 }
 
+std::optional<QString> FakeUiServices::nextFileAnswer()
+{
+    std::optional<QString> r;
+    if (!fileAnswers.empty()) {
+        r.swap(fileAnswers.front());
+        fileAnswers.pop_front();
+    }
+    return r;
+}
+
 std::optional<QString> FakeUiServices::openFileName(const FileDialogRequest& request)
 {
     openRequests.push_back(request);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    std::optional<QString> r = std::move(fileAnswers.front());
-    fileAnswers.pop_front();
-    return r;
+    return nextFileAnswer();
 }
 
 std::optional<QString> FakeUiServices::saveFileName(const FileDialogRequest& request)
 {
     saveRequests.push_back(request);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    std::optional<QString> r = std::move(fileAnswers.front());
-    fileAnswers.pop_front();
-    return r;
+    return nextFileAnswer();
 }
 
 bool FakeUiServices::printerDialog(QPrinter&)

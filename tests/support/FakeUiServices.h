@@ -59,4 +59,8 @@ public:
     void showHelp(const QString& helpFile, const QString& topic) override;
     void beep() override { ++beeps; }
     void endApplication(int code) override;
+
+private:
+    // The next file-dialog answer of the script (cancel when none is left).
+    std::optional<QString> nextFileAnswer();
 };
