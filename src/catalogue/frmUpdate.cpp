@@ -5,22 +5,20 @@
 #include "Merge.h"
 #include "Module1.h"
 #include "SharedServices.h"
+#include "platform/Keys.h"
+#include "platform/Named.h"
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kKeyF1 = 112;
 
 using MergeRoutine = bool (*)(Module1&, const QString&, const QString&);
 
@@ -35,37 +33,24 @@ MergeRoutine mergeFor(Kind kind)
     }
 }
 
-// Windows key codes for the keys the handler may be given.
-int desktopKeyCode(int qtKey)
-{
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return kKeyF1 + (qtKey - Qt::Key_F1);
-    return qtKey;
-}
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 } // namespace
+
+using platform::named;
 
 frmUpdate::frmUpdate(Module1& m, QWidget* parent) : QDialog(parent), m_(m)
 {
     setObjectName(QStringLiteral("frmUpdate"));
     setWindowTitle(QStringLiteral("Update"));
 
-    Label1 = named(new QLabel(QStringLiteral("Selected File to Update Existing File"), this), "Label1");
-    txtFilePath = named(new QLineEdit(this), "txtFilePath");
+    Label1 = named<QLabel>("Label1", QStringLiteral("Selected File to Update Existing File"), this);
+    txtFilePath = named<QLineEdit>("txtFilePath", this);
     txtFilePath->setReadOnly(true);
-    cmdBrowse = named(new QPushButton(QStringLiteral("&Browse"), this), "cmdBrowse");
-    cmdUpdate = named(new QPushButton(QStringLiteral("Update"), this), "cmdUpdate");
+    cmdBrowse = named<QPushButton>("cmdBrowse", QStringLiteral("&Browse"), this);
+    cmdUpdate = named<QPushButton>("cmdUpdate", QStringLiteral("Update"), this);
     cmdBrowse->setAutoDefault(false);
     cmdUpdate->setAutoDefault(false);
-    fraUpdateHelp = named(new QGroupBox(QStringLiteral("Help"), this), "fraUpdateHelp");
-    lblUpdateHelp = named(new QLabel(fraUpdateHelp), "lblUpdateHelp");
+    fraUpdateHelp = named<QGroupBox>("fraUpdateHelp", QStringLiteral("Help"), this);
+    lblUpdateHelp = named<QLabel>("lblUpdateHelp", fraUpdateHelp);
     lblUpdateHelp->setWordWrap(true);
 
     auto* pathRow = new QHBoxLayout;
@@ -85,9 +70,8 @@ frmUpdate::frmUpdate(Module1& m, QWidget* parent) : QDialog(parent), m_(m)
 
     connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    // Key preview: F1 pressed in any of the dialog's controls opens its topic.
+    platform::bindF1(this, [this](int keyCode, int) { Form_KeyDown(keyCode); });
 
     Form_Load();
 }
@@ -147,18 +131,6 @@ void frmUpdate::cmdUpdate_Click()
 
 void frmUpdate::Form_KeyDown(int KeyCode)
 {
-    if (KeyCode == kKeyF1)
+    if (KeyCode == platform::kKeyF1)
         catalogue::ShowHelpTopic(catalogue::HelpFilePath(m_), QStringLiteral("Option Menu\\Update Data.htm"));
-}
-
-bool frmUpdate::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int code = desktopKeyCode(static_cast<QKeyEvent*>(event)->key());
-        Form_KeyDown(code);
-        // F1 is handled here; it must not reach the dialog a second time.
-        if (code == kKeyF1)
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }

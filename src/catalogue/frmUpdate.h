@@ -27,12 +27,8 @@ public:
     void Form_Load();
     void cmdBrowse_Click();
     void cmdUpdate_Click();
-    // KeyCode: the key's code as the desktop numbers it (F1 is 112).
+    // KeyCode: the key's code as the desktop numbers it (platform::kKeyF1).
     void Form_KeyDown(int KeyCode);
-
-protected:
-    // Key preview: the dialog sees the keys pressed in any of its controls.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Module1& m_;

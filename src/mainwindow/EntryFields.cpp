@@ -6,6 +6,7 @@
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
+#include "platform/NumericField.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -43,7 +44,7 @@ bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
                            const QString& usMessage, const QString& metricMessage)
 {
     if (field->text().isEmpty()) {
-        writeField(field, QStringLiteral("0"));
+        platform::writeField(field, QStringLiteral("0"));
         mblnValid = true;
     } else {
         const double value = platform::leadingNumber(field->text());
@@ -58,7 +59,7 @@ bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
             mblnValid = false;
             return false;
         }
-        writeField(field, platform::doubleToText(value));
+        platform::writeField(field, platform::doubleToText(value));
         mblnValid = true;
     }
     markRefused(field, false);
@@ -68,9 +69,9 @@ bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
 void frmMain::fittingCheck(QLineEdit* field)
 {
     if (field->text().isEmpty())
-        writeField(field, QStringLiteral("0"));
+        platform::writeField(field, QStringLiteral("0"));
     else
-        writeField(field, platform::doubleToText(platform::leadingNumber(field->text())));
+        platform::writeField(field, platform::doubleToText(platform::leadingNumber(field->text())));
     markRefused(field, false);
 }
 
@@ -112,7 +113,7 @@ void frmMain::txtNoOfNozzle_LostFocus()
         // Quiet: correct a bad count, store nothing.
         mblnMenuCheck = false;
         if (text.isEmpty() || value == 0 || maximum < value)
-            writeField(field, QStringLiteral("1"));
+            platform::writeField(field, QStringLiteral("1"));
         return;
     }
     if (text.isEmpty()) {
@@ -128,7 +129,7 @@ void frmMain::txtNoOfNozzle_LostFocus()
         refuse(field, QStringLiteral("Value should be less than or equal to ") + ctl.txtMaxNozz->text());
         return;
     }
-    writeField(field, platform::doubleToText(value));
+    platform::writeField(field, platform::doubleToText(value));
     const int16_t count = platform::toInt16(value).value_or(0);
     // The results stay while the count and the rows they are sized for
     // stay: only a change sizes them anew, which clears them until the next

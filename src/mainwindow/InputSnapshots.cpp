@@ -6,6 +6,7 @@
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
+#include "platform/NumericField.h"
 #include "catalogue/UnitConversion.h"
 
 #include <QCheckBox>
@@ -107,19 +108,19 @@ void frmMain::RestoreBaseLine()
     const bool metric = m_settings.optMetric();
     restorePick(cmbDispenser(), s.bytDispenser);
     restorePick(cmbHoseSize(), s.bytHoseSize);
-    writeField(ctl.txtHoseLen, fromStored(s.strHoseLength, kFeetToMetres, metric));
+    platform::writeField(ctl.txtHoseLen, fromStored(s.strHoseLength, kFeetToMetres, metric));
     restorePick(cmbNozzle(), s.bytNozzle);
     restorePick(cmbDispOthers(), s.bytDispOthers);
     restorePick(cmbBreakAway(), s.bytBreakaway);
     restorePick(cmbPiping(), s.bytPiping);
     restorePick(cmbBranch(), s.bytBranchSize);
-    writeField(ctl.txtBranchLength, fromStored(s.strBranchLength, kFeetToMetres, metric));
+    platform::writeField(ctl.txtBranchLength, fromStored(s.strBranchLength, kFeetToMetres, metric));
     for (int k = 0; k < 4; ++k)
-        writeField(ctl.txtBranchFitting[k], s.strBranchFitting[k]);
+        platform::writeField(ctl.txtBranchFitting[k], s.strBranchFitting[k]);
     restorePick(cmbTrunk(), s.bytTrunkSize);
-    writeField(ctl.txtTrunkLength, fromStored(s.strTrunkLength, kFeetToMetres, metric));
+    platform::writeField(ctl.txtTrunkLength, fromStored(s.strTrunkLength, kFeetToMetres, metric));
     for (int k = 0; k < 4; ++k)
-        writeField(ctl.txtTrunkFitting[k], s.strTrunkFitting[k]);
+        platform::writeField(ctl.txtTrunkFitting[k], s.strTrunkFitting[k]);
     ctl.chkBall->setChecked(s.chkBall == 1);
     ctl.chkSwing->setChecked(s.chkSwing == 1);
     selectOption(s.bytBasic == 1 ? ctl.optBasic : ctl.optAdvance);
@@ -129,8 +130,8 @@ void frmMain::RestoreBaseLine()
     restorePick(cmbLeak(), s.bytLeakDetector);
     restorePick(cmbPumpOthers(), s.bytPumpOthers);
     restorePick(cmbNoOfBranches(), s.bytBranches);
-    writeField(ctl.txtTankDiameter, fromStored(s.strTankDiameter, kInchesToCentimetres, metric));
-    writeField(ctl.txtBuryDepth, fromStored(s.strBuryDepth, kFeetToMetres, metric));
-    writeField(ctl.txtRise, fromStored(s.strRise, kFeetToMetres, metric));
-    writeField(ctl.txtPipeLen, fromStored(s.strPipeLength, kFeetToMetres, metric));
+    platform::writeField(ctl.txtTankDiameter, fromStored(s.strTankDiameter, kInchesToCentimetres, metric));
+    platform::writeField(ctl.txtBuryDepth, fromStored(s.strBuryDepth, kFeetToMetres, metric));
+    platform::writeField(ctl.txtRise, fromStored(s.strRise, kFeetToMetres, metric));
+    platform::writeField(ctl.txtPipeLen, fromStored(s.strPipeLength, kFeetToMetres, metric));
 }

@@ -2,9 +2,6 @@
 // commands of the menus and buttons.
 #include "frmMain.h"
 
-#include "FlexGrid.h"
-#include "catalogue/frmUpdate.h"
-#include "hydraulics/Commands.h"
 #include "frmAbout.h"
 
 #include "catalogue/CatalogueData.h"
@@ -12,7 +9,11 @@
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
+#include "catalogue/frmUpdate.h"
+#include "hydraulics/Commands.h"
 #include "platform/Chart.h"
+#include "platform/FlexGrid.h"
+#include "platform/Keys.h"
 #include "platform/NumText.h"
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
@@ -179,7 +180,7 @@ void frmMain::initialise()
     m_initialised = true;
 }
 
-void frmMain::setupGrid(FlexGrid& grid)
+void frmMain::setupGrid(platform::FlexGrid& grid)
 {
     for (int c = 0; c <= 2; ++c)
         grid.setColAlignment(c, 1);
@@ -190,7 +191,7 @@ void frmMain::setupGrid(FlexGrid& grid)
     // The three widths add up to more than the grid: keep their proportions
     // and fit them in, so that all three columns are in sight together.
     grid.fitColumnsToWidth();
-    grid.setHeaderBackground(colourFromBgr(0xCCCCCC));
+    grid.setHeaderBackground(platform::colourFromBgr(0xCCCCCC));
 }
 
 // --- settings file ---
@@ -340,6 +341,6 @@ void frmMain::mnuF1_Click()
 
 void frmMain::Form_KeyDown(int keyCode, int)
 {
-    if (keyCode == 112)
+    if (keyCode == platform::kKeyF1)
         catalogue::ShowHelpTopic(catalogue::HelpFilePath(m), QStringLiteral("Main Functionality\\Dynamic Flow Graph.htm"));
 }

@@ -15,7 +15,7 @@ using Filter = void (*)(Module1&);
 
 // One list of the window with its table and its two filters.
 struct ListSource {
-    ComboBox* combo;
+    platform::ComboBox* combo;
     std::function<int()> last;             // the table's last index
     std::function<QString(int)> name;      // the listed text of a record
     Filter gas;                            // gas (pumps: 50 Hz)
@@ -126,7 +126,7 @@ void frmMain::InitialFill()
             return m.objConfigureData && m.objConfigureData->Data() ? all[i].gas : all[i].diesel;
         }, true);
     }
-    for (ComboBox* c : {ctl.cmbDispenser, ctl.cmbDispOthers, ctl.cmbNozzle, ctl.cmbLeak,
+    for (platform::ComboBox* c : {ctl.cmbDispenser, ctl.cmbDispOthers, ctl.cmbNozzle, ctl.cmbLeak,
                         ctl.cmbBreakAway, ctl.cmbPumpOthers})
         if (c->list().listCount() > 1)
             c->list().setListIndex(1);

@@ -2,18 +2,19 @@
 // at the last Calculate (Current) or Make Baseline (BaseLine).
 #include "frmMain.h"
 
-#include "FlexGrid.h"
-
 #include "catalogue/ComponentLists.h"
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
 #include "catalogue/clsConfigureData.h"
+#include "platform/FlexGrid.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <optional>
+
+using platform::FlexGrid;
 
 namespace {
 constexpr int kGrey = 0xCCCCCC;

@@ -7,39 +7,39 @@
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
 #include "hydraulics/Commands.h"
-#include "platform/Chart.h"
-#include "platform/NumText.h"
 #include "catalogue/UnitConversion.h"
+#include "platform/Chart.h"
+#include "platform/Keys.h"
+#include "platform/Named.h"
+#include "platform/NumText.h"
+#include "platform/NumericField.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
+
+using platform::named;
 
 frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
     : QDialog(&main), m(module), m_main(main), m_link(link)
 {
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("System Settings"));
-    auto named = [](QWidget* w, const char* name) { w->setObjectName(QString::fromLatin1(name)); };
     auto* lay = new QVBoxLayout(this);
-    lblDataLocalization = new QLabel(QStringLiteral("Select the options for loading data in the site areas"));
-    named(lblDataLocalization, "lblDataLocalization");
+    lblDataLocalization = named<QLabel>("lblDataLocalization",
+                                        QStringLiteral("Select the options for loading data in the site areas"));
     lay->addWidget(lblDataLocalization);
 
     auto frame = [&](const QString& title, const char* name, std::initializer_list<std::pair<QRadioButton**, std::pair<const char*, QString>>> options) {
-        auto* box = new QGroupBox(title);
-        named(box, name);
+        auto* box = named<QGroupBox>(name, title);
         auto* v = new QVBoxLayout(box);
         for (const auto& [member, text] : options) {
-            *member = new QRadioButton(text.second);
-            named(*member, text.first);
+            *member = named<QRadioButton>(text.first, text.second);
             v->addWidget(*member);
         }
         v->addStretch();
@@ -61,22 +61,18 @@ frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
     row->addWidget(fraUnits);
     lay->addLayout(row);
 
-    fraHelp = new QGroupBox(QStringLiteral("Help"));
-    named(fraHelp, "fraHelp");
+    fraHelp = named<QGroupBox>("fraHelp", QStringLiteral("Help"));
     auto* hl = new QVBoxLayout(fraHelp);
-    lblHelp = new QLabel;
-    named(lblHelp, "lblHelp");
+    lblHelp = named<QLabel>("lblHelp");
     lblHelp->setWordWrap(true);
     hl->addWidget(lblHelp);
     lay->addWidget(fraHelp);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    cmdOk = new QPushButton(QStringLiteral("OK"));
-    named(cmdOk, "cmdOk");
+    cmdOk = named<QPushButton>("cmdOk", QStringLiteral("OK"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"));
-    named(cmdCancel, "cmdCancel");
+    cmdCancel = named<QPushButton>("cmdCancel", QStringLiteral("Cancel"));
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdCancel);
     lay->addLayout(buttons);
@@ -84,9 +80,7 @@ frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
 
     connect(cmdOk, &QPushButton::clicked, this, &frmData::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmData::cmdCancel_Click);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { Form_KeyDown(112, 0); });
+    platform::bindF1(this, [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); });
 }
 
 void frmData::Form_Load()
@@ -151,7 +145,7 @@ void frmData::reject()
 
 void frmData::Form_KeyDown(int keyCode, int)
 {
-    if (keyCode == 112)
+    if (keyCode == platform::kKeyF1)
         catalogue::ShowHelpTopic(catalogue::HelpFilePath(m), QStringLiteral("Option Menu\\System Settings.htm"));
 }
 
@@ -209,7 +203,7 @@ void frmMain::ConvertLengthFields(bool toUS)
     for (const Length& l : lengths) {
         const double x = platform::leadingNumber(l.field->text());
         const double y = toUS ? platform::roundHalfEven1(x / l.factor) : platform::roundHalfEven1(x * l.factor);
-        writeField(l.field, platform::doubleToText(y));
+        platform::writeField(l.field, platform::doubleToText(y));
         l.label->setText(QString::fromLatin1(toUS ? l.us : l.metric));
     }
     m.blnUSUnitsShown = toUS;

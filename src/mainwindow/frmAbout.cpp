@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "catalogue/SharedServices.h"
+#include "platform/Named.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,8 +19,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral(" About TDR"));
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(24, 20, 24, 16);
-    lblVersion = new QLabel;
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion = platform::named<QLabel>("lblVersion");
     QFont f = lblVersion->font();
     f.setPointSizeF(f.pointSizeF() * 1.2);
     f.setBold(true);
@@ -30,8 +30,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     lay->addWidget(info);
     auto* row = new QHBoxLayout;
     row->addStretch();
-    cmdAboutOK = new QPushButton(QStringLiteral("Ok"));
-    cmdAboutOK->setObjectName(QStringLiteral("cmdAboutOK"));
+    cmdAboutOK = platform::named<QPushButton>("cmdAboutOK", QStringLiteral("Ok"));
     cmdAboutOK->setDefault(true);
     row->addWidget(cmdAboutOK);
     lay->addLayout(row);

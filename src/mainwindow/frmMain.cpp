@@ -2,12 +2,14 @@
 // connections from Qt's signals and events to the handlers.
 #include "frmMain.h"
 
-#include "FlexGrid.h"
-#include "hydraulics/Commands.h"
-#include "WidgetEvents.h"
-
 #include "catalogue/Module1.h"
+#include "hydraulics/Commands.h"
 #include "platform/Chart.h"
+#include "platform/FlexGrid.h"
+#include "platform/Keys.h"
+#include "platform/Named.h"
+#include "platform/NumericField.h"
+#include "platform/WidgetEvents.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +24,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
-#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -33,25 +33,15 @@
 #include <algorithm>
 #include <tuple>
 
+using platform::ComboBox;
+using platform::FlexGrid;
+using platform::named;
+
 namespace {
-// The property that keeps a numeric field's length limit for typing.
-const char* const kTypingLimit = "typingLimit";
-
-
-template <class T, class... Args>
-T* named(const char* name, Args&&... args)
-{
-    T* w = new T(std::forward<Args>(args)...);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QLabel* caption(const QString& text, const char* name = nullptr)
 {
-    auto* l = new QLabel(text);
-    if (name)
-        l->setObjectName(QString::fromLatin1(name));
-    return l;
+    return name ? named<QLabel>(name, text) : new QLabel(text);
 }
 
 ComboBox* combo(const char* name, const QString& tip, int minWidth = 250)
@@ -104,37 +94,13 @@ void formRow(QGridLayout* grid, int row, QWidget* label, QWidget* input, bool na
         grid->addWidget(input, row, 1);
 }
 
-// The rule of the key filters: whole numbers take digits and Backspace; decimal
-// fields also one "." while the text holds none. Keys that type no character
-// (arrows, Delete, Tab) pass untouched.
-bool keyDiscarded(const QKeyEvent* e, const QLineEdit* field, bool decimal)
-{
-    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete)
-        return false;
-    const QString t = e->text();
-    if (t.isEmpty())
-        return false;
-    if (t.size() != 1)
-        return true;
-    const char16_t k = t[0].unicode();
-    if (k >= 128)
-        return true;
-    if (k == 8)
-        return false;
-    if (k >= '0' && k <= '9')
-        return false;
-    if (decimal && k == '.' && !field->text().contains('.'))
-        return false;
-    return true;
-}
-
 } // namespace
 
 frmMain::frmMain(Module1& module, QWidget* parent)
     : QMainWindow(parent), m(module), m_settings(module, *this)
 {
     setObjectName(QStringLiteral("frmMain"));
-    m_events = new WidgetEvents(this);
+    m_events = new platform::WidgetEvents(this);
     m.frmMain = this;
     m.frmMainPiping = this;
     m.frmData = &m_settings;
@@ -206,25 +172,33 @@ frmMain::~frmMain()
 void frmMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    auto item = [this](QMenu* menu, const char* name, const QString& text) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
+    auto menu = [bar](const char* name, const QString& title) {
+        auto* m = named<QMenu>(name, title, bar);
+        bar->addMenu(m);
+        return m;
+    };
+    auto item = [](QMenu* menu, const char* name, const QString& text) {
+        auto* a = named<QAction>(name, text, menu);
+        menu->addAction(a);
         return a;
     };
-    ctl.mnuFile = bar->addMenu(QStringLiteral("&File"));
-    ctl.mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto separator = [](QMenu* menu, const char* name) {
+        auto* s = named<QAction>(name, menu);
+        s->setSeparator(true);
+        menu->addAction(s);
+    };
+    ctl.mnuFile = menu("mnuFile", QStringLiteral("&File"));
     ctl.mnuNew = item(ctl.mnuFile, "mnuNew", QStringLiteral("&New"));
     ctl.mnuOpen = item(ctl.mnuFile, "mnuOpen", QStringLiteral("&Open"));
     ctl.mnuSave = item(ctl.mnuFile, "mnuSave", QStringLiteral("&Save"));
     ctl.mnuSaveas = item(ctl.mnuFile, "mnuSaveas", QStringLiteral("Sa&ve As"));
-    ctl.mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSeparator"));
+    separator(ctl.mnuFile, "mnuSeparator");
     ctl.mnuPrint = item(ctl.mnuFile, "mnuPrint", QStringLiteral("&Print"));
     ctl.mnuPreview = item(ctl.mnuFile, "mnuPreview", QStringLiteral("Print Pre&view"));
-    ctl.mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
+    separator(ctl.mnuFile, "mnuSeparator1");
     ctl.mnuExit = item(ctl.mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
-    ctl.mnuOptions = bar->addMenu(QStringLiteral("O&ptions"));
-    ctl.mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    ctl.mnuOptions = menu("mnuOptions", QStringLiteral("O&ptions"));
     ctl.mnuSite = item(ctl.mnuOptions, "mnuSite", QStringLiteral("Site P&roperties"));
     ctl.mnuData = item(ctl.mnuOptions, "mnuData", QStringLiteral("S&ystem Settings"));
     ctl.mnuDispenser = item(ctl.mnuOptions, "mnuDispenser", QStringLiteral("D&ispensers"));
@@ -237,8 +211,7 @@ void frmMain::buildMenus()
     ctl.mnuHoseData = item(ctl.mnuOptions, "mnuHoseData", QStringLiteral("Hos&es"));
     ctl.mnuUpdate = item(ctl.mnuOptions, "mnuUpdate", QStringLiteral("&Update"));
 
-    ctl.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    ctl.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    ctl.mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     ctl.mnuF1 = item(ctl.mnuHelp, "mnuF1", QStringLiteral("Help  F1"));
     ctl.mnuAbout = item(ctl.mnuHelp, "mnuAbout", QStringLiteral("&About TDR"));
 }
@@ -297,32 +270,9 @@ QWidget* frmMain::buildResultsPanel()
 QLineEdit* frmMain::numericField(const char* name, int maxLength, bool decimal, const QString& text)
 {
     auto* f = named<QLineEdit>(name, text);
-    f->setMaxLength(maxLength);
-    f->setProperty(kTypingLimit, maxLength);
-    // A longer text that the program wrote lifted the limit: bring it back
-    // down as the user shortens the text, so that nothing can be added.
-    connect(f, &QLineEdit::textChanged, f, [f, maxLength](const QString& now) {
-        const int wanted = std::max(maxLength, int(now.size()));
-        if (f->maxLength() != wanted) {
-            const int cursor = f->cursorPosition();
-            f->setMaxLength(wanted);
-            f->setCursorPosition(cursor);
-        }
-    });
-    // Pasted or dropped text must pass the same rule as typed keys.
-    static const QRegularExpression whole(QStringLiteral("[0-9]*"));
-    static const QRegularExpression dec(QStringLiteral("[0-9]*\\.?[0-9]*"));
-    f->setValidator(new QRegularExpressionValidator(decimal ? dec : whole, f));
+    platform::makeNumericField(f, maxLength, decimal, *m_events);
     f->setFixedWidth(maxLength <= 2 ? 44 : 90);
-    m_events->onKeyPress(f, [f, decimal](QKeyEvent* e) { return keyDiscarded(e, f, decimal); });
     return f;
-}
-
-void frmMain::writeField(QLineEdit* field, const QString& text)
-{
-    const int limit = field->property(kTypingLimit).toInt();
-    field->setMaxLength(std::max({limit, int(text.size()), 1}));
-    field->setText(text);
 }
 
 QWidget* frmMain::buildDispensingPage()
@@ -668,9 +618,7 @@ void frmMain::wireHandlers()
     connect(ctl.mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     connect(ctl.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(ctl.mnuF1, &QAction::triggered, this, &frmMain::mnuF1_Click);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { Form_KeyDown(112, 0); });
+    platform::bindF1(this, [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); });
 
     // Commands.
     connect(ctl.cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);

@@ -14,17 +14,15 @@
 
 #include "catalogue/MainWindowLinks.h"
 #include "hydraulics/MainWindowInputs.h"
+#include "platform/ComboBox.h"
 #include "platform/ListControl.h"
 
-#include <QComboBox>
 #include <QMainWindow>
 #include <array>
 #include <functional>
 #include <vector>
 
 class Module1;
-class FlexGrid;
-class WidgetEvents;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -37,17 +35,9 @@ class QRadioButton;
 class QTabWidget;
 namespace platform {
 class Chart;
+class FlexGrid;
+class WidgetEvents;
 }
-
-// A drop-down selection list with its program-side view: changes made through
-// list() run with signals blocked and then run the list's handler once.
-class ComboBox : public QComboBox {
-public:
-    explicit ComboBox(QWidget* parent = nullptr) : QComboBox(parent), m_list(this) {}
-    platform::ComboList& list() { return m_list; }
-private:
-    platform::ComboList m_list;
-};
 
 class frmMain : public QMainWindow,
                 public MainWindowInputs,
@@ -194,7 +184,7 @@ public:
         // results side
         QPushButton* cmdCalculate; QPushButton* BaseLine; QPushButton* cmdBackToBaseLine;
         QPushButton* cmdDetails;
-        QTabWidget* tabCurrentBaseline; FlexGrid* flxCurrent; FlexGrid* flxBaseLine;
+        QTabWidget* tabCurrentBaseline; platform::FlexGrid* flxCurrent; platform::FlexGrid* flxBaseLine;
         platform::Chart* MSChart1; QLabel* lblCurrentPump; QLabel* lblBaselinePump;
         // area buttons and pages
         QPushButton* cmdDispenser; QPushButton* cmdPiping; QPushButton* cmdPump; QPushButton* cmdSite;
@@ -202,26 +192,26 @@ public:
         QLabel* lblMaxNozz; QLineEdit* txtMaxNozz;
         // Dispensing Area
         QGroupBox* fraDispensing; QGroupBox* frmSelectEquip;
-        ComboBox* cmbDispenser; ComboBox* cmbBreakAway; ComboBox* cmbHoseSize; QLabel* lblHoseLength;
-        QLineEdit* txtHoseLen; ComboBox* cmbNozzle; ComboBox* cmbDispOthers;
+        platform::ComboBox* cmbDispenser; platform::ComboBox* cmbBreakAway; platform::ComboBox* cmbHoseSize; QLabel* lblHoseLength;
+        QLineEdit* txtHoseLen; platform::ComboBox* cmbNozzle; platform::ComboBox* cmbDispOthers;
         QLineEdit* txtNoOfNozzle; QListWidget* lstDispensing; QLabel* lblDispenserHelp;
         // Piping Area
-        QGroupBox* fraPiping; QGroupBox* fraSelect; ComboBox* cmbPiping;
+        QGroupBox* fraPiping; QGroupBox* fraSelect; platform::ComboBox* cmbPiping;
         QRadioButton* optBasic; QRadioButton* optAdvance;
-        QGroupBox* fraPipeInfo; ComboBox* cmbPipeSize; QLabel* lblPipeLen; QLineEdit* txtPipeLen;
-        QGroupBox* fraTrunk; ComboBox* cmbTrunk; QLabel* lblTrunkLength; QLineEdit* txtTrunkLength;
+        QGroupBox* fraPipeInfo; platform::ComboBox* cmbPipeSize; QLabel* lblPipeLen; QLineEdit* txtPipeLen;
+        QGroupBox* fraTrunk; platform::ComboBox* cmbTrunk; QLabel* lblTrunkLength; QLineEdit* txtTrunkLength;
         std::array<QLineEdit*, 4> txtTrunkFitting; QCheckBox* chkBall; QCheckBox* chkSwing;
-        QGroupBox* fraBranch; ComboBox* cmbBranch; QLabel* lblLength; QLineEdit* txtBranchLength;
+        QGroupBox* fraBranch; platform::ComboBox* cmbBranch; QLabel* lblLength; QLineEdit* txtBranchLength;
         std::array<QLineEdit*, 4> txtBranchFitting; QLabel* lblPipingHelp;
         // Pump Area
-        QGroupBox* fraPump; QGroupBox* fraPumpSelect; ComboBox* cmbPumps; ComboBox* cmbQuantity;
-        QRadioButton* opt50Hz; QRadioButton* opt60Hz; ComboBox* cmbLeak; ComboBox* cmbPumpOthers;
+        QGroupBox* fraPump; QGroupBox* fraPumpSelect; platform::ComboBox* cmbPumps; platform::ComboBox* cmbQuantity;
+        QRadioButton* opt50Hz; QRadioButton* opt60Hz; platform::ComboBox* cmbLeak; platform::ComboBox* cmbPumpOthers;
         QListWidget* lstPump; QLabel* lblPumpCurve; platform::Chart* MSChart2;
         QPushButton* cmdUpdate; QPushButton* cmdPrintPump; QLabel* lblPumpHelp;
         // Site Layout
         QGroupBox* fraSite; QLabel* PicSiteLayout; QLabel* lblTankDiameter; QLineEdit* txtTankDiameter;
         QLabel* lblBuryDepth; QLineEdit* txtBuryDepth; QLabel* lblRise; QLineEdit* txtRise;
-        ComboBox* cmbNoOfBranches; QLabel* lblSiteHelp;
+        platform::ComboBox* cmbNoOfBranches; QLabel* lblSiteHelp;
     };
     Controls ctl{};
 
@@ -232,7 +222,7 @@ protected:
 private:
     Module1& m;
     SystemSettingsLink m_settings;
-    WidgetEvents* m_events = nullptr;
+    platform::WidgetEvents* m_events = nullptr;
     typInputSnapshot m_udtInputBaseLine;
 
     // form-level state
@@ -271,19 +261,17 @@ private:
     QWidget* tabStop(QWidget* entry) const;
     void showAreaButtonPressed();
     void wireHandlers();
+    // A numeric entry field (platform::makeNumericField) of the window's width for its length.
     QLineEdit* numericField(const char* name, int maxLength, bool decimal, const QString& text);
-    // Writes a numeric field from code. Its length limit is for typing: a
-    // number the program writes is kept whole even when it is longer.
-    static void writeField(QLineEdit* field, const QString& text);
 
     // initialisation steps
     void initialise();
     void InitialFill();
-    void setupGrid(FlexGrid& grid);
+    void setupGrid(platform::FlexGrid& grid);
     // Selects an option button from code and runs its handler once.
     void selectOption(QRadioButton* button);
     std::function<void()> optionHandler(QRadioButton* button);
 
-    void fillGrid(FlexGrid& grid, bool baseline);
+    void fillGrid(platform::FlexGrid& grid, bool baseline);
     void takeSnapshot(typInputSnapshot& s);
 };

@@ -5,6 +5,7 @@
 
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
+#include "platform/Named.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -44,25 +45,21 @@ frmSplash::frmSplash(Module1& module, std::function<bool()> loadMain)
     setObjectName(QStringLiteral("frmSplash"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* frame = new QFrame;
-    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* frame = platform::named<QFrame>("Frame1");
     frame->setFrameShape(QFrame::Box);
     frame->setLineWidth(2);
     auto* lay = new QVBoxLayout(frame);
     lay->setContentsMargins(28, 22, 28, 22);
-    auto* picture = new QLabel;
-    picture->setObjectName(QStringLiteral("imgLogo"));
+    auto* picture = platform::named<QLabel>("imgLogo");
     picture->setPixmap(logo());
     lay->addWidget(picture);
-    lblProductName = new QLabel;
-    lblProductName->setObjectName(QStringLiteral("lblProductName"));
+    lblProductName = platform::named<QLabel>("lblProductName");
     QFont f = lblProductName->font();
     f.setPointSizeF(f.pointSizeF() * 1.8);
     f.setBold(true);
     lblProductName->setFont(f);
     lay->addWidget(lblProductName);
-    lblVersion = new QLabel;
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion = platform::named<QLabel>("lblVersion");
     lay->addWidget(lblVersion);
     outer->addWidget(frame);
     Form_Load();

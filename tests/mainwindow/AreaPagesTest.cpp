@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, PipingPanelsFollowTheMode)
 TEST_F(MainWindowTest, SelectionToolTipsAndEmptyListBoxes)
 {
     load();
-    ComboBox* dispenser = list("cmbDispenser");
+    platform::ComboBox* dispenser = list("cmbDispenser");
     dispenser->list().setListIndex(2);
     EXPECT_EQ(dispenser->toolTip(), "Retail Dispenser High Flow");
     // A choice by the user runs the same handler.

@@ -10,7 +10,7 @@ QStringList inputs(frmMain& w)
 {
     QStringList out;
     const frmMain::Controls& c = w.ctl;
-    for (ComboBox* box : {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers,
+    for (platform::ComboBox* box : {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers,
                           c.cmbPiping, c.cmbBranch, c.cmbTrunk, c.cmbPipeSize, c.cmbPumps, c.cmbQuantity,
                           c.cmbLeak, c.cmbPumpOthers, c.cmbNoOfBranches})
         out << box->objectName() + "=" + box->currentText();
@@ -28,7 +28,7 @@ QStringList inputs(frmMain& w)
 void changeEverything(frmMain& w)
 {
     frmMain::Controls& c = w.ctl;
-    for (ComboBox* box : {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers,
+    for (platform::ComboBox* box : {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers,
                           c.cmbPiping, c.cmbBranch, c.cmbTrunk, c.cmbPipeSize, c.cmbPumps, c.cmbQuantity,
                           c.cmbLeak, c.cmbPumpOthers, c.cmbNoOfBranches})
         box->list().setListIndex(2);

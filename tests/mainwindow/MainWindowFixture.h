@@ -7,7 +7,7 @@
 
 #include "catalogue/Module1.h"
 #include "catalogue/clsConfigureData.h"
-#include "mainwindow/FlexGrid.h"
+#include "platform/FlexGrid.h"
 #include "mainwindow/frmMain.h"
 
 #include <QCheckBox>
@@ -50,16 +50,16 @@ protected:
         return c;
     }
     QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
-    ComboBox* list(const char* name) const { return control<ComboBox>(name); }
+    platform::ComboBox* list(const char* name) const { return control<platform::ComboBox>(name); }
     QStringList entries(const char* name) const
     {
         QStringList out;
-        ComboBox* c = list(name);
+        platform::ComboBox* c = list(name);
         for (int i = 0; c && i < c->count(); ++i)
             out << c->itemText(i);
         return out;
     }
-    FlexGrid& grid(const char* name) const { return *control<FlexGrid>(name); }
+    platform::FlexGrid& grid(const char* name) const { return *control<platform::FlexGrid>(name); }
 
     // Runs the System Settings dialog's OK with the given choices.
     void applySettings(int componentList, bool gas, bool us)

@@ -68,8 +68,8 @@ TEST_F(MainWindowTest, GridsHoldTheThirtySixRowsOfAKnownConfiguration)
         {"GasOrDiesel", "Gas", " "},
         {"ComponentList", "American", " "},
     };
-    FlexGrid& cur = grid("flxCurrent");
-    FlexGrid& base = grid("flxBaseLine");
+    platform::FlexGrid& cur = grid("flxCurrent");
+    platform::FlexGrid& base = grid("flxBaseLine");
     EXPECT_EQ(cur.Rows(), 36);
     EXPECT_EQ(cur.Cols(), 3);
     for (int r = 0; r < 36; ++r)
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, GridRowsFollowValvesModeFuelAndUnits)
     // Basic mode greys the branch, trunk and valve rows in the Current grid only.
     control<QRadioButton>("optBasic")->click();
     w->FillCurrentGrid();
-    FlexGrid& cur = grid("flxCurrent");
+    platform::FlexGrid& cur = grid("flxCurrent");
     EXPECT_EQ(cur.TextMatrix(22, 1), "Basic");
     for (int r = 9; r <= 21; ++r)
         EXPECT_EQ(cur.cellForeColor(r, 0), kGrey) << r;
@@ -142,8 +142,8 @@ TEST_F(MainWindowTest, GridRowsFollowValvesModeFuelAndUnits)
 TEST_F(MainWindowTest, CellToolTipAndPageSynchronisation)
 {
     load();
-    FlexGrid& cur = grid("flxCurrent");
-    FlexGrid& base = grid("flxBaseLine");
+    platform::FlexGrid& cur = grid("flxCurrent");
+    platform::FlexGrid& base = grid("flxBaseLine");
     cur.setRow(1);
     cur.setCol(1);
     EXPECT_EQ(cur.toolTip(), "Retail Dispenser");

@@ -66,6 +66,7 @@ public:
     void endApplication(int code) override;
 
 private:
+    // The next file-dialog answer of the script (cancel when none is left).
     std::optional<QString> nextFileAnswer();
     QTemporaryDir m_printDir;
 };

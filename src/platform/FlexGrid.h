@@ -4,22 +4,27 @@
 // sight while the rows scroll), column 0 the fixed label column; rows and
 // columns count from 0 over the whole grid. Offers cell text, the current
 // cell, the first visible row, per-cell text colour, column widths in twips,
-// an enter-cell signal and a picture of the whole grid.
+// an enter-cell signal and a picture of the whole grid. Its cell texts are
+// a TextGrid, for code that reads them without the widget.
+
+#include "TextGrid.h"
 
 #include <QImage>
 #include <QTableWidget>
 
-class FlexGrid : public QTableWidget {
+namespace platform {
+
+class FlexGrid : public QTableWidget, public TextGrid {
     Q_OBJECT
 public:
     FlexGrid(int rows, int cols, QWidget* parent = nullptr);
 
-    int Rows() const { return rowCount() + 1; }
-    int Cols() const { return columnCount(); }
+    int Rows() const override { return rowCount() + 1; }
+    int Cols() const override { return columnCount(); }
 
     // Text of any cell; setting it leaves the current cell where it is.
-    QString TextMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, const QString& text);
+    QString TextMatrix(int row, int col) const override;
+    void setTextMatrix(int row, int col, const QString& text) override;
 
     // The current cell (rows from 1: the header row is never current).
     int Row() const;
@@ -62,3 +67,5 @@ private:
 
 // A &H00BBGGRR& colour value as a QColor.
 QColor colourFromBgr(int bgr);
+
+} // namespace platform

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+namespace platform {
+
 QColor colourFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 FlexGrid::FlexGrid(int rows, int cols, QWidget* parent) : QTableWidget(rows - 1, cols, parent)
@@ -189,3 +191,5 @@ QImage FlexGrid::picture()
     horizontalScrollBar()->setValue(left);
     return image;
 }
+
+} // namespace platform

@@ -1,5 +1,7 @@
 #include "WidgetEvents.h"
 
+namespace platform {
+
 void WidgetEvents::watch(QObject* widget)
 {
     if (!m_lost.contains(widget) && !m_got.contains(widget) && !m_keys.contains(widget)) {
@@ -60,3 +62,5 @@ bool WidgetEvents::eventFilter(QObject* watched, QEvent* event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace platform

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <functional>
 
+namespace platform {
+
 class WidgetEvents : public QObject {
 public:
     explicit WidgetEvents(QObject* parent) : QObject(parent) {}
@@ -29,3 +31,5 @@ private:
     QHash<QObject*, std::function<void(Qt::FocusReason)>> m_lost, m_got;
     QHash<QObject*, std::function<bool(QKeyEvent*)>> m_keys;
 };
+
+} // namespace platform

@@ -1,0 +1,86 @@
+#include "platform/Keys.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <vector>
+
+using platform::kKeyF1;
+
+namespace {
+
+// Sends a key press to the widget; true when something took it.
+bool press(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent e(QEvent::KeyPress, key, modifiers);
+    return QApplication::sendEvent(w, &e) && e.isAccepted();
+}
+
+struct Calls {
+    std::vector<std::pair<int, int>> keys; // (key code, shift) per call
+    auto handler() { return [this](int keyCode, int shift) { keys.emplace_back(keyCode, shift); }; }
+};
+
+} // namespace
+
+TEST(Keys, DesktopCodesOfTheFunctionKeys)
+{
+    EXPECT_EQ(kKeyF1, 112);
+    EXPECT_EQ(platform::desktopKeyCode(Qt::Key_F1), 112);
+    EXPECT_EQ(platform::desktopKeyCode(Qt::Key_F2), 113);
+    EXPECT_EQ(platform::desktopKeyCode(Qt::Key_F12), 123);
+    EXPECT_EQ(platform::desktopKeyCode(Qt::Key_F24), 135);
+    EXPECT_EQ(platform::desktopKeyCode(Qt::Key_A), int(Qt::Key_A));
+    EXPECT_EQ(platform::shiftState(Qt::NoModifier), 0);
+    EXPECT_EQ(platform::shiftState(Qt::ShiftModifier), 1);
+    EXPECT_EQ(platform::shiftState(Qt::ControlModifier | Qt::AltModifier), 6);
+}
+
+TEST(Keys, F1AnywhereInTheWindowRunsTheHandlerOnce)
+{
+    QWidget window;
+    auto* lay = new QVBoxLayout(&window);
+    auto* field = new QLineEdit;
+    auto* label = new QLabel("help");
+    lay->addWidget(field);
+    lay->addWidget(label);
+    Calls calls;
+    platform::bindF1(&window, calls.handler());
+    // A control added after the binding is watched too.
+    auto* later = new QLineEdit;
+    lay->addWidget(later);
+    auto* inner = new QLineEdit(later);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{&window, field, label, later, inner})
+        EXPECT_TRUE(press(w, Qt::Key_F1));
+    EXPECT_TRUE(press(field, Qt::Key_F1, Qt::ShiftModifier));
+    ASSERT_EQ(calls.keys.size(), 6u) << "once per F1, however deep the control";
+    EXPECT_EQ(calls.keys.front(), std::make_pair(112, 0));
+    EXPECT_EQ(calls.keys.back(), std::make_pair(112, 1));
+
+    // Other keys pass to the control untouched.
+    press(field, Qt::Key_F2);
+    QKeyEvent a(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(field, &a);
+    EXPECT_EQ(field->text(), "a");
+    EXPECT_EQ(calls.keys.size(), 6u);
+}
+
+TEST(Keys, F1InADialogTheWindowOwnsIsTheDialogs)
+{
+    QWidget window;
+    Calls mainCalls, dialogCalls;
+    platform::bindF1(&window, mainCalls.handler());
+    auto* dialog = new QDialog(&window);
+    auto* field = new QLineEdit(dialog);
+    press(field, Qt::Key_F1);
+    EXPECT_TRUE(mainCalls.keys.empty()) << "the dialog is another window";
+    platform::bindF1(dialog, dialogCalls.handler());
+    press(field, Qt::Key_F1);
+    EXPECT_TRUE(mainCalls.keys.empty());
+    EXPECT_EQ(dialogCalls.keys.size(), 1u);
+}
