@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -38,6 +39,31 @@ using platform::FlexGrid;
 using platform::named;
 
 namespace {
+
+// Margins inside the window's frames and pages: tight enough that the window
+// fits a 1366 x 768 screen with its task bar.
+constexpr int kFrameMargin = 6;
+
+// The area pages' tab control. Its tab bar stays hidden (the area buttons
+// select the pages), but QTabWidget counts the bar in its size hints and in
+// its height for a width: leave it out, so that the window needs only what
+// the pages need. Its height is that of the tallest page: the height the
+// user adds to the window goes to the results panel's chart and grids, not to
+// empty page area.
+class AreaTabs : public QTabWidget {
+public:
+    QSize minimumSizeHint() const override
+    {
+        QSize s = QTabWidget::minimumSizeHint();
+        if (!tabBar()->isVisibleTo(this))
+            s.rheight() -= tabBar()->minimumSizeHint().height();
+        return s;
+    }
+    QSize sizeHint() const override { return {QTabWidget::sizeHint().width(), minimumSizeHint().height()}; }
+    bool hasHeightForWidth() const override { return false; }
+};
+
+void tighten(QLayout* lay) { lay->setContentsMargins(kFrameMargin, 4, kFrameMargin, kFrameMargin); }
 
 QLabel* caption(const QString& text, const char* name = nullptr)
 {
@@ -58,6 +84,7 @@ QGroupBox* helpFrame(QLabel* label)
 {
     auto* frame = new QGroupBox(QStringLiteral("Help"));
     auto* lay = new QVBoxLayout(frame);
+    tighten(lay);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     QPalette p = label->palette();
@@ -76,8 +103,11 @@ std::pair<QWidget*, QHBoxLayout*> areaPage(QGroupBox*& frame, const char* name, 
 {
     auto* page = new QWidget;
     auto* pageLay = new QHBoxLayout(page);
+    pageLay->setContentsMargins(4, 4, 4, 4);
+    pageLay->setSpacing(6);
     frame = named<QGroupBox>(name, title);
     auto* lay = new QHBoxLayout(frame);
+    tighten(lay);
     pageLay->addWidget(frame, 1);
     help = caption(QString(), helpName);
     pageLay->addWidget(helpFrame(help));
@@ -109,9 +139,10 @@ frmMain::frmMain(Module1& module, QWidget* parent)
 
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(8, 6, 8, 8);
-    outer->setSpacing(6);
-    outer->addWidget(buildResultsPanel());
+    outer->setContentsMargins(6, 4, 6, 6);
+    outer->setSpacing(4);
+    // The results panel takes the height the user adds to the window.
+    outer->addWidget(buildResultsPanel(), 1);
 
     // Area buttons above the pages, each bringing its page to the front.
     auto* areaRow = new QHBoxLayout;
@@ -137,7 +168,7 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     areaRow->addWidget(ctl.txtMaxNozz);
     outer->addLayout(areaRow);
 
-    ctl.tabMain = named<QTabWidget>("tabMain");
+    ctl.tabMain = named<AreaTabs>("tabMain");
     ctl.tabMain->addTab(buildDispensingPage(), QStringLiteral("Dispensing Area"));
     ctl.tabMain->addTab(buildPipingPage(), QStringLiteral("Piping Area"));
     ctl.tabMain->addTab(buildPumpPage(), QStringLiteral("Pump Area"));
@@ -145,14 +176,20 @@ frmMain::frmMain(Module1& module, QWidget* parent)
     // The area buttons are the page selectors; the tab bar itself stays out of sight.
     ctl.tabMain->tabBar()->hide();
     ctl.tabMain->setDocumentMode(false);
-    outer->addWidget(ctl.tabMain, 1);
+    ctl.tabMain->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    outer->addWidget(ctl.tabMain);
     connect(ctl.tabMain, &QTabWidget::currentChanged, this, &frmMain::showAreaButtonPressed);
     showAreaButtonPressed();
 
     setCentralWidget(central);
     buildTabOrder();
     wireHandlers();
-    resize(1200, 880);
+    // The size it opens at, within the screen's room for windows less a title
+    // bar (the layout keeps it at least the window's minimum size).
+    QSize opening(1200, 880);
+    if (const QScreen* s = screen())
+        opening = opening.boundedTo(s->availableGeometry().size() - QSize(0, 32));
+    resize(opening);
 }
 
 frmMain::~frmMain()
@@ -225,7 +262,8 @@ QWidget* frmMain::buildResultsPanel()
 
     auto* graphFrame = named<QGroupBox>("fraFlowGraph", QStringLiteral("Dynamic Flow Graph"));
     auto* graphLay = new QVBoxLayout(graphFrame);
-    graphLay->setContentsMargins(6, 4, 6, 6);
+    tighten(graphLay);
+    graphLay->setSpacing(2);
     ctl.MSChart1 = named<platform::Chart>("MSChart1");
     ctl.MSChart1->setTitle(QStringLiteral("Dynamic Flow Graph"));
     ctl.MSChart1->setAxisTitle(0, QStringLiteral("Number of Nozzles Operating"));
@@ -261,9 +299,10 @@ QWidget* frmMain::buildResultsPanel()
         g->setFixedWidth(470);
     ctl.tabCurrentBaseline->addTab(ctl.flxCurrent, QStringLiteral("Current "));
     ctl.tabCurrentBaseline->addTab(ctl.flxBaseLine, QStringLiteral("BaseLine "));
+    // The grids keep their width (their columns are laid out for it) and take
+    // the height the window is given: more rows in sight.
     ctl.tabCurrentBaseline->setFixedWidth(480);
     row->addWidget(ctl.tabCurrentBaseline);
-    panel->setFixedHeight(390);
     return panel;
 }
 
@@ -469,7 +508,9 @@ QWidget* frmMain::buildSitePage()
     auto [page, lay] = areaPage(ctl.fraSite, "fraSite", QStringLiteral("Site Layout"), ctl.lblSiteHelp, "lblSiteHelp");
 
     ctl.PicSiteLayout = named<QLabel>("PicSiteLayout");
-    ctl.PicSiteLayout->setFixedSize(404, 304); // the pictures are 400 x 300
+    // The pictures are 400 x 300; shown at nine tenths (the picture is scaled
+    // to the box), the site page is no taller than the Advance piping panels.
+    ctl.PicSiteLayout->setFixedSize(364, 274);
     ctl.PicSiteLayout->setFrameShape(QFrame::StyledPanel);
     ctl.PicSiteLayout->setAlignment(Qt::AlignCenter);
     ctl.PicSiteLayout->setAutoFillBackground(true);
