@@ -61,6 +61,12 @@ void roundResults(std::vector<float>& gpm, std::vector<float>& lpm, std::vector<
     }
 }
 
+// The row that element r of a row index names (r itself beyond the index).
+int rowOf(const std::vector<float>& rowIndex, int r)
+{
+    return r < int(rowIndex.size()) ? int(rowIndex[size_t(r)]) : r;
+}
+
 void setRowIndexes(Module1& m, std::vector<float>& x)
 {
     const int P = plotRows(m);
@@ -129,7 +135,7 @@ void cmdCalculate_Click(Module1& m, MainWindowInputs& w)
     const int16_t pumpPosition = int16_t(w.cmbPumps().listIndex());
     FlowGraphPumpLabel(m, w, 2);
     setRowIndexes(m, m.sngCurrentX);
-    FlowGraphRowLayout(m, w, w.MSChart1(), m.sngCurrentX);
+    FlowGraphRowLayout(m, w, m.sngCurrentX);
     m.sngNozzleCount.assign(2, 0.0f);
     const int16_t N = SolveOperatingPoints(m, w, pumpPosition, m.sngCurrentGPM, m.sngCurrentLPM);
     roundResults(m.sngCurrentGPM, m.sngCurrentLPM, m.sngCurrentGPMRounded, m.sngCurrentLPMRounded, N);
@@ -149,7 +155,7 @@ void BaseLine_Click(Module1& m, MainWindowInputs& w)
     FlowGraphPumpLabel(m, w, 1);
     const int16_t pumpPosition = int16_t(w.cmbPumps().listIndex());
     setRowIndexes(m, m.sngBaselineX);
-    FlowGraphRowLayout(m, w, w.MSChart1(), m.sngBaselineX);
+    FlowGraphRowLayout(m, w, m.sngBaselineX);
     const int16_t N = SolveOperatingPoints(m, w, pumpPosition, m.sngBaselineGPM, m.sngBaselineLPM);
     roundResults(m.sngBaselineGPM, m.sngBaselineLPM, m.sngBaselineGPMRounded, m.sngBaselineLPMRounded, N);
     FlowGraphSeriesUpdate(m, w.MSChart1(), 1);
@@ -173,31 +179,34 @@ void FlowGraphPumpLabel(Module1& /*m*/, MainWindowInputs& w, int series)
         w.setLblBaselinePump(QStringLiteral(" Traingle Marker - Baseline(") + pump + QLatin1Char(')'));
 }
 
-void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, platform::Chart& c,
-                        const std::vector<float>& rowIndex)
+void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float>& rowIndex)
 {
     const int P = plotRows(m);
     int16_t& plotted = w.mintPlottedNozzles();
     if (plotted != P) {
-        auto rowOf = [&](int r) { return r < int(rowIndex.size()) ? int(rowIndex[size_t(r)]) : r; };
         for (int r = 1; r <= P; ++r) {
-            if (float* v = cell(m, rowOf(r), 2))
+            if (float* v = cell(m, rowOf(rowIndex, r), 2))
                 *v = 0.0f;
-            if (float* v = cell(m, rowOf(r), 1))
+            if (float* v = cell(m, rowOf(rowIndex, r), 1))
                 *v = 0.0f;
         }
-        c.setColumnCount(2);
-        c.setRowCount(P);
-        for (int r = 1; r <= c.rowCount(); ++r) {
-            c.setData(r, 2, 0.0, true);
-            c.setData(r, 1, 0.0, true);
-        }
-        for (int r = 1; r <= P; ++r) {
-            c.setRow(rowOf(r));
-            c.setRowLabel(QString::number(rowOf(r)));
-        }
+        FlowGraphEmptyRows(w.MSChart1(), P, rowIndex);
     }
     plotted = int16_t(P);
+}
+
+void FlowGraphEmptyRows(platform::Chart& c, int rows, const std::vector<float>& rowIndex)
+{
+    c.setColumnCount(2);
+    c.setRowCount(rows);
+    for (int r = 1; r <= c.rowCount(); ++r) {
+        c.setData(r, 2, 0.0, true);
+        c.setData(r, 1, 0.0, true);
+    }
+    for (int r = 1; r <= rows; ++r) {
+        c.setRow(rowOf(rowIndex, r));
+        c.setRowLabel(QString::number(rowOf(rowIndex, r)));
+    }
 }
 
 void FlowGraphSeriesMarker(platform::Chart& c, int series)
@@ -325,6 +334,29 @@ void FlowGraphRedraw(Module1& m, platform::Chart& c)
     chartColumnFromTable(m, c, 2);
     chartColumnFromTable(m, c, 1);
     FlowGraphRowLabels(m, c);
+}
+
+void FlowGraphUnitsRedraw(Module1& m, platform::Chart& c)
+{
+    // The baseline's largest flow in the units now shown too, so that the
+    // shared scale compares like with like after a units switch.
+    const bool us = !m.objConfigureData || m.objConfigureData->Units();
+    const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
+    float largest = 0;
+    for (int i = 1; i <= m.intPlotNozzles && i < int(baseline.size()); ++i)
+        largest = std::max(largest, baseline[size_t(i)]);
+    m.sngBaselineMaxFlow = largest;
+    FlowGraphRedraw(m, c);
+    // A flow of 0 is no point, in whichever row it landed (after a new nozzle
+    // count every baseline flow lands in row 1).
+    for (int r = 1; r <= m.intPlotNozzles && r < int(m.sngFlowGraphData.size()); ++r) {
+        for (int col : {1, 2}) {
+            if (m.sngFlowGraphData[size_t(r)][size_t(col)] == 0) {
+                m.sngFlowGraphData[size_t(r)][size_t(col)] = -1;
+                c.setData(r, col, -1, true);
+            }
+        }
+    }
 }
 
 void MSChart1_PointSelected(Module1& m, MainWindowInputs& w, int16_t series, int16_t dataPoint)

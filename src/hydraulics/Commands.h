@@ -61,11 +61,15 @@ constexpr int kFlowGraphMarkerSize = 110;
 // the pump selected now.
 void FlowGraphPumpLabel(Module1& m, MainWindowInputs& w, int series);
 
-// Lays the rows out anew when mintPlottedNozzles differs from intPlotNozzles:
-// clears both table columns and both series of `chart` and labels its rows
-// from rowIndex (element r = r); then mintPlottedNozzles = intPlotNozzles.
-void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, platform::Chart& chart,
-                        const std::vector<float>& rowIndex);
+// The main window's row layout: when mintPlottedNozzles differs from
+// intPlotNozzles, clears both table columns and lays MSChart1's rows out
+// anew (FlowGraphEmptyRows); then mintPlottedNozzles = intPlotNozzles. The
+// counter is the main window's, so this step draws on its chart alone.
+void FlowGraphRowLayout(Module1& m, MainWindowInputs& w, const std::vector<float>& rowIndex);
+
+// Lays out `rows` rows of `chart` anew: two columns, every point left out,
+// the rows labelled from rowIndex (element r = r; r itself beyond it).
+void FlowGraphEmptyRows(platform::Chart& chart, int rows, const std::vector<float>& rowIndex);
 
 // The series update of Calculate (series 2) or Make Baseline (series 1) after
 // its search: markers, value-axis title and scale shared with the other
@@ -79,6 +83,12 @@ void FlowGraphSeriesUpdate(Module1& m, platform::Chart& chart, int series);
 // shared scale, the series-2 marker, both series' points and the row labels.
 // Colours, the baseline largest flow and the results stay.
 void FlowGraphRedraw(Module1& m, platform::Chart& chart);
+
+// The System Settings OK's redraw of the flow graph: the baseline's largest
+// flow taken anew in the units in force, FlowGraphRedraw, then every flow of
+// 0 in rows 1 to intPlotNozzles (a row a new nozzle count left empty) left
+// out of the table and the chart.
+void FlowGraphUnitsRedraw(Module1& m, platform::Chart& chart);
 
 // Building blocks of the two above.
 // Marker of every point of a series: visible, kFlowGraphMarkerSize, a

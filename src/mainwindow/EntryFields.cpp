@@ -93,13 +93,13 @@ void frmMain::txtRise_LostFocus() { measureCheck(ctl.txtRise, 9999, 3047.7, kMax
 
 void frmMain::txtBranchFitting_LostFocus(int index)
 {
-    if (index >= 0 && index < 4)
+    if (index >= 0 && index < kFittingKinds)
         fittingCheck(ctl.txtBranchFitting[index]);
 }
 
 void frmMain::txtTrunkFitting_LostFocus(int index)
 {
-    if (index >= 0 && index < 4)
+    if (index >= 0 && index < kFittingKinds)
         fittingCheck(ctl.txtTrunkFitting[index]);
 }
 
@@ -189,7 +189,7 @@ bool frmMain::checkField(QLineEdit* field)
     else if (field == ctl.txtBuryDepth) txtBuryDepth_LostFocus();
     else if (field == ctl.txtRise) txtRise_LostFocus();
     else {
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < kFittingKinds; ++k) {
             if (field == ctl.txtBranchFitting[k]) txtBranchFitting_LostFocus(k);
             if (field == ctl.txtTrunkFitting[k]) txtTrunkFitting_LostFocus(k);
         }

@@ -3,6 +3,8 @@
 // texts, lengths in US units (feet, the tank diameter in inches), with the
 // component list, fuel and pump frequency under which they were entered.
 
+#include "catalogue/PipingConstants.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -24,10 +26,10 @@ struct typInputSnapshot {
     ListPick bytPiping;
     ListPick bytBranchSize;
     QString strBranchLength;
-    std::array<QString, 4> strBranchFitting;
+    std::array<QString, kFittingKinds> strBranchFitting;
     ListPick bytTrunkSize;
     QString strTrunkLength;
-    std::array<QString, 4> strTrunkFitting;
+    std::array<QString, kFittingKinds> strTrunkFitting;
     uint8_t bytBasic = 0;
     uint8_t bytAdvance = 1;
     ListPick bytPump;

@@ -68,11 +68,11 @@ void frmMain::takeSnapshot(typInputSnapshot& s)
     s.bytPiping = pick(cmbPiping());
     s.bytBranchSize = pick(cmbBranch());
     s.strBranchLength = toStored(ctl.txtBranchLength->text(), kFeetToMetres, metric);
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < kFittingKinds; ++k)
         s.strBranchFitting[k] = ctl.txtBranchFitting[k]->text();
     s.bytTrunkSize = pick(cmbTrunk());
     s.strTrunkLength = toStored(ctl.txtTrunkLength->text(), kFeetToMetres, metric);
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < kFittingKinds; ++k)
         s.strTrunkFitting[k] = ctl.txtTrunkFitting[k]->text();
     s.bytBasic = ctl.optBasic->isChecked() ? 1 : 0;
     s.bytAdvance = s.bytBasic ? 0 : 1;
@@ -115,11 +115,11 @@ void frmMain::RestoreBaseLine()
     restorePick(cmbPiping(), s.bytPiping);
     restorePick(cmbBranch(), s.bytBranchSize);
     platform::writeField(ctl.txtBranchLength, fromStored(s.strBranchLength, kFeetToMetres, metric));
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < kFittingKinds; ++k)
         platform::writeField(ctl.txtBranchFitting[k], s.strBranchFitting[k]);
     restorePick(cmbTrunk(), s.bytTrunkSize);
     platform::writeField(ctl.txtTrunkLength, fromStored(s.strTrunkLength, kFeetToMetres, metric));
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < kFittingKinds; ++k)
         platform::writeField(ctl.txtTrunkFitting[k], s.strTrunkFitting[k]);
     ctl.chkBall->setChecked(s.chkBall == 1);
     ctl.chkSwing->setChecked(s.chkSwing == 1);

@@ -210,26 +210,4 @@ void frmMain::ConvertLengthFields(bool toUS)
     m.blnMetricUnitsShown = !toUS;
 }
 
-void frmMain::RedrawFlowGraph()
-{
-    // The baseline's largest flow in the units now shown too, so that the
-    // shared scale compares like with like after a units switch.
-    const bool us = !m.objConfigureData || m.objConfigureData->Units();
-    const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
-    float largest = 0;
-    for (int i = 1; i <= m.intPlotNozzles && i < int(baseline.size()); ++i)
-        largest = std::max(largest, baseline[i]);
-    m.sngBaselineMaxFlow = largest;
-    platform::Chart& chart = *ctl.MSChart1;
-    hydraulics::FlowGraphRedraw(m, chart);
-    // A flow of 0 is no point, in whichever row it landed (after a new nozzle
-    // count every baseline flow lands in row 1).
-    for (int r = 1; r <= m.intPlotNozzles && r < int(m.sngFlowGraphData.size()); ++r) {
-        for (int col : {1, 2}) {
-            if (m.sngFlowGraphData[r][col] == 0) {
-                m.sngFlowGraphData[r][col] = -1;
-                chart.setData(r, col, -1, true);
-            }
-        }
-    }
-}
+void frmMain::RedrawFlowGraph() { hydraulics::FlowGraphUnitsRedraw(m, *ctl.MSChart1); }

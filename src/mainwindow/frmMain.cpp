@@ -375,7 +375,7 @@ QWidget* frmMain::buildPipingPage()
     auto* right = new QVBoxLayout;
     lay->addLayout(right, 1);
 
-    auto fittings = [this](QGridLayout* grid, int row, std::array<QLineEdit*, 4>& boxes, const char* base,
+    auto fittings = [this](QGridLayout* grid, int row, std::array<QLineEdit*, kFittingKinds>& boxes, const char* base,
                            const char* where) {
         static const char* const labels[4] = {"45", "90", "Thru T", "Side T"};
         static const char* const tips[4] = {"Enter the number of 45 elbows required in %1",
@@ -383,7 +383,7 @@ QWidget* frmMain::buildPipingPage()
                                             "Enter the number of Thru T required in %1",
                                             "Enter the number of Side T required in %1"};
         auto* box = new QHBoxLayout;
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < kFittingKinds; ++k) {
             const QByteArray name = QByteArray(base) + "_" + QByteArray::number(k);
             boxes[k] = numericField(name.constData(), 2, false, QStringLiteral("0"));
             boxes[k]->setToolTip(QString::fromLatin1(tips[k]).arg(QString::fromLatin1(where)));
@@ -804,8 +804,8 @@ QString frmMain::txtHoseLen() { return ctl.txtHoseLen->text(); }
 QString frmMain::txtTrunkLength() { return ctl.txtTrunkLength->text(); }
 QString frmMain::txtBranchLength() { return ctl.txtBranchLength->text(); }
 QString frmMain::txtPipeLen() { return ctl.txtPipeLen->text(); }
-QString frmMain::txtTrunkFitting(int index) { return index >= 0 && index < 4 ? ctl.txtTrunkFitting[index]->text() : QString(); }
-QString frmMain::txtBranchFitting(int index) { return index >= 0 && index < 4 ? ctl.txtBranchFitting[index]->text() : QString(); }
+QString frmMain::txtTrunkFitting(int index) { return index >= 0 && index < kFittingKinds ? ctl.txtTrunkFitting[index]->text() : QString(); }
+QString frmMain::txtBranchFitting(int index) { return index >= 0 && index < kFittingKinds ? ctl.txtBranchFitting[index]->text() : QString(); }
 QString frmMain::txtTankDiameter() { return ctl.txtTankDiameter->text(); }
 QString frmMain::txtBuryDepth() { return ctl.txtBuryDepth->text(); }
 QString frmMain::txtRise() { return ctl.txtRise->text(); }

@@ -13,6 +13,7 @@
 #include "frmData.h"
 
 #include "catalogue/MainWindowLinks.h"
+#include "catalogue/PipingConstants.h"
 #include "hydraulics/MainWindowInputs.h"
 #include "platform/ComboBox.h"
 #include "platform/ListControl.h"
@@ -200,9 +201,9 @@ public:
         QRadioButton* optBasic; QRadioButton* optAdvance;
         QGroupBox* fraPipeInfo; platform::ComboBox* cmbPipeSize; QLabel* lblPipeLen; QLineEdit* txtPipeLen;
         QGroupBox* fraTrunk; platform::ComboBox* cmbTrunk; QLabel* lblTrunkLength; QLineEdit* txtTrunkLength;
-        std::array<QLineEdit*, 4> txtTrunkFitting; QCheckBox* chkBall; QCheckBox* chkSwing;
+        std::array<QLineEdit*, kFittingKinds> txtTrunkFitting; QCheckBox* chkBall; QCheckBox* chkSwing;
         QGroupBox* fraBranch; platform::ComboBox* cmbBranch; QLabel* lblLength; QLineEdit* txtBranchLength;
-        std::array<QLineEdit*, 4> txtBranchFitting; QLabel* lblPipingHelp;
+        std::array<QLineEdit*, kFittingKinds> txtBranchFitting; QLabel* lblPipingHelp;
         // Pump Area
         QGroupBox* fraPump; QGroupBox* fraPumpSelect; platform::ComboBox* cmbPumps; platform::ComboBox* cmbQuantity;
         QRadioButton* opt50Hz; QRadioButton* opt60Hz; platform::ComboBox* cmbLeak; platform::ComboBox* cmbPumpOthers;

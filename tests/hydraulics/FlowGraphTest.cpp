@@ -59,7 +59,7 @@ TEST_F(FlowGraph, RowsAndPointsLeftOut)
     // Markers, wall and label alignment.
     EXPECT_EQ(chart.seriesMarkerStyle(1), platform::MarkerStyle::Triangle);
     EXPECT_EQ(chart.seriesMarkerStyle(2), platform::MarkerStyle::Dot);
-    EXPECT_EQ(chart.seriesMarkerSize(2), hydraulics::kFlowGraphMarkerSize);
+    EXPECT_EQ(chart.seriesMarkerSize(2), 110);
     EXPECT_EQ(chart.seriesMarkerFill(1), QColor(128, 64, 0));
     EXPECT_TRUE(chart.seriesMarkerVisible(1));
     EXPECT_EQ(chart.wallBrushStyle(), platform::BrushStyle::Solid);

@@ -95,24 +95,29 @@ TEST_F(GivenChart, FlowGraphOfBothSeriesAndItsRedraw)
     });
     expectSameDrawing(shown, sheet);
 
-    // The redraw in other units, on both charts.
+    // The redraws in other units, on both charts.
     setUnits(false);
     hydraulics::FlowGraphRedraw(*m, w.chart1);
     drawBeside(w.chart1, [&] { hydraulics::FlowGraphRedraw(*m, sheet); });
     EXPECT_EQ(sheet.axisTitle(1), "LPM per Nozzle");
     expectSameDrawing(shown, sheet);
+    hydraulics::FlowGraphUnitsRedraw(*m, w.chart1);
+    drawBeside(w.chart1, [&] { hydraulics::FlowGraphUnitsRedraw(*m, sheet); });
+    expectSameDrawing(shown, sheet);
 
-    // A new row count lays out the chart it is given.
-    sizeFor(*m, w, 4);
+    // Empty rows laid out on the chart given leave the main window's row
+    // layout as it was.
     const std::vector<float> rows = {0, 1, 2, 3, 4, 5, 6};
+    const int16_t plotted = w.mintPlottedNozzles();
     Chart other;
-    drawBeside(w.chart1, [&] { hydraulics::FlowGraphRowLayout(*m, w, other, rows); });
+    drawBeside(w.chart1, [&] { hydraulics::FlowGraphEmptyRows(other, 6, rows); });
     ASSERT_EQ(other.rowCount(), 6);
     for (int r = 1; r <= 6; ++r) {
         EXPECT_EQ(other.rowLabel(r), QString::number(r));
         EXPECT_TRUE(other.isNull(r, 1) && other.isNull(r, 2)) << r;
     }
     EXPECT_EQ(shown.rowCount(), 10);
+    EXPECT_EQ(w.mintPlottedNozzles(), plotted);
 }
 
 TEST_F(GivenChart, PumpCurve)
