@@ -289,12 +289,6 @@ void frmMain::Form_Unload()
     ui().endApplication(0);
 }
 
-void frmMain::mnuExit_Click()
-{
-    // The question about unsaved values comes with the site-file commands.
-    Form_Unload();
-}
-
 // --- commands ---
 
 void frmMain::cmdCalculate_Click()

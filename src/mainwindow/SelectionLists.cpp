@@ -76,9 +76,8 @@ static std::vector<ListSource> sources(Module1& m, frmMain::Controls& c)
 }
 
 // The pump list of one frequency; "None" alone when no pump qualifies.
-static void fillPumps(Module1& m, const ListSource& pumps, bool fiftyHz)
+static void fillPumps(Module1& m, const ListSource& pumps, bool fiftyHz, platform::ListControl& list)
 {
-    platform::ListControl& list = pumps.combo->list();
     fillList(m, list, pumps, [&] { return fiftyHz ? pumps.gas : pumps.diesel; }, false);
     if (list.listIndex() < 0) {
         list.addItem(QStringLiteral("None"));
@@ -90,23 +89,23 @@ void frmMain::opt50Hz_Click()
 {
     if (!ctl.opt50Hz->isChecked())
         return;
-    fillPumps(m, sources(m, ctl)[0], true);
+    fillPumps(m, sources(m, ctl)[0], true, ctl.cmbPumps->list());
 }
 
 void frmMain::opt60Hz_Click()
 {
     if (!ctl.opt60Hz->isChecked())
         return;
-    fillPumps(m, sources(m, ctl)[0], false);
+    fillPumps(m, sources(m, ctl)[0], false, ctl.cmbPumps->list());
 }
 
 void frmMain::RefreshComponentLists()
 {
     const std::vector<ListSource> all = sources(m, ctl);
     if (ctl.opt50Hz->isChecked())
-        fillPumps(m, all[0], true);
+        fillPumps(m, all[0], true, all[0].combo->list());
     if (ctl.opt60Hz->isChecked())
-        fillPumps(m, all[0], false);
+        fillPumps(m, all[0], false, all[0].combo->list());
     if (m_settings.optGas())
         for (size_t i = 1; i < all.size(); ++i)
             fillList(m, all[i].combo->list(), all[i], [&, i] { return all[i].gas; }, true);
@@ -119,7 +118,7 @@ void frmMain::InitialFill()
 {
     const std::vector<ListSource> all = sources(m, ctl);
     if (ctl.opt60Hz->isChecked())
-        fillPumps(m, all[0], false);
+        fillPumps(m, all[0], false, all[0].combo->list());
     for (size_t i = 1; i < all.size(); ++i) {
         // The filter is chosen anew for each record, by the settings object.
         fillList(m, all[i].combo->list(), all[i], [&, i] {
@@ -130,4 +129,42 @@ void frmMain::InitialFill()
                         ctl.cmbBreakAway, ctl.cmbPumpOthers})
         if (c->list().listCount() > 1)
             c->list().setListIndex(1);
+}
+
+std::optional<QStringList> frmMain::listEntriesFor(sitefiles::SiteControl control, const SiteSettings& settings)
+{
+    const std::vector<ListSource> all = sources(m, ctl);
+    const platform::ListControl* wanted = &siteList(control);
+    size_t i = 0;
+    while (i < all.size() && &all[i].combo->list() != wanted)
+        ++i;
+    if (i == all.size())
+        return std::nullopt;
+
+    // The filters read the component list from the settings buttons and leave
+    // their letters in the store: lend them the given settings, fill a list
+    // of no window, and put everything back.
+    PlainSettingsButtons buttons;
+    buttons.gas = settings.gas;
+    buttons.componentList = settings.componentList;
+    SystemSettingsButtons* const inForce = m.frmData;
+    const int16_t record = m.intRecord;
+    const QString chosen = m.strComponentList, a = m.strListA, b = m.strListI, c = m.strListC;
+    m.frmData = &buttons;
+    platform::PlainList list;
+    if (i == 0)
+        fillPumps(m, all[0], settings.fiftyHz, list);
+    else
+        fillList(m, list, all[i], [&] { return settings.gas ? all[i].gas : all[i].diesel; }, true);
+    m.frmData = inForce;
+    m.intRecord = record;
+    m.strComponentList = chosen;
+    m.strListA = a;
+    m.strListI = b;
+    m.strListC = c;
+
+    QStringList entries;
+    for (int k = 0; k < list.listCount(); ++k)
+        entries << list.list(k);
+    return entries;
 }

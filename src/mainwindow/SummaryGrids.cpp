@@ -31,7 +31,12 @@ void shade(FlexGrid& g, int firstRow, int lastRow, int colour)
 }
 } // namespace
 
-void frmMain::FillCurrentGrid() { fillGrid(*ctl.flxCurrent, false); }
+void frmMain::FillCurrentGrid()
+{
+    fillGrid(*ctl.flxCurrent, false);
+    // The lengths are the fields' texts, in the units the fields show.
+    m_currentGridMetric = m.blnMetricUnitsShown;
+}
 
 void frmMain::FillBaseLineGrid() { fillGrid(*ctl.flxBaseLine, true); }
 

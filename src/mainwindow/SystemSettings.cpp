@@ -182,16 +182,9 @@ bool SystemSettingsLink::optCommercial() { return dialog().optCommercial->isChec
 
 // --- what the OK does to the main window ---
 
-void frmMain::ConvertLengthFields(bool toUS)
+std::array<frmMain::LengthField, 7> frmMain::lengthFields() const
 {
-    struct Length {
-        QLineEdit* field;
-        QLabel* label;
-        const char* us;
-        const char* metric;
-        double factor;
-    };
-    const Length lengths[] = {
+    return {{
         {ctl.txtHoseLen, ctl.lblHoseLength, "Hose length(ft)", "Hose Length(m)", kFeetToMetres},
         {ctl.txtBranchLength, ctl.lblLength, "Length(ft)", "Length(m)", kFeetToMetres},
         {ctl.txtTrunkLength, ctl.lblTrunkLength, "Length(ft)", "Length(m)", kFeetToMetres},
@@ -199,8 +192,12 @@ void frmMain::ConvertLengthFields(bool toUS)
         {ctl.txtBuryDepth, ctl.lblBuryDepth, "Bury Depth(ft)", "Bury Depth(m)", kFeetToMetres},
         {ctl.txtRise, ctl.lblRise, "Rise(ft)", "Rise(m)", kFeetToMetres},
         {ctl.txtTankDiameter, ctl.lblTankDiameter, "Tank Diameter(inch)", "Tank Diameter(cm)", kInchesToCentimetres},
-    };
-    for (const Length& l : lengths) {
+    }};
+}
+
+void frmMain::ConvertLengthFields(bool toUS)
+{
+    for (const LengthField& l : lengthFields()) {
         const double x = platform::leadingNumber(l.field->text());
         const double y = toUS ? platform::roundHalfEven1(x / l.factor) : platform::roundHalfEven1(x * l.factor);
         platform::writeField(l.field, platform::doubleToText(y));

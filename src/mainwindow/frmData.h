@@ -50,9 +50,10 @@ public:
 
     void reject() override;
 
-private:
     // The component-list buttons by list code.
     std::array<QRadioButton*, kComponentListCount> componentListOptions() const;
+
+private:
     // The code of the first checked component-list button.
     uint8_t checkedComponentList() const;
 

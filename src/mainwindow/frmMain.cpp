@@ -654,6 +654,10 @@ void frmMain::wireHandlers()
     connect(ctl.mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
     connect(ctl.mnuOptions, &QMenu::aboutToShow, this, &frmMain::mnuOptions_Click);
     connect(ctl.mnuHelp, &QMenu::aboutToShow, this, &frmMain::mnuHelp_Click);
+    connect(ctl.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    connect(ctl.mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(ctl.mnuSave, &QAction::triggered, this, &frmMain::mnuSave_Click);
+    connect(ctl.mnuSaveas, &QAction::triggered, this, &frmMain::mnuSaveas_Click);
     connect(ctl.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ctl.mnuData, &QAction::triggered, this, &frmMain::mnuData_Click);
     connect(ctl.mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
@@ -769,13 +773,6 @@ void frmMain::wireHandlers()
             || (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier))
             QTimer::singleShot(0, this, [this] { ctl.tabCurrentBaseline->tabBar()->setFocus(Qt::OtherFocusReason); });
     });
-}
-
-void frmMain::closeEvent(QCloseEvent* event)
-{
-    if (!m_programEnded)
-        Form_Unload();
-    event->accept();
 }
 
 // --- the calculation's view of the window ---

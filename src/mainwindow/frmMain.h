@@ -17,6 +17,8 @@
 #include "hydraulics/MainWindowInputs.h"
 #include "platform/ComboBox.h"
 #include "platform/ListControl.h"
+#include "platform/UiServices.h"
+#include "sitefiles/SiteFileWindow.h"
 
 #include <QMainWindow>
 #include <array>
@@ -43,7 +45,8 @@ class WidgetEvents;
 class frmMain : public QMainWindow,
                 public MainWindowInputs,
                 public PipingLists,
-                public MainWindowReinit {
+                public MainWindowReinit,
+                public SiteFileWindow {
     Q_OBJECT
 public:
     explicit frmMain(Module1& m, QWidget* parent = nullptr);
@@ -56,6 +59,12 @@ public:
     bool programEnded() const { return m_programEnded; }
     void Form_Unload();
     void mnuExit_Click();
+
+    // --- File commands ---
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveas_Click();
     void ReadIniFile();
     void WriteIniFile();
 
@@ -173,6 +182,21 @@ public:
     void StoreBaseLine() override;
     void RestoreBaseLine() override;
 
+    // --- SiteFileWindow ---
+    platform::TextGrid& currentGrid() override;
+    platform::TextGrid& baselineGrid() override;
+    bool currentGridMetric() const override { return m_currentGridMetric; }
+    void setCurrentGridMetric(bool metric) override { m_currentGridMetric = metric; }
+    platform::ListControl& siteList(sitefiles::SiteControl control) override;
+    std::optional<QStringList> listEntriesFor(sitefiles::SiteControl control,
+                                              const SiteSettings& settings) override;
+    void setSettingsOptions(bool gas, std::optional<uint8_t> componentList, bool us) override;
+    void selectFrequency(bool fiftyHz) override;
+    void selectPipingMode(bool basic) override;
+    void setValves(bool ball, bool swing) override;
+    void setSiteText(sitefiles::SiteControl control, const QString& text) override;
+    void setLengthCaption(sitefiles::SiteControl control, bool us) override;
+
     // The controls, each named as the program names it.
     struct Controls {
         // menus
@@ -235,6 +259,30 @@ private:
     bool m_iniRead = false;       // the settings file was read whole and valid
     bool m_initialised = false;   // Form_Load has completed once
     bool m_programEnded = false;
+    bool m_currentGridMetric = false; // the Current grid's lengths were filled in metric units
+    QString m_dialogFileName;         // the file dialogs' name, from their last use
+    platform::PlainList m_noList;     // the list of a control that has none
+    QLineEdit* siteField(sitefiles::SiteControl control) const;
+
+    // The seven length fields with their labels, captions and unit factors.
+    struct LengthField {
+        QLineEdit* field;
+        QLabel* label;
+        const char* us;
+        const char* metric;
+        double factor;
+    };
+    std::array<LengthField, 7> lengthFields() const;
+
+    // File commands.
+    // Asks "Current Values are not saved..." when they are not; false when
+    // the command that asks is to stop (Cancel, or a save that failed).
+    bool saveBeforeGoingOn();
+    // Writes the site file; on failure says which file and why and returns false.
+    bool saveSiteFile(const QString& path);
+    platform::FileDialogRequest siteFileDialog(const QString& title) const;
+    // The three entry points of the program's end: false when it stays.
+    bool mayEnd();
 
     // field checks
     std::vector<QLineEdit*> m_pendingFields; // left, not yet checked, in order

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -18,6 +19,9 @@ namespace {
 // Where a file dialog opens: the folder, with the proposed name when there is one.
 QString startPath(const FileDialogRequest& request)
 {
+    // A name remembered from the last choice is a whole path: it holds its folder.
+    if (QDir::isAbsolutePath(request.fileName))
+        return request.fileName;
     return request.fileName.isEmpty() ? request.initDir : request.initDir + "/" + request.fileName;
 }
 } // namespace
@@ -60,11 +64,20 @@ MsgResult QtUiServices::messageBox(const QString& text, const QString& caption,
 
 std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& request)
 {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
-                                                      startPath(request), request.filter);
-    if (path.isEmpty())
+    if (request.mustExist) {
+        const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
+                                                          startPath(request), request.filter);
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
+    }
+    QFileDialog dialog(QApplication::activeWindow(), request.title, startPath(request), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()
+        || dialog.selectedFiles().constFirst().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& request)

@@ -22,6 +22,9 @@ struct FileDialogRequest {
     QString initDir;    // folder the dialog opens in
     QString filter;     // e.g. "TDR Files (*.dat)"
     QString fileName;   // proposed file name
+    // An open dialog normally takes only a file that exists; false lets it
+    // take a new name too (a file to be created later).
+    bool mustExist = true;
 };
 
 // Mouse pointers the program uses.

@@ -184,14 +184,16 @@ TEST_F(MainWindowTest, FirstSettingsLineOutsideItsRangeGivesForty)
     }
 }
 
-TEST_F(MainWindowTest, ClosingWritesTheSettingsInForceAndEndsWithoutAQuestion)
+TEST_F(MainWindowTest, ClosingAsksAboutUnsavedValuesThenWritesTheSettingsInForce)
 {
     load();
     m->blnSaved = false;
     applySettings(1, true, false);
+    ui.answers = {platform::MsgResult::No};
     w->close();
     EXPECT_TRUE(ui.ended);
-    EXPECT_TRUE(messages().empty());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], "Current Values are not saved. Do you want to save now?");
     EXPECT_EQ(folder.read("TDR.ini"), QByteArray("40\r\n6\r\nTrue\r\nFalse\r\nI\r\n"));
     EXPECT_EQ(m->objPumpData, nullptr);
 }

@@ -1,0 +1,202 @@
+#include "SiteFileIO.h"
+
+#include "catalogue/ComponentLists.h"
+#include "catalogue/MainWindowLinks.h"
+#include "catalogue/Module1.h"
+#include "catalogue/UnitConversion.h"
+#include "catalogue/clsConfigureData.h"
+#include "catalogue/clsSiteProperties.h"
+#include "platform/ListControl.h"
+#include "platform/NumText.h"
+#include "platform/TextFile.h"
+#include "platform/TextGrid.h"
+
+#include <QFile>
+
+namespace sitefiles {
+
+namespace {
+
+std::array<QString*, kPropertyCount> properties(clsSiteProperties& p)
+{
+    return {&p.strCustomerName, &p.strCustomerContact, &p.strSiteDescription, &p.strAddress1,
+            &p.strAddress2, &p.strGeneratedBy, &p.strDate, &p.strContact, &p.strEmail, &p.strPhone};
+}
+
+// The grid labels of the seven length rows in each unit.
+struct LengthLabel {
+    int row;
+    const char* us;
+    const char* metric;
+};
+constexpr LengthLabel kLengthLabels[] = {
+    {4, "Hose Length(ft)", "Hose Length(m)"},   {10, "Branch Length(ft)", "Branch Length(m)"},
+    {16, "Trunk Length(ft)", "Trunk Length(m)"}, {24, "Pipe Length(ft)", "Pipe Length(m)"},
+    {30, "Tank Diameter(inch)", "Tank Diameter(cm)"}, {31, "Bury Depth(ft)", "Bury Depth(m)"},
+    {32, "Rise(ft)", "Rise(m)"},
+};
+
+int indexOf(const platform::ListControl& list, const QString& text)
+{
+    for (int i = 0; i < list.listCount(); ++i)
+        if (list.list(i) == text)
+            return i;
+    return -1;
+}
+
+QByteArray firstBytes(const QString& path, bool& opened)
+{
+    QFile file(platform::resolveCase(path));
+    opened = file.open(QIODevice::ReadOnly);
+    // One byte beyond the limit tells whether the file goes on past it.
+    return opened ? file.read(kMaxSiteFileBytes + 1) : QByteArray();
+}
+
+} // namespace
+
+bool WriteSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QString* error)
+{
+    SiteFileSource source;
+    source.current = &w.currentGrid();
+    source.gridMetric = w.currentGridMetric();
+    source.optUS = m.frmData ? m.frmData->optUS() : true;
+    if (m.objSiteProperties) {
+        const auto texts = properties(*m.objSiteProperties);
+        for (int p = 0; p < kPropertyCount; ++p)
+            source.properties[size_t(p)] = *texts[size_t(p)];
+    }
+    const std::optional<QStringList> lines = buildSiteFileLines(source, error);
+    return lines && platform::writeLines(strFile, *lines, error);
+}
+
+SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QString* why)
+{
+    bool opened = false;
+    const QByteArray bytes = firstBytes(strFile, opened);
+    if (!opened) {
+        if (why)
+            *why = QStringLiteral("the file cannot be opened");
+        return SiteFileRead::CannotOpen;
+    }
+    const std::optional<SiteFileContent> parsed = parseSiteFile(bytes, why);
+    if (!parsed)
+        return SiteFileRead::Refused;
+    const auto& line = parsed->lines;
+
+    // The settings the file selects; a component list or frequency it does
+    // not name stays as it is.
+    SiteSettings settings;
+    settings.gas = line[38] == QLatin1String("True");
+    const std::optional<uint8_t> listCode = catalogue::componentListCode(line[40]);
+    settings.componentList = listCode.value_or(m.objConfigureData ? m.objConfigureData->ComponentList() : 0);
+    const bool us = line[39] == QLatin1String("True");
+    const bool namesFrequency = line[29] == QLatin1String("True") || line[29] == QLatin1String("False");
+    settings.fiftyHz = namesFrequency ? line[29] == QLatin1String("True") : w.opt50Hz();
+
+    // Every selection must name an entry of the list it would be made in.
+    for (const SiteLine& l : siteLines()) {
+        if (l.form != LineForm::Selection)
+            continue;
+        const QString& text = line[size_t(l.line)];
+        if (const std::optional<QStringList> entries = w.listEntriesFor(l.control, settings)) {
+            if (!entries->contains(text)) {
+                if (why)
+                    *why = QStringLiteral("line %1 names no entry of its list: \"%2\"").arg(l.line + 1).arg(text);
+                return SiteFileRead::Refused;
+            }
+        } else if (indexOf(w.siteList(l.control), text) < 0) {
+            if (why)
+                *why = QStringLiteral("line %1 names no entry of its list: \"%2\"").arg(l.line + 1).arg(text);
+            return SiteFileRead::Refused;
+        }
+    }
+
+    platform::TextGrid& current = w.currentGrid();
+    platform::TextGrid& baseline = w.baselineGrid();
+    auto cells = [&](int row, int col, const QString& text) {
+        current.setTextMatrix(row, col, text);
+        baseline.setTextMatrix(row, col, text);
+    };
+
+    // Fuel, component list and units.
+    w.setSettingsOptions(settings.gas, listCode, us);
+    if (clsConfigureData* c = m.objConfigureData.get()) {
+        c->setData(settings.gas);
+        if (listCode)
+            c->setComponentList(*listCode);
+        c->setUnits(us);
+    }
+    cells(34, 1, settings.gas ? QStringLiteral("Gas") : QStringLiteral("Diesel"));
+    if (listCode) {
+        cells(35, 1, catalogue::componentListName(*listCode));
+        m.strComponentList = catalogue::componentListLetter(*listCode);
+    }
+    for (const LengthLabel& l : kLengthLabels)
+        cells(l.row, 0, QString::fromLatin1(us ? l.us : l.metric));
+    m.blnUSUnitsShown = us;
+    m.blnMetricUnitsShown = !us;
+
+    // The lists of the file's settings, then the pump frequency.
+    w.RefreshComponentLists();
+    if (namesFrequency) {
+        cells(27, 1, settings.fiftyHz ? QStringLiteral("50Hz Pump ") : QStringLiteral("60Hz Pump "));
+        w.selectFrequency(settings.fiftyHz);
+    }
+
+    // Lines 1 to 36 in line order.
+    for (const SiteLine& l : siteLines()) {
+        const QString& text = line[size_t(l.line)];
+        switch (l.form) {
+        case LineForm::Selection: {
+            cells(l.row, l.col, text);
+            platform::ListControl& list = w.siteList(l.control);
+            list.setListIndex(indexOf(list, current.TextMatrix(l.row, l.col)));
+            break;
+        }
+        case LineForm::Count:
+        case LineForm::Fitting:
+            cells(l.row, l.col, text);
+            w.setSiteText(l.control, text);
+            break;
+        case LineForm::Length:
+        case LineForm::Inches: {
+            float value = parsed->length[size_t(l.line)];
+            if (!us) {
+                const double factor = l.form == LineForm::Inches ? kInchesToCentimetres : kFeetToMetres;
+                value = float(platform::roundHalfEven1(double(value) * factor));
+            }
+            w.setLengthCaption(l.control, us);
+            cells(l.row, l.col, lengthText(value));
+            w.setSiteText(l.control, lengthText(value));
+            break;
+        }
+        case LineForm::Valves: {
+            cells(l.row, l.col, text);
+            const QString cell = current.TextMatrix(l.row, l.col);
+            for (bool ball : {false, true})
+                for (bool swing : {false, true})
+                    if (cell == valvesText(ball, swing))
+                        w.setValves(ball, swing);
+            break;
+        }
+        case LineForm::Mode: {
+            const bool basic = text == QLatin1String("True");
+            cells(l.row, l.col, basic ? QStringLiteral("Basic") : QStringLiteral("Advance"));
+            w.selectPipingMode(basic);
+            break;
+        }
+        default: // the settings and the frequency are in force already
+            break;
+        }
+    }
+    w.setCurrentGridMetric(!us);
+
+    if (m.objSiteProperties) {
+        const auto texts = properties(*m.objSiteProperties);
+        for (int p = 0; p < kPropertyCount; ++p)
+            *texts[size_t(p)] = line[size_t(kFirstPropertyLine + p)];
+    }
+    return SiteFileRead::Applied;
+}
+
+} // namespace sitefiles
