@@ -17,6 +17,7 @@
 #include "platform/NumText.h"
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
+#include "sitefiles/frmSiteProperties.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -313,6 +314,15 @@ void frmMain::cmdBackToBaseLine_Click()
 }
 
 void frmMain::cmdUpdate_Click() { hydraulics::cmdUpdate_Click(m, *this); }
+
+void frmMain::mnuSite_Click()
+{
+    if (!m.objSiteProperties)
+        return;
+    frmSiteProperties dialog(*m.objSiteProperties, m, this);
+    dialog.Form_Load();
+    ui().showModal(dialog);
+}
 
 void frmMain::mnuData_Click() { ui().showModal(m_settings.dialog()); }
 

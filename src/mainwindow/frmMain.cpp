@@ -659,6 +659,7 @@ void frmMain::wireHandlers()
     connect(ctl.mnuSave, &QAction::triggered, this, &frmMain::mnuSave_Click);
     connect(ctl.mnuSaveas, &QAction::triggered, this, &frmMain::mnuSaveas_Click);
     connect(ctl.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ctl.mnuSite, &QAction::triggered, this, &frmMain::mnuSite_Click);
     connect(ctl.mnuData, &QAction::triggered, this, &frmMain::mnuData_Click);
     connect(ctl.mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     connect(ctl.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);

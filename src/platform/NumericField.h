@@ -3,9 +3,10 @@
 // of at most a given length. Typed keys pass the key rule (keyDiscarded) in a
 // key filter, which sees the whole text before the key; an ASCII validator
 // applies the same rule to pastes and drops; the length limit holds for
-// typing. A number the program writes goes through writeField, which keeps
-// it whole even when it is longer than the limit; the limit comes back down
-// as the user shortens the text, so that nothing can be added to it.
+// typing (setTypingLimit). A number the program writes goes through
+// writeField, which keeps it whole even when it is longer than the limit.
+
+#include "TypingLimit.h"
 
 #include <QString>
 
@@ -20,9 +21,6 @@ class WidgetEvents;
 // digits only, or digits and one "." when decimal. The key filter is
 // installed through the window's events.
 void makeNumericField(QLineEdit* field, int maxLength, bool decimal, WidgetEvents& events);
-
-// Writes a numeric field from code, lifting its typing limit for that text.
-void writeField(QLineEdit* field, const QString& text);
 
 // The key rule: true when the key is to be discarded. Whole numbers take
 // digits and Backspace; decimal fields also one "." while the text before the

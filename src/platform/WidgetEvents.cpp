@@ -4,12 +4,14 @@ namespace platform {
 
 void WidgetEvents::watch(QObject* widget)
 {
-    if (!m_lost.contains(widget) && !m_got.contains(widget) && !m_keys.contains(widget)) {
+    if (!m_lost.contains(widget) && !m_got.contains(widget) && !m_keys.contains(widget)
+        && !m_mouse.contains(widget)) {
         widget->installEventFilter(this);
         connect(widget, &QObject::destroyed, this, [this, widget] {
             m_lost.remove(widget);
             m_got.remove(widget);
             m_keys.remove(widget);
+            m_mouse.remove(widget);
         });
     }
 }
@@ -30,6 +32,12 @@ void WidgetEvents::onKeyPress(QObject* widget, std::function<bool(QKeyEvent*)> h
 {
     watch(widget);
     m_keys.insert(widget, std::move(handler));
+}
+
+void WidgetEvents::onMouseDown(QObject* widget, std::function<void(Qt::MouseButton)> handler)
+{
+    watch(widget);
+    m_mouse.insert(widget, std::move(handler));
 }
 
 bool WidgetEvents::eventFilter(QObject* watched, QEvent* event)
@@ -55,6 +63,12 @@ bool WidgetEvents::eventFilter(QObject* watched, QEvent* event)
         if (auto it = m_keys.constFind(watched); it != m_keys.constEnd()) {
             const auto handler = *it;
             return handler(static_cast<QKeyEvent*>(event));
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (auto it = m_mouse.constFind(watched); it != m_mouse.constEnd()) {
+            const auto handler = *it;
+            handler(static_cast<QMouseEvent*>(event)->button());
         }
         break;
     default:

@@ -1,11 +1,13 @@
 #pragma once
-// One event filter for the handlers the windows hang on focus and key events:
-// a LostFocus that ignores a menu or a message box taking the focus, a
-// GotFocus, and a key filter that sees a key before the widget does.
+// One event filter for the handlers the windows hang on focus, key and mouse
+// events: a LostFocus that ignores a menu or a message box taking the focus,
+// a GotFocus, a key filter that sees a key before the widget does, and a
+// MouseDown.
 
 #include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QObject>
 #include <functional>
 
@@ -22,6 +24,9 @@ public:
     void onGotFocus(QObject* widget, std::function<void(Qt::FocusReason)> handler);
     // Sees every key press first; returns true to discard the key.
     void onKeyPress(QObject* widget, std::function<bool(QKeyEvent*)> handler);
+    // Runs when a mouse button goes down on the widget, before the widget
+    // sees it. A click on a widget that takes the focus moves the focus first.
+    void onMouseDown(QObject* widget, std::function<void(Qt::MouseButton)> handler);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,6 +35,7 @@ private:
     void watch(QObject* widget);
     QHash<QObject*, std::function<void(Qt::FocusReason)>> m_lost, m_got;
     QHash<QObject*, std::function<bool(QKeyEvent*)>> m_keys;
+    QHash<QObject*, std::function<void(Qt::MouseButton)>> m_mouse;
 };
 
 } // namespace platform

@@ -87,3 +87,25 @@ TEST(WidgetEvents, KeyFilterSeesTheKeyFirstAndMayDiscardIt)
     QApplication::sendEvent(other, &e);
     EXPECT_EQ(other->text(), "x") << (static_cast<const void*>(other) == freed ? "at the freed address" : "elsewhere");
 }
+
+TEST(WidgetEvents, MouseDownRunsBeforeTheWidgetSeesThePress)
+{
+    QWidget window;
+    auto* events = new platform::WidgetEvents(&window);
+    auto* button = new QPushButton(&window);
+    std::vector<Qt::MouseButton> downs;
+    bool downWhenSeen = true;
+    events->onMouseDown(button, [&](Qt::MouseButton b) {
+        downs.push_back(b);
+        downWhenSeen = button->isDown();
+    });
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), b, b, Qt::NoModifier);
+        QApplication::sendEvent(button, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), b, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(button, &release);
+    }
+    EXPECT_EQ(downs, (std::vector<Qt::MouseButton>{Qt::LeftButton, Qt::RightButton}));
+    EXPECT_FALSE(downWhenSeen);
+}

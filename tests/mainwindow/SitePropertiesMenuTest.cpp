@@ -1,0 +1,77 @@
+// Options, Site Properties: the dialog over the site properties object, and
+// the object that each initialisation makes anew.
+#include "MainWindowFixture.h"
+
+#include "catalogue/clsSiteProperties.h"
+#include "sitefiles/frmSiteProperties.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QPushButton>
+
+TEST_F(MainWindowTest, SitePropertiesMenuEditsTheObjectInAModalDialog)
+{
+    load();
+    m->objSiteProperties->strCustomerName = "Old";
+    m->objSiteProperties->blnPrintFields = true;
+    field("txtHoseLen")->setText("12");
+    const bool saved = m->blnSaved;
+    const QString title = w->windowTitle();
+    QPointer<QDialog> shown;
+    ui.onModal = [&](QDialog& dialog) {
+        shown = &dialog;
+        EXPECT_EQ(dialog.windowTitle(), "Site Properties");
+        auto* name = dialog.findChild<QLineEdit*>("txtSiteInfo_0");
+        EXPECT_EQ(name->text(), "Old") << "filled before it is shown";
+        EXPECT_TRUE(dialog.findChild<QCheckBox*>("chkPrint")->isChecked());
+        name->setText("New");
+        dialog.findChild<QLineEdit*>("txtReport_3")->setText("me@site.com");
+        dialog.findChild<QPushButton*>("cmdOk")->click();
+        return dialog.result();
+    };
+    control<QAction>("mnuSite")->trigger();
+    EXPECT_EQ(ui.modalCount, 1);
+    EXPECT_TRUE(shown.isNull()) << "the dialog exists only while it is shown";
+    EXPECT_EQ(m->objSiteProperties->strCustomerName, "New");
+    EXPECT_EQ(m->objSiteProperties->strEmail, "me@site.com");
+    EXPECT_TRUE(m->objSiteProperties->blnPrintFields);
+    // The main window is left as it was.
+    EXPECT_EQ(m->blnSaved, saved);
+    EXPECT_EQ(w->windowTitle(), title);
+    EXPECT_EQ(field("txtHoseLen")->text(), "12");
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Cancel keeps the object.
+    ui.onModal = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("txtSiteInfo_0")->setText("Other");
+        dialog.findChild<QPushButton*>("cmdCancel")->click();
+        return dialog.result();
+    };
+    w->mnuSite_Click();
+    EXPECT_EQ(m->objSiteProperties->strCustomerName, "New");
+}
+
+TEST_F(MainWindowTest, FileNewEmptiesTheSiteProperties)
+{
+    load();
+    clsSiteProperties& before = *m->objSiteProperties;
+    before.strCustomerName = before.strAddress2 = before.strEmail = before.strPhone = "something";
+    before.blnPrintFields = true;
+    ui.fileAnswers.push_back(folder.file("new site.txt"));
+    w->mnuNew_Click();
+    ASSERT_EQ(m->strSiteFile, folder.file("new site.txt"));
+
+    int empty = 0;
+    ui.onModal = [&](QDialog& dialog) {
+        for (QLineEdit* box : dialog.findChildren<QLineEdit*>()) {
+            EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
+            ++empty;
+        }
+        EXPECT_FALSE(dialog.findChild<QCheckBox*>("chkPrint")->isChecked());
+        return int(QDialog::Rejected);
+    };
+    w->mnuSite_Click();
+    EXPECT_EQ(empty, 10);
+    EXPECT_FALSE(m->objSiteProperties->blnPrintFields);
+    EXPECT_EQ(m->objSiteProperties->strCustomerName, "");
+}
