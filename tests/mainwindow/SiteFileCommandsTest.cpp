@@ -4,6 +4,8 @@
 
 #include "catalogue/clsSiteProperties.h"
 
+#include "FileSizeLimit.h"
+
 #include <QDir>
 
 namespace {
@@ -240,6 +242,28 @@ TEST_F(MainWindowTest, OpenLimitsTheNozzleCountToTheMaximum)
     }
 }
 
+TEST_F(MainWindowTest, OpenWithAMaximumOfZeroNozzles)
+{
+    writeIni({"0", "6", "True", "True", "A"});
+    load();
+    const QString path = folder.file("SaveSiteInfo/nozzles.txt");
+    ui.fileAnswers.push_back(path);
+    w->mnuSaveas_Click();
+    QStringList lines = siteFileLines(path);
+    ASSERT_EQ(lines.size(), 52);
+    EXPECT_EQ(lines[7], "0") << "the start-up count";
+    lines[7] = "5";
+    writeBytes(path, crlfLines(lines));
+    ui.fileAnswers.push_back(path);
+    w->mnuOpen_Click();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(field("txtNoOfNozzle")->text(), "0");
+    EXPECT_EQ(m->intNozzlesEntered, 0);
+    EXPECT_EQ(m->intPlotNozzles, 2);
+    EXPECT_EQ(m->sngCurrentGPM.size(), 3u);
+    EXPECT_TRUE(m->blnSaved);
+}
+
 TEST_F(MainWindowTest, SaveAsOntoAnExistingFileAsksFirst)
 {
     load();
@@ -257,6 +281,7 @@ TEST_F(MainWindowTest, SaveAsOntoAnExistingFileAsksFirst)
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0], "File Already exists! Do you want to overwrite");
     EXPECT_EQ(ui.messages[0].buttons, platform::MsgButtons::YesNo);
+    EXPECT_EQ(ui.saveRequests[1].fileName, site) << "the dialog shows the name of its last use";
     EXPECT_EQ(fileBytes(other), "keep me\r\n");
     EXPECT_TRUE(m->blnSaved);
     EXPECT_EQ(m->strSiteFile, site);
@@ -270,6 +295,14 @@ TEST_F(MainWindowTest, SaveAsOntoAnExistingFileAsksFirst)
     EXPECT_EQ(m->strSiteFile, other);
     EXPECT_EQ(w->windowTitle(), other);
 
+    // An empty name: nothing at all.
+    ui.messages.clear();
+    ui.fileAnswers.push_back(QString());
+    w->mnuSaveas_Click();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(m->blnSaved);
+    EXPECT_EQ(m->strSiteFile, other);
+
     // Cancelled: no message, nothing written, and the values count as unsaved.
     ui.messages.clear();
     ui.fileAnswers.push_back(std::nullopt);
@@ -278,7 +311,6 @@ TEST_F(MainWindowTest, SaveAsOntoAnExistingFileAsksFirst)
     EXPECT_FALSE(m->blnSaved);
     EXPECT_EQ(m->strSiteFile, other);
     EXPECT_EQ(ui.saveRequests.back().title, "Save As");
-    EXPECT_EQ(ui.saveRequests.back().fileName, other) << "the name of the last use";
     ui.answers = {platform::MsgResult::Cancel};
     w->mnuNew_Click();
     ASSERT_EQ(messages().size(), 1u);
@@ -358,4 +390,29 @@ TEST_F(MainWindowTest, LengthCellWithoutANumberWritesNothing)
     EXPECT_FALSE(m->blnSaved);
     ASSERT_EQ(messages().size(), 3u);
     EXPECT_TRUE(messages()[2].contains(other)) << messages()[2].toStdString();
+}
+
+TEST_F(MainWindowTest, WriteThatFailsHalfwayKeepsTheOldFile)
+{
+    load();
+    w->mnuSave_Click();
+    const QString path = m->strSiteFile;
+    const QByteArray before = fileBytes(path);
+    ASSERT_GT(before.size(), 200);
+    w->ctl.cmbPumps->list().setListIndex(3);
+    w->cmdCalculate_Click();
+    {
+        const FileSizeLimit limit(100); // as on a full disk, for any user
+        w->mnuSave_Click();
+    }
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_FALSE(m->blnSaved);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("The site file " + path + " was not saved: ")) << messages()[0].toStdString();
+    EXPECT_EQ(ui.messages[0].caption, "Tandril Software");
+
+    // With room again the same Save goes through.
+    w->mnuSave_Click();
+    EXPECT_TRUE(m->blnSaved);
+    EXPECT_EQ(siteFileLines(path).value(27), "STP 2 HP 60Hz");
 }
