@@ -3,6 +3,7 @@
 #include "SiteFileSupport.h"
 
 #include "catalogue/clsSiteProperties.h"
+#include "platform/Chart.h"
 
 #include "FileSizeLimit.h"
 
@@ -415,4 +416,35 @@ TEST_F(MainWindowTest, WriteThatFailsHalfwayKeepsTheOldFile)
     w->mnuSave_Click();
     EXPECT_TRUE(m->blnSaved);
     EXPECT_EQ(siteFileLines(path).value(27), "STP 2 HP 60Hz");
+}
+
+TEST_F(MainWindowTest, OpenedUnitsAreTheUnitsInForce)
+{
+    load();
+    applySettings(0, true, false);
+    field("txtHoseLen")->setText("3.5");
+    w->cmdCalculate_Click();
+    const QString path = folder.file("SaveSiteInfo/metric.txt");
+    ui.fileAnswers.push_back(path);
+    w->mnuSaveas_Click();
+    applySettings(0, true, true);
+    ASSERT_EQ(field("txtHoseLen")->text(), "11.5");
+    field("txtHoseLen")->setText("20");
+
+    showActive(*w);
+    ui.fileAnswers.push_back(path);
+    w->mnuOpen_Click();
+    ASSERT_TRUE(messages().empty());
+    EXPECT_EQ(field("txtHoseLen")->text(), "3.5");
+    EXPECT_EQ(QApplication::focusWidget(), field("txtNoOfNozzle"));
+    EXPECT_EQ(w->MSChart1().axisTitle(1), "LPM per Nozzle");
+    // The next units switch converts the fields once, from the file's units.
+    applySettings(0, true, true);
+    EXPECT_EQ(field("txtHoseLen")->text(), "11.5");
+    EXPECT_EQ(control<QLabel>("lblHoseLength")->text(), "Hose length(ft)");
+    // Saved without a Calculate: the grid still holds the metres of the Open.
+    w->mnuSave_Click();
+    QStringList lines = siteFileLines(path);
+    EXPECT_EQ(lines.value(4), "11.5");
+    EXPECT_EQ(lines.value(39), "True");
 }

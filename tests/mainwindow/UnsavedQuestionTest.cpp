@@ -119,6 +119,12 @@ TEST_P(UnsavedQuestion, AsksWritesAndGoesOnAsAnswered)
     case Command::Exit:
         EXPECT_EQ(ui.ended, goesOn);
         EXPECT_EQ(w->programEnded(), goesOn);
+        if (goesOn) {
+            // The window that goes with the end closes without asking again.
+            const size_t said = ui.messages.size();
+            EXPECT_TRUE(w->close());
+            EXPECT_EQ(ui.messages.size(), said);
+        }
         break;
     }
     if (!goesOn) {
