@@ -1,13 +1,10 @@
 // File Save, Save As, New and Open over the real main window: a site written
 // and read back, and the commands' answers to existing names and failed writes.
+#include "FileSizeLimit.h"
 #include "SiteFileSupport.h"
 
 #include "catalogue/clsSiteProperties.h"
 #include "platform/Chart.h"
-
-#include "FileSizeLimit.h"
-
-#include <QDir>
 
 namespace {
 
