@@ -41,7 +41,10 @@ int main(int argc, char** argv)
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    for (bool metric : {false, true}) {
+    // US and metric sites, and one whose long customer name takes the file
+    // past the size the parser reads.
+    for (int kind : {0, 1, 2}) {
+        const bool metric = kind == 1;
         const platform::PlainGrid grid = siteGrid(metric);
         sitefiles::SiteFileSource source;
         source.current = &grid;
@@ -50,9 +53,12 @@ int main(int argc, char** argv)
         if (metric)
             for (int p = 0; p < sitefiles::kPropertyCount; ++p)
                 source.properties[size_t(p)] = QStringLiteral("Text %1").arg(p);
+        if (kind == 2)
+            source.properties[0] = QString(int(sitefiles::kMaxSiteFileBytes), QLatin1Char('n'));
         QString error;
         const std::optional<QStringList> lines = sitefiles::buildSiteFileLines(source, &error);
-        const QString path = folder + (metric ? QStringLiteral("/metric.txt") : QStringLiteral("/us.txt"));
+        const char* names[] = {"/us.txt", "/metric.txt", "/long.txt"};
+        const QString path = folder + QString::fromLatin1(names[kind]);
         if (!lines || !platform::writeLines(path, *lines, &error)) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
             return 1;
