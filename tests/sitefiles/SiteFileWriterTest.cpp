@@ -152,6 +152,23 @@ TEST(SiteFileWriter, MetricGridLengthsAreWrittenInFeetAndInches)
     }
 }
 
+TEST(SiteFileWriter, UsGridLengthsAreWrittenBackNormalised)
+{
+    // What the decimal fields let through, as the file stores it.
+    const struct {
+        const char* cell;
+        const char* text;
+    } cases[] = {
+        {"10.50", "10.5"}, {"007", "7"}, {"0", "0"}, {"0.0", "0"}, {"12.", "12"}, {".5", "0.5"},
+        {"999", "999"}, {"0.05", "0.05"}, {"123.456789", "123.4568"},
+    };
+    for (const auto& c : cases) {
+        platform::PlainGrid grid = sampleGrid();
+        grid.setTextMatrix(4, 1, QString::fromLatin1(c.cell));
+        EXPECT_EQ(build(sourceOf(grid))[4], QString::fromLatin1(c.text)) << c.cell;
+    }
+}
+
 TEST(SiteFileWriter, ConvertsByTheUnitsTheGridWasFilledInNotByTheOption)
 {
     // The units option switched to metric after a Calculate in feet: the grid
