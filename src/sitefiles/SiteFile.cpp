@@ -170,7 +170,8 @@ std::optional<QStringList> buildSiteFileLines(const SiteFileSource& source, QStr
                 if (cell == catalogue::componentListName(code))
                     text = catalogue::componentListLetter(code);
             break;
-        default: text = cell; break;
+        // A line break in a cell would split its line and shift every later one.
+        default: text = withoutLineBreaks(cell); break;
         }
     }
     for (int p = 0; p < kPropertyCount; ++p)
