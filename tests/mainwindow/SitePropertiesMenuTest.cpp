@@ -1,6 +1,6 @@
 // Options, Site Properties: the dialog over the site properties object, and
 // the object that each initialisation makes anew.
-#include "MainWindowFixture.h"
+#include "SiteFileSupport.h"
 
 #include "catalogue/clsSiteProperties.h"
 #include "sitefiles/frmSiteProperties.h"
@@ -14,7 +14,6 @@ TEST_F(MainWindowTest, SitePropertiesMenuEditsTheObjectInAModalDialog)
     load();
     m->objSiteProperties->strCustomerName = "Old";
     m->objSiteProperties->blnPrintFields = true;
-    field("txtHoseLen")->setText("12");
     const bool saved = m->blnSaved;
     const QString title = w->windowTitle();
     QPointer<QDialog> shown;
@@ -35,20 +34,55 @@ TEST_F(MainWindowTest, SitePropertiesMenuEditsTheObjectInAModalDialog)
     EXPECT_EQ(m->objSiteProperties->strCustomerName, "New");
     EXPECT_EQ(m->objSiteProperties->strEmail, "me@site.com");
     EXPECT_TRUE(m->objSiteProperties->blnPrintFields);
-    // The main window is left as it was.
     EXPECT_EQ(m->blnSaved, saved);
     EXPECT_EQ(w->windowTitle(), title);
-    EXPECT_EQ(field("txtHoseLen")->text(), "12");
     EXPECT_TRUE(ui.messages.empty());
 
-    // Cancel keeps the object.
+    // Cancel keeps the object, and nothing else of the window changes either.
+    const QStringList before = windowState(*w, *m);
     ui.onModal = [](QDialog& dialog) {
         dialog.findChild<QLineEdit*>("txtSiteInfo_0")->setText("Other");
+        dialog.findChild<QCheckBox*>("chkPrint")->setChecked(false);
         dialog.findChild<QPushButton*>("cmdCancel")->click();
         return dialog.result();
     };
     w->mnuSite_Click();
     EXPECT_EQ(m->objSiteProperties->strCustomerName, "New");
+    EXPECT_TRUE(m->objSiteProperties->blnPrintFields);
+    EXPECT_SAME_STATE(before, windowState(*w, *m));
+}
+
+TEST_F(MainWindowTest, SiteFileTextsTheUserCouldNotTypeSurviveTheDialogsOk)
+{
+    load();
+    const QString fifty = QStringLiteral("Grand Union Canal Wharf Service Station, Unit 12BC");
+    ASSERT_EQ(fifty.size(), 50);
+    const QStringList texts = {fifty, QStringLiteral("J\u00f6rg M\u00fcller"), "", fifty + " and more", "",
+                               "", "", "", "sales@north@example", "Tel. 555 0100"};
+    for (size_t p = 0; p < 10; ++p)
+        *siteProperties(*m->objSiteProperties)[p] = texts[qsizetype(p)];
+    const QString path = folder.file("long texts.txt");
+    ui.fileAnswers.push_back(path);
+    w->mnuSaveas_Click();
+    const QByteArray saved = fileBytes(path);
+    ASSERT_FALSE(saved.isEmpty());
+
+    // Read back into a new site's empty object, through the dialog's OK, and saved again.
+    ui.fileAnswers.push_back(folder.file("fresh.txt"));
+    w->mnuNew_Click();
+    ui.fileAnswers.push_back(path);
+    w->mnuOpen_Click();
+    ASSERT_TRUE(ui.messages.empty()) << ui.messages[0].text.toStdString();
+    ui.onModal = [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("txtSiteInfo_3")->text(), fifty + " and more");
+        dialog.findChild<QPushButton*>("cmdOk")->click();
+        return dialog.result();
+    };
+    w->mnuSite_Click();
+    for (size_t p = 0; p < 10; ++p)
+        EXPECT_EQ(*siteProperties(*m->objSiteProperties)[p], texts[qsizetype(p)]) << p;
+    w->mnuSave_Click();
+    EXPECT_EQ(fileBytes(path), saved);
 }
 
 TEST_F(MainWindowTest, FileNewEmptiesTheSiteProperties)
