@@ -95,7 +95,12 @@ frmSiteProperties::frmSiteProperties(clsSiteProperties& properties, const Module
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdOk, &QPushButton::clicked, this, &frmSiteProperties::cmdOk_Click);
+    // The e-mail check comes before the click that took the focus from its
+    // box: a click it refuses is lost, however fast the release follows.
+    connect(cmdOk, &QPushButton::clicked, this, [this] {
+        if (!m_emailCheckPending)
+            cmdOk_Click();
+    });
     connect(cmdCancel, &QPushButton::clicked, this, &frmSiteProperties::cmdCancel_Click);
     m_events->onMouseDown(cmdCancel, [this](Qt::MouseButton) { cmdCancel_MouseDown(); });
     m_events->onLostFocus(txtReport[kEmailBox], [this](Qt::FocusReason reason) {
@@ -103,14 +108,16 @@ frmSiteProperties::frmSiteProperties(clsSiteProperties& properties, const Module
         // it: a click that takes the focus to Cancel is Cancel pressed.
         if (reason == Qt::MouseFocusReason && QApplication::focusWidget() == cmdCancel)
             cmdCancel_MouseDown();
-        if (m_closing)
+        if (m_closing || !emailRefused())
             return;
-        // The check may show a message: not from inside the focus change.
-        // By the time it runs, the press that moved the focus has arrived,
-        // and the dialog may have been closed by it.
+        // The message may not open from inside the focus change: it comes
+        // once the change is over, and a click meanwhile counts for nothing.
+        // The dialog may have been closed in between.
+        m_emailCheckPending = true;
         QTimer::singleShot(0, this, [this] {
             if (!m_closing)
                 txtReport_LostFocus(kEmailBox);
+            m_emailCheckPending = false;
         });
     });
     platform::bindF1(this, [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); });
@@ -208,14 +215,18 @@ void frmSiteProperties::txtReport_LostFocus(int Index)
 {
     if (Index != kEmailBox)
         return;
-    QLineEdit* box = txtReport[kEmailBox];
-    const QString text = box->text();
-    if (text.isEmpty() || mblnCancel)
-        return;
-    if (!text.contains(u'@') || !text.contains(u'.')) {
+    if (emailRefused()) {
         catalogue::ShowText(kEmailMessage);
-        box->setFocus(Qt::OtherFocusReason);
+        txtReport[kEmailBox]->setFocus(Qt::OtherFocusReason);
     }
+}
+
+bool frmSiteProperties::emailRefused() const
+{
+    const QString text = txtReport[kEmailBox]->text();
+    if (text.isEmpty() || mblnCancel)
+        return false;
+    return !text.contains(u'@') || !text.contains(u'.');
 }
 
 void frmSiteProperties::cmdCancel_MouseDown() { mblnCancel = true; }

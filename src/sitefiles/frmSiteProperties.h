@@ -61,10 +61,13 @@ private:
     // The rule for one character, typed or pasted, given the text before it.
     static bool characterDiscarded(bool report, int index, char16_t code, QStringView textBefore);
     void makeBox(QLineEdit* box, bool report, int index);
+    // True when leaving the e-mail box must show the message.
+    bool emailRefused() const;
 
     clsSiteProperties& m_properties;
     const Module1& m;
     platform::WidgetEvents* m_events;
     bool mblnCancel = false;
     bool m_closing = false; // OK, Cancel, Esc or the close box ended the dialog
+    bool m_emailCheckPending = false; // a refused e-mail box waits for its message
 };
