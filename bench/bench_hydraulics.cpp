@@ -5,6 +5,8 @@
 #include "hydraulics/Commands.h"
 #include "hydraulics/Hydraulics.h"
 
+#include "WidgetBenchmarkMain.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -78,12 +80,4 @@ BENCHMARK(BM_PumpCurve)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TDR_BENCHMARK_MAIN_WITH_WIDGETS()

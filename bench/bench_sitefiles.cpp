@@ -12,6 +12,8 @@
 #include "platform/TextFile.h"
 #include "sitefiles/SiteFileIO.h"
 
+#include "WidgetBenchmarkMain.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -126,12 +128,4 @@ BENCHMARK(BM_FileOpenWithRecalculation)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TDR_BENCHMARK_MAIN_WITH_WIDGETS()
