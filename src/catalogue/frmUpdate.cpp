@@ -90,7 +90,7 @@ void frmUpdate::cmdBrowse_Click()
 {
     platform::FileDialogRequest request;
     request.initDir = QDir::homePath();
-    request.filter = QStringLiteral("TDR Files (*.dat)");
+    request.filter = QStringLiteral("TDR Files(*.dat)");
     const auto chosen = platform::ui().openFileName(request);
     if (!chosen)
         return; // a cancel ends Browse silently

@@ -31,7 +31,7 @@ platform::FileDialogRequest frmMain::siteFileDialog(const QString& title) const
     platform::FileDialogRequest request;
     request.title = title;
     request.initDir = m.programPath(QStringLiteral("SaveSiteInfo"));
-    request.filter = QStringLiteral("TDR Files (*.txt)");
+    request.filter = QStringLiteral("TDR Files(*.txt)");
     request.fileName = m_dialogFileName;
     return request;
 }
@@ -56,10 +56,7 @@ bool frmMain::saveBeforeGoingOn()
         return true;
     default:
         // A save that failed leaves the values unsaved: the command stops.
-        if (!saveSiteFile(m.strSiteFile))
-            return false;
-        m.blnSaved = true;
-        return true;
+        return saveSiteFile(m.strSiteFile);
     }
 }
 
@@ -124,7 +121,7 @@ void frmMain::mnuOpen_Click()
 
 void frmMain::mnuSave_Click()
 {
-    // After an Open of a missing name there is no name to save under.
+    // Without a name to save under, ask for one.
     if (m.strSiteFile.isEmpty()) {
         mnuSaveas_Click();
         return;

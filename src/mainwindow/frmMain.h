@@ -282,8 +282,6 @@ private:
     // Writes the site file; on failure says which file and why and returns false.
     bool saveSiteFile(const QString& path);
     platform::FileDialogRequest siteFileDialog(const QString& title) const;
-    // The three entry points of the program's end: false when it stays.
-    bool mayEnd();
 
     // field checks
     std::vector<QLineEdit*> m_pendingFields; // left, not yet checked, in order

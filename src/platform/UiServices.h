@@ -20,7 +20,7 @@ enum class MsgResult { OK, Cancel, Yes, No };
 struct FileDialogRequest {
     QString title;      // empty: the platform's default title
     QString initDir;    // folder the dialog opens in
-    QString filter;     // e.g. "TDR Files (*.dat)"
+    QString filter;     // e.g. "TDR Files(*.dat)"
     QString fileName;   // proposed file name
     // An open dialog normally takes only a file that exists; false lets it
     // take a new name too (a file to be created later).

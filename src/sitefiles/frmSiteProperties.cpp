@@ -98,8 +98,15 @@ frmSiteProperties::frmSiteProperties(clsSiteProperties& properties, const Module
     // The e-mail check comes before the click that took the focus from its
     // box: a click it refuses is lost, however fast the release follows.
     connect(cmdOk, &QPushButton::clicked, this, [this] {
-        if (!m_emailCheckPending)
-            cmdOk_Click();
+        if (m_emailCheckPending)
+            return;
+        // Enter takes the default button without the focus leaving the
+        // box: the check the leaving would run comes first.
+        if (txtReport[kEmailBox]->hasFocus() && emailRefused()) {
+            txtReport_LostFocus(kEmailBox);
+            return;
+        }
+        cmdOk_Click();
     });
     connect(cmdCancel, &QPushButton::clicked, this, &frmSiteProperties::cmdCancel_Click);
     m_events->onMouseDown(cmdCancel, [this](Qt::MouseButton) { cmdCancel_MouseDown(); });

@@ -109,7 +109,7 @@ TEST(UpdateDialog, BrowseStoresAndShowsTheChosenPath)
     DialogSetup s;
     s.browse(std::nullopt); // cancelled
     ASSERT_EQ(s.fake.openRequests.size(), 1u);
-    EXPECT_EQ(s.fake.openRequests[0].filter, "TDR Files (*.dat)");
+    EXPECT_EQ(s.fake.openRequests[0].filter, "TDR Files(*.dat)");
     EXPECT_EQ(s.fake.openRequests[0].initDir, QDir::homePath());
     EXPECT_TRUE(s.dlg.txtFilePath->text().isEmpty());
     EXPECT_TRUE(s.fake.messages.empty());

@@ -205,3 +205,22 @@ TEST_F(MainWindowTest, FailedSaveOfTheYesAnswerStopsTheCommand)
     EXPECT_FALSE(m->blnSaved);
     EXPECT_FALSE(QFile::exists(siteFile));
 }
+
+TEST_F(MainWindowTest, YesThenACancelledDialogAsksAgainNextTime)
+{
+    // The Yes answer writes the file but leaves the values counted as unsaved
+    // until a command completes: a dialog cancelled after it asks again.
+    load();
+    w->ctl.cmbPumps->list().setListIndex(3);
+    w->cmdCalculate_Click();
+    for (Command command : {Command::New, Command::Open}) {
+        SCOPED_TRACE(commandName(command));
+        ui.messages.clear();
+        ui.answers = {platform::MsgResult::Yes};
+        ui.fileAnswers.clear(); // the dialog is cancelled
+        command == Command::New ? w->mnuNew_Click() : w->mnuOpen_Click();
+        EXPECT_EQ(messages(), std::vector<QString>{kNotSaved});
+        EXPECT_TRUE(QFile::exists(m->strSiteFile));
+        EXPECT_FALSE(m->blnSaved);
+    }
+}

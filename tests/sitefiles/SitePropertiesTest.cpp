@@ -388,6 +388,22 @@ TEST_F(SitePropertiesTest, LeavingTheEmailBoxRunsTheCheckOnceTheFocusHasMoved)
     QApplication::processEvents();
     EXPECT_TRUE(ui.messages.empty());
 
+    // Enter takes the default Ok with the focus still in the box: the check
+    // comes first all the same, and a valid box is stored.
+    for (const char* text : {"nobody", "a@b.c"}) {
+        SCOPED_TRACE(text);
+        const bool refused = text[0] == 'n';
+        props.strEmail.clear();
+        ui.messages.clear();
+        openShown();
+        focusEmail(text);
+        pressKey(email(), Qt::Key_Return, QStringLiteral("\r"));
+        QApplication::processEvents();
+        EXPECT_EQ(ui.texts(), refused ? std::vector<QString>{kEmailMessage} : std::vector<QString>{});
+        EXPECT_EQ(d->isVisible(), refused);
+        EXPECT_EQ(props.strEmail, refused ? "" : text);
+    }
+
     // Leaving a valid box for another box shows nothing either.
     openShown();
     focusEmail("a@b.c");
