@@ -85,7 +85,7 @@ void chartColumnFromTable(Module1& m, platform::Chart& c, int column)
 
 } // namespace
 
-float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n)
+float SearchFirstFailingFlow(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n)
 {
     m.sngNozzleFlow = 0.0f;
     for (;;) {
@@ -105,6 +105,12 @@ float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
         if (!(have > 0.0f))
             break;
     }
+    return m.sngNozzleFlow;
+}
+
+float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n)
+{
+    SearchFirstFailingFlow(m, w, pumpPosition, n);
     m.sngNozzleFlow = float(double(m.sngNozzleFlow) - 0.1);
     return m.sngNozzleFlow;
 }

@@ -109,6 +109,10 @@ void FlowGraphRowLabels(Module1& m, platform::Chart& chart);
 // step ends once the pumps' head is 0 or less (beyond the curve it is 0), or
 // when the trial flow can grow no further in single precision.
 float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n);
+// The same steps, ending at the first failing one: returns its trial flow
+// (left in sngNozzleFlow), whose loss terms and sngTDH the module keeps.
+// The operating point is one step below it.
+float SearchFirstFailingFlow(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n);
 // Solves counts 1 to the number in txtNoOfNozzle into results (element n),
 // as far as results and lpm hold elements; records each count in
 // sngNozzleCount. Returns the number of counts solved.

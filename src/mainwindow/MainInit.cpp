@@ -17,6 +17,7 @@
 #include "platform/NumText.h"
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
+#include "reports/frmDetails.h"
 #include "sitefiles/frmSiteProperties.h"
 
 #include <QDir>
@@ -314,6 +315,16 @@ void frmMain::cmdBackToBaseLine_Click()
 }
 
 void frmMain::cmdUpdate_Click() { hydraulics::cmdUpdate_Click(m, *this); }
+
+void frmMain::cmdDetails_Click()
+{
+    // The details search reads the fields as Calculate does.
+    if (!runPendingFieldChecks())
+        return;
+    frmDetails details(m, *this, this);
+    details.Form_Load();
+    ui().showModal(details);
+}
 
 void frmMain::mnuSite_Click()
 {

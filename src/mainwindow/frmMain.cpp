@@ -670,6 +670,7 @@ void frmMain::wireHandlers()
     connect(ctl.cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(ctl.BaseLine, &QPushButton::clicked, this, &frmMain::BaseLine_Click);
     connect(ctl.cmdBackToBaseLine, &QPushButton::clicked, this, &frmMain::cmdBackToBaseLine_Click);
+    connect(ctl.cmdDetails, &QPushButton::clicked, this, &frmMain::cmdDetails_Click);
     connect(ctl.cmdUpdate, &QPushButton::clicked, this, &frmMain::cmdUpdate_Click);
     connect(ctl.MSChart1, &platform::Chart::pointSelected, this, [this](int series, int point) {
         hydraulics::MSChart1_PointSelected(m, *this, series, point);

@@ -133,6 +133,7 @@ public:
     void BaseLine_Click();
     void cmdBackToBaseLine_Click();
     void cmdUpdate_Click();
+    void cmdDetails_Click();
     void mnuSite_Click();
     void mnuData_Click();
     void mnuUpdate_Click();

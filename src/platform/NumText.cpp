@@ -1,9 +1,12 @@
 #include "NumText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cfenv>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -223,4 +226,53 @@ QString singleToText(float value) { return formatG(static_cast<double>(value), 7
 
 QString doubleToText(double value) { return formatG(value, 15); }
 
+QString formatDecimals(double value, int significant, int minDecimals, int maxDecimals)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    // The decimal form of the value: digits d1 d2 ... and the power of ten of d1.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", std::clamp(significant, 1, 17) - 1, std::fabs(value));
+    const char* e = std::strchr(buf, 'e');
+    const int exponent = std::atoi(e + 1);
+    std::string digits;
+    for (const char* c = buf; c < e; ++c)
+        if (*c >= '0' && *c <= '9')
+            digits += *c;
+    // The digits with the point after `point` of them, padded so that the
+    // digit after the last decimal kept is there.
+    maxDecimals = std::max(maxDecimals, 0);
+    int point = exponent + 1;
+    if (point <= 0) {
+        digits = std::string(size_t(1 - point), '0') + digits;
+        point = 1;
+    }
+    const size_t kept = size_t(point + maxDecimals);
+    if (digits.size() <= kept)
+        digits.append(kept + 1 - digits.size(), '0');
+    const bool up = digits[kept] >= '5';
+    digits.resize(kept);
+    if (up) {
+        int i = int(kept) - 1;
+        for (; i >= 0 && digits[size_t(i)] == '9'; --i)
+            digits[size_t(i)] = '0';
+        if (i < 0) {
+            digits = "1" + digits;
+            ++point;
+        } else {
+            ++digits[size_t(i)];
+        }
+    }
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    const std::string whole = digits.substr(0, size_t(point));
+    std::string decimals = digits.substr(size_t(point));
+    while (int(decimals.size()) > minDecimals && decimals.back() == '0')
+        decimals.pop_back();
+    std::string text = (value < 0 && !zero ? "-" : "") + whole;
+    if (!decimals.empty())
+        text += "." + decimals;
+    return QString::fromLatin1(text);
+}
+
 } // namespace platform
+

@@ -44,4 +44,12 @@ QString singleToText(float value);
 // A double as decimal text of at most fifteen significant digits, same form.
 QString doubleToText(double value);
 
+// A number in a display pattern of the "##0.0" family: at least one digit
+// before the point, no thousands separator, and from minDecimals to
+// maxDecimals decimals (trailing zeros beyond minDecimals left out). The
+// value is first taken as its decimal form of `significant` digits (7 for a
+// single, 15 for a double), which is then rounded to maxDecimals with halves
+// away from zero. A value that rounds to zero shows no sign.
+QString formatDecimals(double value, int significant, int minDecimals, int maxDecimals);
+
 } // namespace platform

@@ -125,3 +125,39 @@ TEST(NumText, SingleTextRoundTrips)
         EXPECT_EQ(*back, v);
     }
 }
+
+TEST(NumText, DisplayPatternsRoundTheDecimalFormHalvesAwayFromZero)
+{
+    struct Case {
+        double value;
+        int significant, minDecimals, maxDecimals;
+        const char* text;
+    };
+    const Case cases[] = {
+        // "##0.0"
+        {0.0, 7, 1, 1, "0.0"},
+        {double(0.04f), 7, 1, 1, "0.0"},
+        {double(0.25f), 7, 1, 1, "0.3"},  // an exact half goes up
+        {double(0.35f), 7, 1, 1, "0.4"},  // 0.3499999940... is 0.35 at seven digits
+        {double(0.35f), 15, 1, 1, "0.3"}, // ... but not at fifteen
+        {1.0, 7, 1, 1, "1.0"},
+        {double(1234.56f), 7, 1, 1, "1234.6"},
+        {double(9.96f), 7, 1, 1, "10.0"}, // the carry reaches a new digit
+        {99999.96, 15, 1, 1, "100000.0"},
+        {double(-2.25f), 7, 1, 1, "-2.3"},
+        {-0.04, 7, 1, 1, "0.0"},          // no "-0.0"
+        {1234567.0, 7, 1, 1, "1234567.0"},
+        {double(1e-9f), 7, 1, 1, "0.0"},
+        // "##0.0#"
+        {double(0.04f), 7, 1, 2, "0.04"},
+        {double(0.25f), 7, 1, 2, "0.25"},
+        {double(0.2f), 7, 1, 2, "0.2"},
+        {1.0, 7, 1, 2, "1.0"},
+        {0.3048, 15, 1, 2, "0.3"},
+        {double(0.125f), 7, 1, 2, "0.13"},
+        {double(1.005f), 7, 1, 2, "1.01"}, // 1.00499999... is 1.005000 at seven digits
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(formatDecimals(c.value, c.significant, c.minDecimals, c.maxDecimals).toStdString(), c.text)
+            << c.value << " " << c.significant << " " << c.maxDecimals;
+}
