@@ -15,13 +15,13 @@
 
 namespace sitefiles {
 
-namespace {
-
-std::array<QString*, kPropertyCount> properties(clsSiteProperties& p)
+std::array<QString*, kPropertyCount> propertyTexts(clsSiteProperties& p)
 {
     return {&p.strCustomerName, &p.strCustomerContact, &p.strSiteDescription, &p.strAddress1,
             &p.strAddress2, &p.strGeneratedBy, &p.strDate, &p.strContact, &p.strEmail, &p.strPhone};
 }
+
+namespace {
 
 // The grid labels of the seven length rows in each unit.
 struct LengthLabel {
@@ -61,7 +61,7 @@ bool WriteSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QStrin
     source.gridMetric = w.currentGridMetric();
     source.optUS = m.frmData ? m.frmData->optUS() : true;
     if (m.objSiteProperties) {
-        const auto texts = properties(*m.objSiteProperties);
+        const auto texts = propertyTexts(*m.objSiteProperties);
         for (int p = 0; p < kPropertyCount; ++p)
             source.properties[size_t(p)] = *texts[size_t(p)];
     }
@@ -192,7 +192,7 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
     w.setCurrentGridMetric(!us);
 
     if (m.objSiteProperties) {
-        const auto texts = properties(*m.objSiteProperties);
+        const auto texts = propertyTexts(*m.objSiteProperties);
         for (int p = 0; p < kPropertyCount; ++p)
             *texts[size_t(p)] = line[size_t(kFirstPropertyLine + p)];
     }

@@ -6,8 +6,13 @@
 #include <QString>
 
 class Module1;
+class clsSiteProperties;
 
 namespace sitefiles {
+
+// The ten site-property texts in their file order (lines 42 to 51), which
+// is also the order of the Site Properties dialog's boxes.
+std::array<QString*, kPropertyCount> propertyTexts(clsSiteProperties& p);
 
 // Writes the site file of the Current grid, the units option and the site
 // properties to strFile, replacing an existing file only by a complete new

@@ -1,5 +1,7 @@
 #include "frmSiteProperties.h"
 
+#include "SiteFileIO.h"
+
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsSiteProperties.h"
 #include "platform/AddedTextValidator.h"
@@ -28,12 +30,8 @@ namespace {
 
 const QString kEmailMessage = QStringLiteral("E-mail Id should consist  of '@' and '.' symbols");
 
-// The properties the boxes show: the Site Information boxes, then the Report boxes.
-std::array<QString*, 2 * frmSiteProperties::kBoxes> boxTexts(clsSiteProperties& p)
-{
-    return {&p.strCustomerName, &p.strCustomerContact, &p.strSiteDescription, &p.strAddress1, &p.strAddress2,
-            &p.strGeneratedBy,  &p.strDate,            &p.strContact,         &p.strEmail,    &p.strPhone};
-}
+// The boxes show the property texts in their file order.
+static_assert(2 * frmSiteProperties::kBoxes == sitefiles::kPropertyCount);
 
 const char* const kSiteInfoLabels[frmSiteProperties::kBoxes] = {"Customer Name", "Customer Contact",
                                                                 "Site Description", "Address 1", "Address 2"};
@@ -192,7 +190,7 @@ void frmSiteProperties::Form_Load()
 {
     mblnCancel = false;
     m_closing = false;
-    const auto texts = boxTexts(m_properties);
+    const auto texts = sitefiles::propertyTexts(m_properties);
     for (int i = 0; i < kBoxes; ++i) {
         // Through writeField: a longer text from a site file stays whole.
         // Each box shows the start of its text, as a box filled by code does.
@@ -242,7 +240,7 @@ void frmSiteProperties::cmdCancel_Click() { reject(); }
 
 void frmSiteProperties::cmdOk_Click()
 {
-    const auto texts = boxTexts(m_properties);
+    const auto texts = sitefiles::propertyTexts(m_properties);
     for (int i = 0; i < kBoxes; ++i) {
         *texts[i] = txtSiteInfo[i]->text();
         *texts[kBoxes + i] = txtReport[i]->text();
