@@ -114,6 +114,8 @@ public:
         sngBaselineLPMRounded;
     std::vector<float> sngNozzleCount;
     float sngCurrentMaxFlow = 0, sngBaselineMaxFlow = 0;
+    // The value-axis maximum last given to a flow graph.
+    double dblFlowAxisMax = 0;
     // Rows 1 to intPlotNozzles (row 0 unused), columns 1 baseline and 2 current.
     std::vector<std::array<float, 3>> sngFlowGraphData;
     // Rows 0 to F - 1, columns 0 and 1.

@@ -267,7 +267,7 @@ void FlowGraphSeriesUpdate(Module1& m, platform::Chart& c, int series)
     const float otherLargest = s == 2 ? m.sngBaselineMaxFlow : m.sngCurrentMaxFlow;
     if (otherLargest > largest)
         largest = otherLargest;
-    FlowGraphValueAxis(c, largest);
+    m.dblFlowAxisMax = FlowGraphValueAxis(c, largest);
 
     const int P = plotRows(m);
     int equalRows = 0;

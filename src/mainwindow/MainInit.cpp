@@ -17,6 +17,8 @@
 #include "platform/NumText.h"
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
+#include "reports/PrintCommands.h"
+#include "reports/ReportPages.h"
 #include "reports/frmDetails.h"
 #include "sitefiles/frmSiteProperties.h"
 
@@ -325,6 +327,21 @@ void frmMain::cmdDetails_Click()
     details.Form_Load();
     ui().showModal(details);
 }
+
+void frmMain::mnuPreview_Click()
+{
+    // Page 1's Print ends the preview first, then asks its own question.
+    if (reports::runReportPreview(m, *this, *this, this))
+        mnuPrint_Click();
+}
+
+void frmMain::mnuPrint_Click() { reports::PrintReport(m, *this); }
+
+void frmMain::cmdPrintPump_Click() { reports::PrintPumpCurve(m, *this); }
+
+QString frmMain::lblCurrentPumpCaption() const { return ctl.lblCurrentPump->text(); }
+
+QString frmMain::lblBaselinePumpCaption() const { return ctl.lblBaselinePump->text(); }
 
 void frmMain::mnuSite_Click()
 {

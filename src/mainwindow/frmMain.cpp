@@ -659,6 +659,8 @@ void frmMain::wireHandlers()
     connect(ctl.mnuSave, &QAction::triggered, this, &frmMain::mnuSave_Click);
     connect(ctl.mnuSaveas, &QAction::triggered, this, &frmMain::mnuSaveas_Click);
     connect(ctl.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ctl.mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
+    connect(ctl.mnuPreview, &QAction::triggered, this, &frmMain::mnuPreview_Click);
     connect(ctl.mnuSite, &QAction::triggered, this, &frmMain::mnuSite_Click);
     connect(ctl.mnuData, &QAction::triggered, this, &frmMain::mnuData_Click);
     connect(ctl.mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
@@ -672,6 +674,7 @@ void frmMain::wireHandlers()
     connect(ctl.cmdBackToBaseLine, &QPushButton::clicked, this, &frmMain::cmdBackToBaseLine_Click);
     connect(ctl.cmdDetails, &QPushButton::clicked, this, &frmMain::cmdDetails_Click);
     connect(ctl.cmdUpdate, &QPushButton::clicked, this, &frmMain::cmdUpdate_Click);
+    connect(ctl.cmdPrintPump, &QPushButton::clicked, this, &frmMain::cmdPrintPump_Click);
     connect(ctl.MSChart1, &platform::Chart::pointSelected, this, [this](int series, int point) {
         hydraulics::MSChart1_PointSelected(m, *this, series, point);
         // Show the picked point's tip at once rather than at the next hover.

@@ -18,6 +18,7 @@
 #include "platform/ComboBox.h"
 #include "platform/ListControl.h"
 #include "platform/UiServices.h"
+#include "reports/ReportWindow.h"
 #include "sitefiles/SiteFileWindow.h"
 
 #include <QMainWindow>
@@ -46,7 +47,8 @@ class frmMain : public QMainWindow,
                 public MainWindowInputs,
                 public PipingLists,
                 public MainWindowReinit,
-                public SiteFileWindow {
+                public SiteFileWindow,
+                public ReportWindow {
     Q_OBJECT
 public:
     explicit frmMain(Module1& m, QWidget* parent = nullptr);
@@ -134,6 +136,12 @@ public:
     void cmdBackToBaseLine_Click();
     void cmdUpdate_Click();
     void cmdDetails_Click();
+    // --- report ---
+    void mnuPreview_Click();
+    void mnuPrint_Click() override;
+    void cmdPrintPump_Click();
+    QString lblCurrentPumpCaption() const override;
+    QString lblBaselinePumpCaption() const override;
     void mnuSite_Click();
     void mnuData_Click();
     void mnuUpdate_Click();

@@ -548,10 +548,18 @@ bool Chart::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-QImage Chart::picture()
+QImage Chart::picture(QSize size)
 {
     flush();
-    return grab().toImage();
+    if (!size.isValid() || size == this->size())
+        return grab().toImage();
+    // The chart laid out anew at the picture's size, then put back.
+    d->view->setGeometry(QRect(QPoint(0, 0), size));
+    redraw();
+    const QImage image = d->view->grab().toImage();
+    d->view->setGeometry(rect());
+    redraw();
+    return image;
 }
 
 void Chart::copyToClipboard() { QGuiApplication::clipboard()->setImage(picture()); }

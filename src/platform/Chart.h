@@ -100,8 +100,9 @@ public:
     // chart must be laid out: shown, or pictured); (-1, -1) for no point.
     QPoint pointPosition(int series, int row);
 
-    // A picture of the whole chart.
-    QImage picture();
+    // A picture of the whole chart, drawn at its present size or at `size`
+    // (pixels); the chart on screen keeps its size.
+    QImage picture(QSize size = QSize());
     void copyToClipboard();
 
 signals:

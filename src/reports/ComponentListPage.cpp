@@ -1,5 +1,6 @@
 #include "ComponentListPage.h"
 
+#include "FlowComparison.h"
 #include "platform/NumText.h"
 
 #include <algorithm>
@@ -7,16 +8,6 @@
 namespace reports {
 
 namespace {
-
-// Local minimal copy of the report pages' blank filling (FormatString of the
-// flow comparison page): blanks appended up to the width, a longer text never
-// cut. To be replaced by the shared routine when the two pages meet.
-QString filledWithBlanks(QString text, int width)
-{
-    if (text.size() < width)
-        text.append(QString(width - text.size(), QLatin1Char(' ')));
-    return text;
-}
 
 const char* const kTitle = "Current And Baseline Components List";
 const char* const kHeadings[kComponentListCols] = {nullptr, "Equipment Type", "Current", "No.", "Baseline", "No."};
@@ -44,8 +35,11 @@ std::array<int, kComponentListCols> componentListColumnWidths(int gridWidthTwips
 ComponentListGrid buildComponentList(const platform::TextGrid& current, const platform::TextGrid& baseline,
                                      int gridWidthTwips)
 {
-    ComponentListGrid grid;
-    grid.colWidthTwips = componentListColumnWidths(gridWidthTwips);
+    ComponentListGrid grid(kComponentListRows, kComponentListCols);
+    grid.fontFamily = QStringLiteral("Tahoma");
+    grid.mergeCells = 1;
+    const auto widths = componentListColumnWidths(gridWidthTwips);
+    grid.colWidthTwips.assign(widths.begin(), widths.end());
     grid.rowHeightTwips[0] = kHiddenTwips;
     grid.colAlignment[1] = kAlignLeftCentre;
     for (int c = 2; c < kComponentListCols; ++c)
@@ -57,8 +51,8 @@ ComponentListGrid buildComponentList(const platform::TextGrid& current, const pl
     for (int r = 1; r <= 3; ++r)
         grid.boldRow[r] = true;
     for (int c = 1; c < kComponentListCols; ++c) {
-        grid.cells.setTextMatrix(1, c, filledWithBlanks(QStringLiteral(" "), 80) + QLatin1String(kTitle));
-        grid.cells.setTextMatrix(2, c, filledWithBlanks(QStringLiteral(" "), 35));
+        grid.cells.setTextMatrix(1, c, blanks(80) + QLatin1String(kTitle));
+        grid.cells.setTextMatrix(2, c, blanks(35));
         grid.cells.setTextMatrix(3, c, QLatin1String(kHeadings[c]));
     }
 
@@ -71,22 +65,6 @@ ComponentListGrid buildComponentList(const platform::TextGrid& current, const pl
         grid.cells.setTextMatrix(row, 5, baseline.TextMatrix(i, 2));
     }
     return grid;
-}
-
-std::vector<std::pair<int, int>> mergedRuns(const ComponentListGrid& grid, int row)
-{
-    std::vector<std::pair<int, int>> runs;
-    if (row < 0 || row >= kComponentListRows || !grid.mergeRow[size_t(row)])
-        return runs;
-    int first = 0;
-    for (int c = 1; c <= kComponentListCols; ++c) {
-        if (c < kComponentListCols && grid.cells.TextMatrix(row, c) == grid.cells.TextMatrix(row, first))
-            continue;
-        if (c - 1 > first)
-            runs.emplace_back(first, c - 1);
-        first = c;
-    }
-    return runs;
 }
 
 QString componentListToolTip(const ComponentListGrid& grid, int row, int col)

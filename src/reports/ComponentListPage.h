@@ -4,13 +4,10 @@
 // band and a heading row. Everything the grid shows is built here as plain
 // data; a window or a printed sheet only applies it to its grid.
 
-#include "platform/TextGrid.h"
+#include "ReportGrid.h"
 
 #include <QString>
 #include <array>
-#include <optional>
-#include <utility>
-#include <vector>
 
 namespace reports {
 
@@ -22,21 +19,8 @@ inline constexpr int kComponentListFirstItemRow = 4;
 // The grid's width in the page's layout, in twips.
 inline constexpr int kComponentListGridWidth = 11050;
 
-// Column alignments as the grid control numbers them (vertically centred).
-inline constexpr int kAlignLeftCentre = 1;
-inline constexpr int kAlignCentreCentre = 4;
-
-struct ComponentListGrid {
-    platform::PlainGrid cells{kComponentListRows, kComponentListCols};
-    std::array<int, kComponentListCols> colWidthTwips{};
-    // Unset: the grid's own default.
-    std::array<std::optional<int>, kComponentListCols> colAlignment{};
-    std::array<std::optional<int>, kComponentListRows> rowHeightTwips{};
-    std::array<bool, kComponentListRows> boldRow{};
-    // Free merging: equal adjacent cells of a mergeable row show as one.
-    int mergeCells = 1;
-    std::array<bool, kComponentListRows> mergeRow{};
-};
+// The list is a report grid of kComponentListRows x kComponentListCols.
+using ComponentListGrid = ReportGrid;
 
 // The five widths of columns 1 to 5 for a grid `gridWidthTwips` wide: a fifth
 // of the width (in single precision) plus a fixed offset, rounded halves to
@@ -49,10 +33,6 @@ std::array<int, kComponentListCols> componentListColumnWidths(int gridWidthTwips
 // summary grid lacks reads "".
 ComponentListGrid buildComponentList(const platform::TextGrid& current, const platform::TextGrid& baseline,
                                      int gridWidthTwips = kComponentListGridWidth);
-
-// The runs of two or more equal adjacent cells that show as one cell, as
-// (first, last) columns, left to right; none in a row that may not merge.
-std::vector<std::pair<int, int>> mergedRuns(const ComponentListGrid& grid, int row);
 
 // The tool tip on entering a cell: its text, except that a cell holding
 // exactly one blank (not applicable) shows none.

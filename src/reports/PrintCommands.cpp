@@ -1,0 +1,207 @@
+#include "PrintCommands.h"
+
+#include "PrintSheets.h"
+#include "ReportPages.h"
+
+#include "catalogue/Module1.h"
+#include "catalogue/SharedServices.h"
+#include "platform/UiServices.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <memory>
+
+using platform::ui;
+
+namespace reports {
+
+namespace {
+
+// Layout windows are drawn as pictures at this many pixels to the screen's
+// pixel: about 300 dpi on paper.
+constexpr double kPictureScale = 3.0;
+
+QImage widgetPicture(QWidget& widget)
+{
+    QImage image(widget.size() * kPictureScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kPictureScale);
+    image.fill(Qt::white);
+    widget.render(&image);
+    return image;
+}
+
+// A print run: the printer the dialog set up and its painter in twips of the
+// printable area. Any failure ends it with one message.
+class PrintRun {
+public:
+    explicit PrintRun(QPrinter& printer) : m_printer(printer) {}
+
+    bool begin()
+    {
+        if (!m_painter.begin(&m_printer))
+            return fail();
+        return true;
+    }
+    QPainter& painter() { return m_painter; }
+    QSizeF areaTwips() const
+    {
+        const QRectF inches = m_printer.pageLayout().paintRect(QPageLayout::Inch);
+        return inches.size() * 1440.0;
+    }
+    // The painter set for a sheet's placement (one unit one twip).
+    void place(const SheetPlacement& at)
+    {
+        m_painter.resetTransform();
+        const double toDevice = m_printer.resolution() / 1440.0;
+        m_painter.scale(toDevice, toDevice);
+        m_painter.translate(at.origin);
+        m_painter.scale(at.scale, at.scale);
+    }
+    bool newPage() { return m_printer.newPage() || fail(); }
+    bool end()
+    {
+        const bool ended = m_painter.end();
+        if (!ended || m_printer.printerState() == QPrinter::Error)
+            return fail();
+        return true;
+    }
+    bool fail()
+    {
+        if (m_painter.isActive()) {
+            m_printer.abort();
+            m_painter.end();
+        }
+        const QString where = m_printer.outputFileName();
+        catalogue::ShowText(where.isEmpty()
+                                ? QStringLiteral("The print could not be completed: the printer reported an error.")
+                                : QStringLiteral("The print could not be completed: \"%1\" could not be written.")
+                                      .arg(where));
+        return false;
+    }
+
+private:
+    QPrinter& m_printer;
+    QPainter m_painter;
+};
+
+void drawPicture(QPainter& painter, const QImage& picture, QSize twips)
+{
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(twips)), picture);
+}
+
+void drawGrid(QPainter& painter, const ReportGrid& grid, QPoint at)
+{
+    painter.save();
+    painter.translate(at);
+    paintReportGrid(painter, grid);
+    painter.restore();
+}
+
+bool askToPrint(const QString& question)
+{
+    return ui().messageBox(question, kAppTitle, platform::MsgButtons::YesNo, platform::MsgIcon::None) ==
+           platform::MsgResult::Yes;
+}
+
+} // namespace
+
+SheetPlacement fitSheet(QSizeF sheet, QSizeF area)
+{
+    SheetPlacement at;
+    if (sheet.width() > 0 && sheet.height() > 0)
+        at.scale = std::min({1.0, area.width() / sheet.width(), area.height() / sheet.height()});
+    return at;
+}
+
+std::vector<SheetTwoPart> sheetTwoParts(int n)
+{
+    if (n <= 14)
+        return {{SheetTwoItem::ComponentList, {0, 0}}};
+    return {{SheetTwoItem::Compare, {100, 30}},
+            {SheetTwoItem::NextCompare, {100, 2000}},
+            {SheetTwoItem::ComponentList, {100, 4000}}};
+}
+
+SheetPlacement fitSheetTwo(QSizeF extent, QSizeF area)
+{
+    const QSizeF whole(kSheetTwoOrigin.x() + extent.width(), kSheetTwoOrigin.y() + extent.height());
+    SheetPlacement at = fitSheet(whole, area);
+    at.origin = QPointF(kSheetTwoOrigin) * at.scale;
+    return at;
+}
+
+void PrintReport(Module1& m, ReportWindow& r)
+{
+    if (!askToPrint(QStringLiteral("Do you want to Print the Report?")))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    platform::HourglassGuard hourglass;
+    if (!ui().printerDialog(printer))
+        return; // Cancel: nothing printed, nothing said
+    PrintRun run(printer);
+    if (!run.begin())
+        return;
+
+    // Sheet 1.
+    {
+        frmPrintFlowGraph sheet(m, r);
+        sheet.Form_Load();
+        run.place(fitSheet(QSizeF(kFlowGraphSheetTwips), run.areaTwips()));
+        drawPicture(run.painter(), widgetPicture(sheet), kFlowGraphSheetTwips);
+    }
+    if (!run.newPage())
+        return;
+
+    // Sheet 2: what goes where, then its scale from the extent of it all.
+    const auto parts = sheetTwoParts(m.intNozzlesEntered);
+    std::unique_ptr<frmPrintCompare> compare;
+    if (parts.size() > 1) {
+        compare = std::make_unique<frmPrintCompare>(m);
+        compare->Form_Load();
+    }
+    frmComponentList list(r);
+    list.Form_Load();
+    auto gridOf = [&](SheetTwoItem item) -> const ReportGrid& {
+        switch (item) {
+        case SheetTwoItem::Compare:
+            return compare->flxCompare->grid();
+        case SheetTwoItem::NextCompare:
+            return compare->flxNextCompare->grid();
+        default:
+            return list.flxComponentPrint->grid();
+        }
+    };
+    QSizeF extent;
+    for (const SheetTwoPart& part : parts) {
+        const QSize size = gridOf(part.item).sizeTwips();
+        extent = extent.expandedTo(QSizeF(part.at.x() + size.width(), part.at.y() + size.height()));
+    }
+    run.place(fitSheetTwo(extent, run.areaTwips()));
+    for (const SheetTwoPart& part : parts)
+        drawGrid(run.painter(), gridOf(part.item), part.at);
+    run.end();
+}
+
+void PrintPumpCurve(Module1& m, MainWindowInputs& w)
+{
+    if (!askToPrint(QStringLiteral("Do you want to Print Pump Performance Curve?")))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    platform::HourglassGuard hourglass;
+    if (!ui().printerDialog(printer))
+        return;
+    PrintRun run(printer);
+    if (!run.begin())
+        return;
+    {
+        frmPrintPumpCurve page(m, w);
+        page.Form_Load();
+        run.place(fitSheet(QSizeF(kPumpCurvePageTwips), run.areaTwips()));
+        drawPicture(run.painter(), widgetPicture(page), kPumpCurvePageTwips);
+    }
+    run.end();
+}
+
+} // namespace reports

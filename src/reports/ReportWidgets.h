@@ -1,0 +1,84 @@
+#pragma once
+// The widgets the report pages and sheets are made of: the label button of
+// the preview pages, the report grid view and the two header pictures.
+
+#include "ReportGrid.h"
+
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+
+namespace reports {
+
+// Twips to the screen's pixels (15 twips to the pixel at 96 dpi) and back.
+constexpr int px(int twips) { return twips / 15; }
+QRect pxRect(int left, int top, int width, int height);
+
+// A label that acts as a button: a light-blue face with a shadow along its
+// right and bottom edges. Pressing the mouse on it gives it its sunken look
+// (MouseDown), releasing restores the resting look (MouseUp), and the click
+// follows only when the release is over the label.
+class LabelButton : public QLabel {
+    Q_OBJECT
+public:
+    LabelButton(const QString& caption, Qt::Alignment alignment, QWidget* parent = nullptr);
+
+    void MouseDown();
+    void MouseUp();
+    bool pressedLook() const { return m_pressed; }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A report grid on screen at 15 twips to the pixel. A click makes a cell the
+// current cell and runs the enter-cell handler; picture() is the whole grid.
+class ReportGridView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportGridView(QWidget* parent = nullptr);
+
+    void setGrid(ReportGrid grid);
+    const ReportGrid& grid() const { return m_grid; }
+    int Row() const { return m_row; }
+    int Col() const { return m_col; }
+    // Makes a cell current and runs the enter-cell handler.
+    void setCurrentCell(int row, int col);
+    std::function<void()> onEnterCell;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    ReportGrid m_grid{0, 0};
+    int m_row = 0, m_col = 0;
+};
+
+// The two fixed pictures of a report page's header: 1 the program's mark, 2
+// the report's band.
+class HeaderPicture : public QWidget {
+public:
+    HeaderPicture(int which, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_which;
+};
+
+// The ruled table around a block of five caption and value rows: a
+// rectangle, a line under each row but the last, and the line between the
+// captions and the values (all in twips).
+void drawFieldBlock(QPainter& painter, int left, int top, int width, int height, int dividerLeft);
+
+} // namespace reports
