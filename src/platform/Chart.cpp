@@ -353,11 +353,20 @@ void Chart::resizeEvent(QResizeEvent* event)
 
 int Chart::redrawCount() const { return d->redraws; }
 
-void Chart::redraw()
+void Chart::redraw(QSize at)
 {
     d->dirty = false;
     ++d->redraws;
     QChart* c = d->view->chart();
+    // The chart laid out at its size now, even where the window system has
+    // not yet delivered a resize (a window never shown, or a picture).
+    const QSize target = at.isValid() ? at : size();
+    if (d->view->size() != target)
+        d->view->setGeometry(QRect(QPoint(0, 0), target));
+    if (c->size().toSize() != target) {
+        c->resize(QSizeF(target));
+        d->view->setSceneRect(QRectF(QPointF(0, 0), QSizeF(target)));
+    }
     c->setTitle(d->title);
     c->setPlotAreaBackgroundVisible(d->wallStyle == BrushStyle::Solid);
     c->setPlotAreaBackgroundBrush(QBrush(Qt::white));
@@ -553,12 +562,17 @@ QImage Chart::picture(QSize size)
     flush();
     if (!size.isValid() || size == this->size())
         return grab().toImage();
-    // The chart laid out anew at the picture's size, then put back.
-    d->view->setGeometry(QRect(QPoint(0, 0), size));
+    // The chart laid out anew at the picture's size, then put back. A size
+    // below the smallest the chart's titles and axes can take is drawn
+    // larger in proportion and scaled down whole.
+    const QSizeF least = d->view->chart()->effectiveSizeHint(Qt::MinimumSize);
+    const double factor = std::max({1.0, least.width() / std::max(size.width(), 1),
+                                    least.height() / std::max(size.height(), 1)});
+    redraw((QSizeF(size) * factor).toSize());
+    QImage image = d->view->grab().toImage();
     redraw();
-    const QImage image = d->view->grab().toImage();
-    d->view->setGeometry(rect());
-    redraw();
+    if (image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
 }
 

@@ -117,7 +117,8 @@ private:
     struct Impl;
     Impl* d;
     void changed();
-    void redraw();
+    // Draws anew at the widget's size, or at `at`.
+    void redraw(QSize at = QSize());
 };
 
 } // namespace platform

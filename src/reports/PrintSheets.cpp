@@ -123,8 +123,13 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
         if (k == 0) {
             lblSiteInfo[0]->setFont(heading);
             lblReport[0]->setFont(heading);
-            continue;
+            lblSiteInfo[0]->resize(px(2400), lblSiteInfo[0]->height());
+            lblReport[0]->resize(px(2400), lblReport[0]->height());
         }
+        fitCaption(lblSiteInfo[size_t(k)]);
+        fitCaption(lblReport[size_t(k)]);
+        if (k == 0)
+            continue;
         lblSiteData[size_t(k - 1)] = label(this, indexedName("lblSiteData", k - 1), QString(), 2160, top, 3255);
         lblReportData[size_t(k - 1)] = label(this, indexedName("lblReportData", k - 1), QString(), 7440, top, 3615);
     }
@@ -137,6 +142,7 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
     Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Flow Improvement Baseline Vs Current"), 4320, 8880,
                    3375, 255, Qt::AlignHCenter);
     Label3->setFont(heading);
+    fitCaption(Label3);
     for (int row = 0; row < 5; ++row) {
         const int top = 9360 + 240 * row;
         lblCaptions[size_t(row)] = label(this, indexedName("lblCaptions", row), QString::fromLatin1(kDesignCaptions[row]),
@@ -178,6 +184,7 @@ void frmPrintFlowGraph::Form_Load()
     }
     for (int row = 0; row < 5; ++row) {
         lblCaptions[size_t(row)]->setText(sheet.table.captions[size_t(row)]);
+        fitCaption(lblCaptions[size_t(row)]);
         for (int k = 0; k < kSheetTableColumns; ++k)
             tableCells[size_t(row)][size_t(k)]->setText(sheet.table.columns[size_t(k)][size_t(row)]);
     }

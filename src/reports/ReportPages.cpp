@@ -111,8 +111,13 @@ frmPrint::frmPrint(Module1& module, MainWindowInputs& w, ReportWindow& r, QWidge
         if (k == 0) {
             lblSiteInfo[0]->setFont(heading);
             lblReport[0]->setFont(heading);
-            continue;
+            lblSiteInfo[0]->resize(px(2400), lblSiteInfo[0]->height());
+            lblReport[0]->resize(px(2400), lblReport[0]->height());
         }
+        fitCaption(lblSiteInfo[size_t(k)]);
+        fitCaption(lblReport[size_t(k)]);
+        if (k == 0)
+            continue;
         lblSiteData[size_t(k - 1)] = label(this, indexedName("lblSiteData", k - 1), QString(), 2160, top, 3015);
         lblReportData[size_t(k - 1)] = label(this, indexedName("lblReportData", k - 1), QString(), 7200, top, 3615);
     }

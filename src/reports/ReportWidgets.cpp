@@ -131,6 +131,14 @@ void HeaderPicture::paintEvent(QPaintEvent*)
     }
 }
 
+void fitCaption(QLabel* label)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(label->text()) + 2 > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
 void drawFieldBlock(QPainter& painter, int left, int top, int width, int height, int dividerLeft)
 {
     painter.save();

@@ -76,6 +76,11 @@ private:
     int m_which;
 };
 
+// Shrinks a caption's font, half a point at a time down to 6 points, until
+// its text fits the label's width: the layouts keep their twips whatever
+// font stands in for the one they were drawn with.
+void fitCaption(QLabel* label);
+
 // The ruled table around a block of five caption and value rows: a
 // rectangle, a line under each row but the last, and the line between the
 // captions and the values (all in twips).
