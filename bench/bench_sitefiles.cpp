@@ -12,6 +12,7 @@
 #include "platform/TextFile.h"
 #include "sitefiles/SiteFileIO.h"
 
+#include "ShippedMainWindow.h"
 #include "WidgetBenchmarkMain.h"
 
 #include <QApplication>
@@ -65,30 +66,6 @@ void BM_WriteAndReadFile(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WriteAndReadFile)->Unit(benchmark::kMicrosecond);
-
-// A main window over a copy of the shipped program folder, after a Calculate
-// with a bigger pump and a few lengths, and its site file saved once.
-struct ShippedMainWindow {
-    FakeUiServices ui;
-    TestFolder folder;
-    std::unique_ptr<Module1> m;
-    std::unique_ptr<frmMain> w;
-    QString path;
-
-    ShippedMainWindow()
-    {
-        folder.copyShippedData();
-        m = std::make_unique<Module1>(folder.path());
-        w = std::make_unique<frmMain>(*m);
-        w->Form_Load();
-        w->ctl.cmbPumps->list().setListIndex(3);
-        platform::writeField(w->ctl.txtHoseLen, QStringLiteral("12"));
-        platform::writeField(w->ctl.txtTrunkLength, QStringLiteral("150"));
-        platform::writeField(w->ctl.txtBranchLength, QStringLiteral("40"));
-        w->cmdCalculate_Click();
-        path = folder.file("SaveSiteInfo/Bench.txt");
-    }
-};
 
 // Save as the File commands do it: the Current grid of the real window.
 void BM_SaveFromMainWindow(benchmark::State& state)
