@@ -47,6 +47,9 @@ const QColor kDefaultColours[] = {QColor(0, 0, 160), QColor(160, 0, 0), QColor(0
 constexpr double kLabelPadding = 4.0;
 constexpr double kLabelTextMargin = 0.5;
 
+// The least height (pixels) at which the chart is laid out for a picture.
+constexpr int kLeastPictureHeight = 240;
+
 // A pick within this distance (pixels) of a point selects it.
 constexpr double kPickRadius = 8.0;
 
@@ -562,12 +565,14 @@ QImage Chart::picture(QSize size)
     flush();
     if (!size.isValid() || size == this->size())
         return grab().toImage();
-    // The chart laid out anew at the picture's size, then put back. A size
-    // below the smallest the chart's titles and axes can take is drawn
-    // larger in proportion and scaled down whole.
+    // The chart laid out anew at the picture's size, then put back. A
+    // picture lower than the chart's titles, axes and labels need is drawn
+    // larger in proportion and scaled down whole, rather than with its labels
+    // cut short.
     const QSizeF least = d->view->chart()->effectiveSizeHint(Qt::MinimumSize);
     const double factor = std::max({1.0, least.width() / std::max(size.width(), 1),
-                                    least.height() / std::max(size.height(), 1)});
+                                    least.height() / std::max(size.height(), 1),
+                                    double(kLeastPictureHeight) / std::max(size.height(), 1)});
     redraw((QSizeF(size) * factor).toSize());
     QImage image = d->view->grab().toImage();
     redraw();

@@ -93,7 +93,14 @@ std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& reque
 bool QtUiServices::printerDialog(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
+    // The print commands show the hourglass before they ask for the printer;
+    // the user chooses it with the ordinary pointer.
+    if (m_hourglass)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (m_hourglass)
+        QGuiApplication::restoreOverrideCursor();
+    return accepted;
 }
 
 int QtUiServices::showModal(QDialog& dialog)

@@ -1,6 +1,7 @@
 #include "ReportGrid.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -80,6 +81,38 @@ QFont twipsFont(const QString& family, double pointSize, bool bold)
     return font;
 }
 
+namespace {
+
+// Cell text keeps a small inset from the grid lines, as a grid control's does.
+constexpr int kInset = 45;
+// The smallest size the grid's text shrinks to.
+constexpr double kLeastPointSize = 6.0;
+
+// The grid's point size, shrunk where a cell's text would not fit its
+// column: the widths are the layout's twips, and the font that stands in
+// for the one they were made for may be wider. Merged runs and blank
+// cells take no part.
+double fittedPointSize(const ReportGrid& grid)
+{
+    double ratio = 1.0;
+    const QFontMetricsF regular(twipsFont(grid.fontFamily, grid.fontPointSize, false));
+    const QFontMetricsF bold(twipsFont(grid.fontFamily, grid.fontPointSize, true));
+    for (int r = 0; r < grid.rows(); ++r) {
+        if (grid.rowHeight(r) <= 0 || !mergedRuns(grid, r).empty())
+            continue;
+        for (int c = 0; c < grid.cols(); ++c) {
+            const QString text = grid.cells.TextMatrix(r, c);
+            if (text.trimmed().isEmpty() || grid.colWidthTwips[size_t(c)] <= 2 * kInset)
+                continue;
+            const double needed = (grid.boldRow[size_t(r)] ? bold : regular).horizontalAdvance(text);
+            ratio = std::min(ratio, (grid.colWidthTwips[size_t(c)] - 2 * kInset) / needed);
+        }
+    }
+    return std::max(kLeastPointSize, grid.fontPointSize * ratio);
+}
+
+} // namespace
+
 void paintReportGrid(QPainter& painter, const ReportGrid& grid)
 {
     const QSize size = grid.sizeTwips();
@@ -89,8 +122,7 @@ void paintReportGrid(QPainter& painter, const ReportGrid& grid)
     std::vector<int> lefts(size_t(grid.cols()) + 1, 0);
     for (int c = 0; c < grid.cols(); ++c)
         lefts[size_t(c) + 1] = lefts[size_t(c)] + grid.colWidthTwips[size_t(c)];
-    // Cell text keeps a small inset from the grid lines, as a grid control's does.
-    constexpr int kInset = 45;
+    const double pointSize = fittedPointSize(grid);
 
     QPen linePen(grid.gridLines);
     linePen.setWidth(15); // one screen pixel
@@ -98,7 +130,7 @@ void paintReportGrid(QPainter& painter, const ReportGrid& grid)
         const int height = grid.rowHeight(r);
         if (height <= 0)
             continue;
-        painter.setFont(twipsFont(grid.fontFamily, grid.fontPointSize, grid.boldRow[size_t(r)]));
+        painter.setFont(twipsFont(grid.fontFamily, pointSize, grid.boldRow[size_t(r)]));
         const auto runs = mergedRuns(grid, r);
         for (int c = 0; c < grid.cols();) {
             int last = c;

@@ -22,6 +22,7 @@ void LabelButton::MouseDown()
 {
     m_pressed = true;
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
 }
 
 void LabelButton::MouseUp()
