@@ -1,5 +1,7 @@
 #include "FlowComparison.h"
 
+#include "catalogue/MainWindowLinks.h"
+#include "catalogue/Module1.h"
 #include "platform/NumText.h"
 
 #include <algorithm>
@@ -13,11 +15,6 @@ const QString kTitle = QStringLiteral("FlowRate Improvement Between Baseline Vs 
 
 // The largest width a caller may ask of FormatString.
 constexpr int kMaxSpaces = 255;
-
-float element(const std::vector<float>& values, int i)
-{
-    return i >= 0 && size_t(i) < values.size() ? values[size_t(i)] : 0.0f;
-}
 
 // The change rounded to one decimal, as the row keeps it.
 float roundedChange(float current, float baseline)
@@ -33,6 +30,18 @@ void centreAll(ReportGrid& grid)
 }
 
 } // namespace
+
+float flowAt(const std::vector<float>& values, int i)
+{
+    return i >= 0 && size_t(i) < values.size() ? values[size_t(i)] : 0.0f;
+}
+
+bool unitsSwitchUS(const Module1& m) { return m.frmData ? m.frmData->optUS() : true; }
+
+ComparisonFlows comparisonFlows(const Module1& m, bool us)
+{
+    return {us ? m.sngCurrentGPM : m.sngCurrentLPM, us ? m.sngBaselineGPM : m.sngBaselineLPM};
+}
 
 QString FormatString(QString& strData, int16_t intSpaces)
 {
@@ -105,7 +114,7 @@ ReportGrid comparisonPageGrid(int n, bool us, const ComparisonFlows& flows, int 
         grid.cells.setTextMatrix(2, c, headings[size_t(c)]);
     }
     for (int i = 1; i <= n; ++i) {
-        const FlowComparisonRow row = flowComparisonRow(i, element(flows.current, i), element(flows.baseline, i));
+        const FlowComparisonRow row = flowComparisonRow(i, flowAt(flows.current, i), flowAt(flows.baseline, i));
         const QString texts[] = {row.count, row.current, row.baseline, row.change, row.percent};
         for (int c = 0; c < 5; ++c)
             grid.cells.setTextMatrix(i + 2, c, texts[c]);
@@ -154,7 +163,7 @@ PrintedComparison printedComparisonGrids(bool us, const ComparisonFlows& flows, 
                 grid.cells.setTextMatrix(top + r, col, QStringLiteral("0"));
             continue;
         }
-        const FlowComparisonRow row = flowComparisonRow(i, element(flows.current, i), element(flows.baseline, i));
+        const FlowComparisonRow row = flowComparisonRow(i, flowAt(flows.current, i), flowAt(flows.baseline, i));
         grid.cells.setTextMatrix(top + 1, col, row.current);
         grid.cells.setTextMatrix(top + 2, col, row.baseline);
         grid.cells.setTextMatrix(top + 3, col, row.change);
@@ -176,8 +185,8 @@ SheetTable flowGraphSheetTable(int n, bool us, const ComparisonFlows& flows)
                       QStringLiteral(" 0"), QStringLiteral(" 0")};
             continue;
         }
-        const float current = element(flows.current, i);
-        const FlowComparisonRow row = flowComparisonRow(i, current, element(flows.baseline, i));
+        const float current = flowAt(flows.current, i);
+        const FlowComparisonRow row = flowComparisonRow(i, current, flowAt(flows.baseline, i));
         column = {QStringLiteral(" ") + row.count, row.current, row.baseline, row.change,
                   current == 0.0f ? QStringLiteral(" 0") : row.percent};
     }

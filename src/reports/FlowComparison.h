@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+class Module1;
+
 namespace reports {
 
 // Appends blanks to strData until it is intSpaces long (at most 255) and
@@ -41,6 +43,13 @@ struct ComparisonFlows {
     const std::vector<float>& current;
     const std::vector<float>& baseline;
 };
+
+// Element i of a result array; 0 beyond it.
+float flowAt(const std::vector<float>& values, int i);
+// The units switch of System Settings (US when there are no buttons) and the
+// arrays it chooses.
+bool unitsSwitchUS(const Module1& m);
+ComparisonFlows comparisonFlows(const Module1& m, bool us);
 
 // The comparison grid of the preview page: title band, blank band, headings
 // and one row per count 1 to n, for a grid `gridWidthTwips` wide.

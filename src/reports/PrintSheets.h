@@ -49,10 +49,7 @@ public:
     void Form_Load();
 
     QLabel* Label1 = nullptr;
-    std::array<QLabel*, 6> lblSiteInfo{};
-    std::array<QLabel*, 5> lblSiteData{};
-    std::array<QLabel*, 6> lblReport{};
-    std::array<QLabel*, 5> lblReportData{};
+    SiteFields fields;
     platform::Chart* msChartFlowGraph = nullptr;
     QLabel* lblCurrentPumpPrint = nullptr;
     QLabel* lblBaselinePumpPrint = nullptr;

@@ -54,10 +54,7 @@ public:
     void lblNExt_Click() { finish(PreviewStep::Next); }
     void lblClose_Click() { finish(PreviewStep::Close); }
 
-    std::array<QLabel*, 6> lblSiteInfo{};
-    std::array<QLabel*, 5> lblSiteData{};
-    std::array<QLabel*, 6> lblReport{};
-    std::array<QLabel*, 5> lblReportData{};
+    SiteFields fields;
     QLabel* picGraph = nullptr;
     QLabel* lblCurrentPumpPrint = nullptr;
     QLabel* lblBaselinePumpPrint = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 namespace reports {
@@ -13,6 +14,31 @@ namespace reports {
 // Twips to the screen's pixels (15 twips to the pixel at 96 dpi) and back.
 constexpr int px(int twips) { return twips / 15; }
 QRect pxRect(int left, int top, int width, int height);
+
+// The objectName of element `index` of a control array: "name_index".
+QString indexedName(const char* name, int index);
+// A label named and placed in twips, its text vertically centred.
+QLabel* placedLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                    int height = 240, Qt::Alignment alignment = Qt::AlignLeft);
+// A white page or window background.
+void whiteBackground(QWidget* widget);
+
+// The site and report fields of a report page: a heading, five captions
+// and five value labels each, rows 240 twips apart, as control arrays
+// (lblSiteInfo, lblSiteData, lblReport, lblReportData).
+struct SiteFieldsLayout {
+    int siteHeadingLeft, headingTop, siteLeft, siteCaptionWidth, siteDataLeft, siteDataWidth;
+    int reportLeft, reportCaptionWidth, reportDataLeft, reportDataWidth, firstTop;
+};
+struct SiteFields {
+    std::array<QLabel*, 6> lblSiteInfo{};
+    std::array<QLabel*, 5> lblSiteData{};
+    std::array<QLabel*, 6> lblReport{};
+    std::array<QLabel*, 5> lblReportData{};
+    void build(QWidget* parent, const SiteFieldsLayout& at);
+    // The ten value texts in label order: site, then report.
+    void fill(const std::array<QString, 10>& texts);
+};
 
 // A label that acts as a button: a light-blue face with a shadow along its
 // right and bottom edges. Pressing the mouse on it gives it its sunken look
