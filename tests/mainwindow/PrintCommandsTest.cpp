@@ -1,0 +1,268 @@
+// File Print and the pump curve's Print: the question, the printer dialog,
+// the pages written (read back with poppler's tools) and what the printed
+// sheet stores; the layout windows are drawn unseen and gone afterwards.
+#include "MainWindowFixture.h"
+
+#include "catalogue/SharedServices.h"
+#include "platform/Chart.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace {
+
+const QStringList kLayoutWindows = {"frmPrintFlowGraph", "frmPrintCompare", "frmComponentList", "frmPrintPumpCurve"};
+
+// Records every layout window that is ever shown, on screen or not.
+class ShowWatch : public QObject {
+public:
+    ShowWatch() { qApp->installEventFilter(this); }
+    ~ShowWatch() override { qApp->removeEventFilter(this); }
+    QStringList shown;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && o->isWidgetType() && kLayoutWindows.contains(o->objectName()))
+            shown << o->objectName();
+        return false;
+    }
+};
+
+QStringList layoutWindowsLeft()
+{
+    QStringList left;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (kLayoutWindows.contains(t->objectName()))
+            left << t->objectName();
+    return left;
+}
+
+// Runs a poppler tool; one that is missing fails the test, saying how to get it.
+bool runTool(const QString& tool, const QStringList& args, QByteArray* out = nullptr)
+{
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForStarted()) {
+        ADD_FAILURE() << tool.toStdString()
+                      << " could not be started: install poppler-utils (scripts/deps does) to check printed pages";
+        return false;
+    }
+    p.waitForFinished(60000);
+    if (out)
+        *out = p.readAllStandardOutput();
+    EXPECT_EQ(p.exitCode(), 0) << tool.toStdString() << ": " << p.readAllStandardError().toStdString();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+int pageCount(const QString& pdf)
+{
+    QByteArray info;
+    if (!runTool("pdfinfo", {pdf}, &info))
+        return -1;
+    for (const QByteArray& line : info.split('\n'))
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+constexpr int kDpi = 50;
+
+// The pages of the PDF as pictures at kDpi.
+std::vector<QImage> renderPages(const QString& pdf, const QTemporaryDir& into)
+{
+    std::vector<QImage> pages;
+    if (!runTool("pdftoppm", {"-r", QString::number(kDpi), "-png", pdf, into.filePath("page")}))
+        return pages;
+    const QStringList files = QDir(into.path()).entryList({"page*.png"}, QDir::Files, QDir::Name);
+    for (const QString& f : files)
+        pages.push_back(QImage(into.filePath(f)));
+    return pages;
+}
+
+bool ink(QRgb c) { return qRed(c) < 240 || qGreen(c) < 240 || qBlue(c) < 240; }
+
+struct Ink {
+    int top = -1, bottom = -1; // first and last row with ink
+    bool marginInked = false;   // ink in the band along any edge
+    int height() const { return top < 0 ? 0 : bottom - top + 1; }
+};
+
+// Where a page has ink; `band` pixels along each edge are the margin,
+// outside the printable area.
+Ink inkOf(const QImage& page, int band)
+{
+    Ink k;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            if (!ink(page.pixel(x, y)))
+                continue;
+            if (k.top < 0)
+                k.top = y;
+            k.bottom = y;
+            if (x < band || y < band || x >= page.width() - band || y >= page.height() - band)
+                k.marginInked = true;
+        }
+    return k;
+}
+
+// Qt's PDF pages keep about 10 pt clear on every side: 0.12 inch is inside it.
+constexpr int kBand = kDpi * 12 / 100;
+
+} // namespace
+
+class PrintCommandsTest : public MainWindowTest {
+protected:
+    QTemporaryDir out;
+    ShowWatch watch;
+
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        load();
+    }
+
+    void calculate(int nozzles)
+    {
+        w->ctl.cmbPumps->list().setListIndex(3);
+        field("txtNoOfNozzle")->setText(QString::number(nozzles));
+        w->txtNoOfNozzle_LostFocus();
+        w->cmdCalculate_Click();
+        ASSERT_EQ(m->intNozzlesEntered, nozzles);
+        ASSERT_GT(m->sngCurrentGPM[1], 0.0f);
+    }
+
+    void printReport() { w->mnuPrint_Click(); }
+    void printPumpCurve() { control<QPushButton>("cmdPrintPump")->click(); }
+
+    // Prints with Yes to the question and OK to the printer dialog; returns
+    // the pages, after checking the PDF's page count and the command's leftovers.
+    std::vector<QImage> printed(const std::function<void()>& command, int expectedPages, const QString& name)
+    {
+        ui.printFile = out.filePath(name + ".pdf");
+        ui.printerAnswers = {true};
+        ui.messages.clear();
+        command();
+        EXPECT_EQ(ui.messages.size(), 1u) << "only the question is asked";
+        EXPECT_TRUE(layoutWindowsLeft().isEmpty()) << layoutWindowsLeft().join(", ").toStdString();
+        if (!QFileInfo::exists(ui.printFile)) {
+            ADD_FAILURE() << "nothing printed to " << ui.printFile.toStdString();
+            return {};
+        }
+        EXPECT_EQ(pageCount(ui.printFile), expectedPages);
+        QTemporaryDir pictures;
+        return renderPages(ui.printFile, pictures);
+    }
+};
+
+TEST_F(PrintCommandsTest, TheReportPrintsTwoPagesWithTheComparisonAboveTheListFromFifteenNozzles)
+{
+    std::map<int, Ink> sheetTwo;
+    for (const int n : {14, 15}) {
+        SCOPED_TRACE(testing::Message() << n << " nozzles");
+        calculate(n);
+        const std::vector<QImage> pages = printed([&] { printReport(); }, 2, QString::number(n));
+        ASSERT_EQ(pages.size(), 2u);
+        for (size_t k = 0; k < pages.size(); ++k) {
+            const Ink i = inkOf(pages[k], kBand);
+            EXPECT_GT(i.height(), pages[k].height() / 10) << "page " << k + 1 << " is (nearly) blank";
+            EXPECT_FALSE(i.marginInked) << "page " << k + 1 << " draws outside the printable area";
+        }
+        sheetTwo[n] = inkOf(pages[1], kBand);
+    }
+    // From 15 nozzles the two comparison grids stand above the list.
+    EXPECT_GT(sheetTwo[15].height(), sheetTwo[14].height() + kDpi / 2);
+    EXPECT_TRUE(watch.shown.isEmpty()) << watch.shown.join(", ").toStdString();
+}
+
+TEST_F(PrintCommandsTest, ThePumpCurvePrintsOnePage)
+{
+    calculate(8);
+    const std::vector<QImage> pages = printed([&] { printPumpCurve(); }, 1, "pump");
+    ASSERT_EQ(pages.size(), 1u);
+    const Ink i = inkOf(pages[0], kBand);
+    EXPECT_GT(i.height(), pages[0].height() / 4);
+    EXPECT_FALSE(i.marginInked);
+    EXPECT_EQ(ui.messages[0].text, "Do you want to Print Pump Performance Curve?");
+    EXPECT_TRUE(watch.shown.isEmpty()) << watch.shown.join(", ").toStdString();
+}
+
+TEST_F(PrintCommandsTest, NoCancelAndAFailedWriteLeaveNoFile)
+{
+    calculate(8);
+    const struct {
+        const char* name;
+        QString question;
+        std::function<void()> run;
+    } commands[] = {
+        {"report", "Do you want to Print the Report?", [&] { printReport(); }},
+        {"pump curve", "Do you want to Print Pump Performance Curve?", [&] { printPumpCurve(); }},
+    };
+    enum Case { No, Cancel, Unwritable };
+    for (const auto& c : commands)
+        for (const Case k : {No, Cancel, Unwritable}) {
+            SCOPED_TRACE(std::string(c.name) + (k == No ? ": No" : k == Cancel ? ": Cancel" : ": unwritable"));
+            QTemporaryDir dir;
+            ui.messages.clear();
+            ui.pointers.clear();
+            ui.printedFiles.clear();
+            ui.answers = {k == No ? platform::MsgResult::No : platform::MsgResult::Yes};
+            ui.printerAnswers = {k != Cancel};
+            ui.printFile = k == Unwritable ? dir.filePath("missing/out.pdf") : dir.filePath("out.pdf");
+            c.run();
+
+            ASSERT_GE(ui.messages.size(), 1u);
+            EXPECT_EQ(ui.messages[0].text, c.question);
+            EXPECT_EQ(ui.messages[0].caption, kAppTitle);
+            EXPECT_EQ(ui.messages[0].buttons, platform::MsgButtons::YesNo);
+            EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::None);
+            EXPECT_EQ(ui.messages.size(), k == Unwritable ? 2u : 1u) << testing::PrintToString(messages());
+            if (k == Unwritable && ui.messages.size() == 2) {
+                EXPECT_EQ(ui.messages[1].caption, kAppTitle);
+            }
+            EXPECT_EQ(ui.printerAnswers.empty(), k != No) << "the printer dialog comes only after Yes";
+            if (k == No) {
+                EXPECT_TRUE(ui.pointers.empty());
+            } else {
+                EXPECT_TRUE(!ui.pointers.empty() && ui.pointers.back() == platform::Pointer::Default);
+            }
+            EXPECT_FALSE(QFileInfo::exists(ui.printFile));
+            EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "something was written";
+            EXPECT_TRUE(layoutWindowsLeft().isEmpty()) << layoutWindowsLeft().join(", ").toStdString();
+        }
+    EXPECT_TRUE(watch.shown.isEmpty()) << watch.shown.join(", ").toStdString();
+}
+
+TEST_F(PrintCommandsTest, TheReportStoresWhatItsFlowGraphSheetShows)
+{
+    calculate(8);
+    const int rows = m->intPlotNozzles;
+    ASSERT_GE(int(m->sngFlowGraphData.size()), rows + 1);
+    // Gaps the sheet must mark as points left out, beside flows it keeps.
+    for (int r = 1; r <= rows; r += 2)
+        m->sngFlowGraphData[size_t(r)][1] = 0.0f;
+    m->sngFlowGraphData[2][2] = 0.0f;
+    auto expected = m->sngFlowGraphData;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= 2; ++c)
+            if (expected[size_t(r)][size_t(c)] == 0.0f)
+                expected[size_t(r)][size_t(c)] = -1.0f;
+    const double screenAxis = w->MSChart1().valueMaximum(1);
+    m->dblFlowAxisMax = 0;
+
+    ui.printerAnswers = {true};
+    ui.printFile = out.filePath("report.pdf");
+    printReport();
+    ASSERT_TRUE(QFileInfo::exists(ui.printFile));
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= 2; ++c)
+            EXPECT_EQ(m->sngFlowGraphData[size_t(r)][size_t(c)], expected[size_t(r)][size_t(c)])
+                << "row " << r << " column " << c;
+    EXPECT_GT(screenAxis, 0);
+    EXPECT_EQ(m->dblFlowAxisMax, screenAxis);
+}
