@@ -20,10 +20,11 @@ namespace {
     platform::endProgram();
 }
 
-void readKindFile(Module1& m, platform::LineStream& stream, Kind kindCode)
+void readKindFile(Module1& m, Kind kindCode)
 {
     const KindFile& kind = kindFile(kindCode);
-    switch (recordformat::load(readerPath(m, kind), stream)) {
+    QByteArray bytes;
+    switch (recordformat::load(readerPath(m, kind), bytes)) {
     case recordformat::LoadStatus::Missing:
         failWith(kind.missingMessage);
     case recordformat::LoadStatus::Unreadable:
@@ -32,15 +33,14 @@ void readKindFile(Module1& m, platform::LineStream& stream, Kind kindCode)
         break;
     }
     visitKindTable(m, kindCode, [&](auto& table, int16_t& last, int16_t&) {
-        std::remove_reference_t<decltype(table)> records;
-        const bool ok = recordformat::readRecords(stream, records, kind.flow, kMaxRecords);
-        stream = platform::LineStream();
-        m.intIndex = int16_t(records.size());
+        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
+        auto records = recordformat::parseRecords<Rec>(bytes, kind.flow, kMaxRecords);
         // A file without records would leave the last index at -1.
-        if (!ok || records.empty())
+        if (!records || records->empty())
             failWith(kind.unreadableMessage);
-        last = int16_t(records.size() - 1);
-        table = std::move(records);
+        m.intIndex = int16_t(records->size());
+        last = int16_t(records->size() - 1);
+        table = std::move(*records);
     });
 }
 
@@ -98,7 +98,7 @@ bool writeKindFile(Module1& m, Kind kindCode)
 } // namespace catalogue
 
 #define TDR_CATALOGUE_FILES(Class, Reader, Writer, kind)                             \
-    void Class::Reader() { catalogue::readKindFile(m_, mobjDataStream, kind); }      \
+    void Class::Reader() { catalogue::readKindFile(m_, kind); }      \
     bool Class::Writer() { return catalogue::writeKindFile(m_, kind); }              \
     QString Class::RemoveBlankLine(const QString& strnextLine)                       \
     {                                                                                \

@@ -22,15 +22,18 @@ bool sameFile(const QString& a, const QString& b)
     return !ca.isEmpty() && ca == QFileInfo(platform::resolveCase(b)).canonicalFilePath();
 }
 
-// Every flow is read as a single here, leak detectors' too; whether the
-// leak-detector reader will take them is checked on the merged records.
+// The existing file's flows are read as singles, as the update's are.
 template <typename Rec>
 bool readFile(const QString& path, std::vector<Rec>& records, int maxRecords)
 {
-    platform::LineStream tsData;
-    if (recordformat::load(path, tsData) != recordformat::LoadStatus::Ok)
+    QByteArray bytes;
+    if (recordformat::load(path, bytes) != recordformat::LoadStatus::Ok)
         return false;
-    return recordformat::readRecords(tsData, records, FlowForm::Single, maxRecords);
+    auto read = recordformat::parseRecords<Rec>(bytes, FlowForm::Single, maxRecords);
+    if (!read)
+        return false;
+    records = std::move(*read);
+    return true;
 }
 
 template <typename Rec>
@@ -47,8 +50,6 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
         ShowText(failure);
         return false;
     }
-    std::erase_if(records, [](const Rec& r) { return r.strKind == recordformat::kStandard; });
-
     if (!platform::fileExists(updateFile)) {
         ShowText(updateFile + QLatin1String(" file does not exist"));
         return false;
@@ -60,35 +61,46 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
                  .arg(updateFile));
         return false;
     }
-    std::vector<Rec> updates;
-    if (!readFile(updateFile, updates, kMaxUpdateRecords) || updates.empty()
-        || records.size() + updates.size() > size_t(kMaxRecords)) {
-        ShowText(failure);
-        return false;
-    }
-    records.insert(records.end(), std::make_move_iterator(updates.begin()),
-                   std::make_move_iterator(updates.end()));
-
+    QByteArray update;
     // The rewritten file must be one the catalogue reader takes at the next start.
     const KindFile* kind = kindOfFileName(platform::fileNameOf(existingFile));
     const FlowForm form = kind ? kind->flow : FlowForm::Single;
+    std::optional<std::vector<Rec>> merged;
+    if (recordformat::load(updateFile, update) == recordformat::LoadStatus::Ok)
+        merged = mergeRecords(std::move(records), update, form);
     QStringList lines;
-    for (const Rec& r : records) {
-        if (!recordformat::unwritableReason(r, form).isEmpty()) {
-            ShowText(failure);
-            return false;
-        }
-        recordformat::appendRecordLines(lines, r);
-    }
-    if (!recordformat::writeFile(existingFile, lines)) {
+    if (merged)
+        for (const Rec& r : *merged)
+            recordformat::appendRecordLines(lines, r);
+    if (!merged || !recordformat::writeFile(existingFile, lines)) {
         ShowText(failure);
         return false;
     }
-    m.intIndex = int16_t(records.size());
+    m.intIndex = int16_t(merged->size());
     return true;
 }
 
 } // namespace
+
+template <typename Rec>
+std::optional<std::vector<Rec>> mergeRecords(std::vector<Rec> records, QByteArrayView update, FlowForm form)
+{
+    std::erase_if(records, [](const Rec& r) { return r.strKind == recordformat::kStandard; });
+    // Every flow is read as a single here, leak detectors' too; whether the
+    // leak-detector reader will take them is checked on the merged records.
+    auto updates = recordformat::parseRecords<Rec>(update, FlowForm::Single, kMaxUpdateRecords);
+    if (!updates || updates->empty() || records.size() + updates->size() > size_t(kMaxRecords))
+        return std::nullopt;
+    records.insert(records.end(), std::make_move_iterator(updates->begin()),
+                   std::make_move_iterator(updates->end()));
+    for (const Rec& r : records)
+        if (!recordformat::unwritableReason(r, form).isEmpty())
+            return std::nullopt;
+    return records;
+}
+
+template std::optional<std::vector<typComponent>> mergeRecords(std::vector<typComponent>, QByteArrayView, FlowForm);
+template std::optional<std::vector<typHose>> mergeRecords(std::vector<typHose>, QByteArrayView, FlowForm);
 
 bool UpdateStandardComponents(Module1& m, const QString& updateFile, const QString& existingFile)
 {

@@ -9,12 +9,27 @@
 // only when the catalogue reader will take it at the next start; the tables in
 // Module1 are not touched (the main window's re-initialisation reloads them).
 
+#include "RecordFormat.h"
+#include "Records.h"
+
+#include <QByteArrayView>
 #include <QString>
+#include <optional>
+#include <vector>
 
 class Module1;
 namespace platform { class LineStream; }
 
 namespace catalogue {
+
+// The merge itself, without files: the catalogue's records less its standard
+// ones, then every record of the update file's bytes (at most 255, at least
+// one). Nothing when the update does not read, the merge would hold more
+// records than a table may, or a merged record could not be written as the
+// reader of the catalogue's kind (`form`) takes it back.
+template <typename Rec>
+std::optional<std::vector<Rec>> mergeRecords(std::vector<Rec> records, QByteArrayView update,
+                                             recordformat::FlowForm form);
 
 // Dispensers, dispenser others, nozzles, leak detectors, breakaways, pump others.
 bool UpdateStandardComponents(Module1& m, const QString& updateFile, const QString& existingFile);

@@ -61,7 +61,8 @@ bool splitPointLine(QStringView line, FlowForm form, float& flow, float& head)
 
 QString pointLine(float flow, float head)
 {
-    return platform::singleToText(flow) + QLatin1Char(',') + platform::singleToText(head);
+    // Written so that the reader takes back the very same values.
+    return platform::singleToExactText(flow) + QLatin1Char(',') + platform::singleToExactText(head);
 }
 
 bool skipBlankLines(platform::LineStream& stream, QStringView& line)
@@ -138,7 +139,7 @@ void appendLines(QStringList& lines, const typComponent& record, const float* ho
     lines.append(flagLine(record.blnGasOr50Hz));
     lines.append(record.strKind);
     if (hoseLength)
-        lines.append(platform::singleToText(*hoseLength).trimmed());
+        lines.append(platform::singleToExactText(*hoseLength).trimmed());
     lines.append(kBeginMarker);
     for (int j = 0; j < record.intPoints; ++j)
         lines.append(pointLine(record.sngFlow[size_t(j)], record.sngLoss[size_t(j)]));
@@ -214,13 +215,37 @@ QString unwritableReason(const typHose& record, FlowForm form)
     return reasonFor(record, form, &record.sngLength);
 }
 
-LoadStatus load(const QString& path, platform::LineStream& stream)
+platform::LineStream linesOf(QByteArrayView bytes)
 {
-    stream = platform::LineStream();
-    QString text;
-    switch (platform::readText(path, text)) {
+    return platform::LineStream::overText(QString::fromLatin1(bytes), platform::LineStream::Breaks::AnyCrOrLf);
+}
+
+namespace {
+template <typename Rec>
+std::optional<std::vector<Rec>> parse(QByteArrayView bytes, FlowForm form, int maxRecords)
+{
+    platform::LineStream stream = linesOf(bytes);
+    std::vector<Rec> records;
+    if (!readRecords(stream, records, form, maxRecords))
+        return std::nullopt;
+    return records;
+}
+} // namespace
+
+std::optional<std::vector<typComponent>> parseComponents(QByteArrayView bytes, FlowForm form, int maxRecords)
+{
+    return parse<typComponent>(bytes, form, maxRecords);
+}
+
+std::optional<std::vector<typHose>> parseHoses(QByteArrayView bytes, FlowForm form, int maxRecords)
+{
+    return parse<typHose>(bytes, form, maxRecords);
+}
+
+LoadStatus load(const QString& path, QByteArray& bytes)
+{
+    switch (platform::readBytes(path, bytes)) {
     case platform::ReadStatus::Ok:
-        stream = platform::LineStream::overText(std::move(text));
         return LoadStatus::Ok;
     case platform::ReadStatus::Missing:
         return LoadStatus::Missing;

@@ -11,9 +11,12 @@
 #include "Records.h"
 #include "platform/TextFile.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace catalogue::recordformat {
@@ -82,11 +85,29 @@ void appendRecordLines(QStringList& lines, const typHose& record);
 QString unwritableReason(const typComponent& record, FlowForm form);
 QString unwritableReason(const typHose& record, FlowForm form);
 
-// Opens a catalogue file as a stream of its lines. A file larger than any
-// catalogue can be is refused as unreadable rather than loaded into memory.
+// The lines of a catalogue file's bytes, Latin-1: CR LF, a lone LF and a
+// lone CR each end a line, so no line holds a line break the writer would
+// refuse to write back.
+platform::LineStream linesOf(QByteArrayView bytes);
+
+// The records of a catalogue file's bytes; nothing when they do not make
+// records (readRecords) or hold more than maxRecords.
+std::optional<std::vector<typComponent>> parseComponents(QByteArrayView bytes, FlowForm form, int maxRecords);
+std::optional<std::vector<typHose>> parseHoses(QByteArrayView bytes, FlowForm form, int maxRecords);
+template <typename Rec>
+std::optional<std::vector<Rec>> parseRecords(QByteArrayView bytes, FlowForm form, int maxRecords)
+{
+    if constexpr (std::is_same_v<Rec, typHose>)
+        return parseHoses(bytes, form, maxRecords);
+    else
+        return parseComponents(bytes, form, maxRecords);
+}
+
+// The bytes of a catalogue file. A file larger than any catalogue can be is
+// refused as unreadable rather than loaded into memory.
 enum class LoadStatus { Ok, Missing, Unreadable };
 inline constexpr qint64 kMaxFileBytes = platform::kMaxTextFileBytes;
-LoadStatus load(const QString& path, platform::LineStream& stream);
+LoadStatus load(const QString& path, QByteArray& bytes);
 
 // Replaces a catalogue file by the lines, only when complete (the old file
 // stays on any failure) and only when load would take a file of that size.

@@ -224,6 +224,18 @@ QString formatG(double value, int precision)
 
 QString singleToText(float value) { return formatG(static_cast<double>(value), 7); }
 
+QString singleToExactText(float value)
+{
+    QString text = formatG(static_cast<double>(value), 7);
+    for (int digits = 8; digits <= 9 && std::isfinite(value); ++digits) {
+        const std::optional<float> back = parseSingle(text);
+        if (back && (*back == value || (std::isnan(*back) && std::isnan(value))))
+            break;
+        text = formatG(static_cast<double>(value), digits);
+    }
+    return text;
+}
+
 QString doubleToText(double value) { return formatG(value, 15); }
 
 QString formatDecimals(double value, int significant, int minDecimals, int maxDecimals)

@@ -41,6 +41,11 @@ double leadingNumber(QStringView text);
 // form ("1E+07", "1E-05") only for very large or small values.
 QString singleToText(float value);
 
+// The same form with as many digits as the single needs to be read back as
+// itself: the seven-digit text whenever that reads back unchanged (nearly
+// always), else eight or nine digits.
+QString singleToExactText(float value);
+
 // A double as decimal text of at most fifteen significant digits, same form.
 QString doubleToText(double value);
 

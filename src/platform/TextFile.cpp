@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace platform {
@@ -90,9 +91,9 @@ QString fileNameOf(const QString& path)
     return p < 0 ? path : path.mid(p + 1);
 }
 
-ReadStatus readText(const QString& path, QString& text)
+ReadStatus readBytes(const QString& path, QByteArray& bytes)
 {
-    text.clear();
+    bytes.clear();
     const QFileInfo info(resolveCase(path));
     if (!info.isFile())
         return ReadStatus::Missing;
@@ -101,13 +102,31 @@ ReadStatus readText(const QString& path, QString& text)
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return ReadStatus::CannotOpen;
-    // Read at most one byte past the limit: a file that grew meanwhile is
-    // refused too.
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
-    if (bytes.size() > kMaxTextFileBytes)
+    // What the file holds, and at most one byte past the limit: a file that
+    // grew meanwhile is refused too.
+    const qint64 expected = std::min(info.size(), kMaxTextFileBytes) + 1;
+    bytes = file.read(expected);
+    while (bytes.size() == expected && bytes.size() <= kMaxTextFileBytes) {
+        const QByteArray more = file.read(kMaxTextFileBytes + 1 - bytes.size());
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
+    if (bytes.size() > kMaxTextFileBytes) {
+        bytes.clear();
         return ReadStatus::TooLarge;
-    text = QString::fromLatin1(bytes);
+    }
     return ReadStatus::Ok;
+}
+
+ReadStatus readText(const QString& path, QString& text)
+{
+    text.clear();
+    QByteArray bytes;
+    const ReadStatus status = readBytes(path, bytes);
+    if (status == ReadStatus::Ok)
+        text = QString::fromLatin1(bytes);
+    return status;
 }
 
 ReadStatus readLines(const QString& path, QStringList& lines)
@@ -157,11 +176,12 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error)
     return true;
 }
 
-LineStream LineStream::overText(QString text)
+LineStream LineStream::overText(QString text, Breaks breaks)
 {
     LineStream stream;
     stream.m_text = std::move(text);
     stream.m_overText = true;
+    stream.m_breaks = breaks;
     return stream;
 }
 
@@ -179,6 +199,18 @@ bool LineStream::readLine(QStringView& line)
         return true;
     }
     const QStringView rest = QStringView(m_text).mid(m_offset);
+    if (m_breaks == Breaks::AnyCrOrLf) {
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != QLatin1Char('\n') && rest[end] != QLatin1Char('\r'))
+            ++end;
+        line = rest.left(end);
+        if (end < rest.size() && rest[end] == QLatin1Char('\r') && end + 1 < rest.size()
+            && rest[end + 1] == QLatin1Char('\n'))
+            ++end; // CR LF is one break
+        m_offset += std::min(end + 1, rest.size());
+        ++m_pos;
+        return true;
+    }
     const qsizetype nl = rest.indexOf(QLatin1Char('\n'));
     if (nl < 0) {
         line = rest; // the last line, without a line end

@@ -4,6 +4,7 @@
 // complete. Names are resolved without regard to letter case, so a rewrite goes
 // to the file that exists ("Pump.DAT" rewrites "PUMP.DAT").
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,8 @@ ReadStatus readLines(const QString& path, QStringList& lines);
 // Reads the whole file as one Latin-1 text, line ends included (TooLarge
 // beyond kMaxTextFileBytes).
 ReadStatus readText(const QString& path, QString& text);
+// The same as bytes.
+ReadStatus readBytes(const QString& path, QByteArray& bytes);
 
 // Writes the lines, each followed by CR LF, replacing the file only when the
 // whole text was written. On failure the old file is untouched and error
@@ -46,9 +49,13 @@ class LineStream {
 public:
     LineStream() = default;
     explicit LineStream(QStringList lines) : m_lines(std::move(lines)) {}
-    // The lines of a whole text, split as readLines splits a file. No line is
-    // copied until it is asked for as a QString, so large files read fast.
-    static LineStream overText(QString text);
+    // How a text is split into lines: at CR LF or a lone LF (a lone CR
+    // stays in its line), or at CR LF, a lone LF and a lone CR alike.
+    enum class Breaks { CrLfOrLf, AnyCrOrLf };
+    // The lines of a whole text, split as readLines splits a file, or with
+    // every CR a line break. No line is copied until it is asked for as a
+    // QString, so large files read fast.
+    static LineStream overText(QString text, Breaks breaks = Breaks::CrLfOrLf);
     bool atEnd() const;
     // The next line; false (and line untouched) when at the end.
     bool readLine(QString& line);
@@ -61,6 +68,7 @@ private:
     QStringList m_lines;
     QString m_text;
     bool m_overText = false;
+    Breaks m_breaks = Breaks::CrLfOrLf;
     qsizetype m_offset = 0; // over a text: where the next line starts
     qsizetype m_pos = 0;
 };
