@@ -138,7 +138,7 @@ public:
     void cmdDetails_Click();
     // --- report ---
     void mnuPreview_Click();
-    void mnuPrint_Click() override;
+    void mnuPrint_Click();
     void cmdPrintPump_Click();
     QString lblCurrentPumpCaption() const override;
     QString lblBaselinePumpCaption() const override;

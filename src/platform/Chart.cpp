@@ -576,8 +576,15 @@ QImage Chart::picture(QSize size)
     redraw((QSizeF(size) * factor).toSize());
     QImage image = d->view->grab().toImage();
     redraw();
-    if (image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The grab is in device pixels: on a scaled screen the picture keeps the
+    // screen's pixel ratio, so that it still covers `size` in pixels of the
+    // program's layout.
+    const qreal ratio = image.devicePixelRatio();
+    const QSize device = (QSizeF(size) * ratio).toSize();
+    if (image.size() != device) {
+        image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+    }
     return image;
 }
 

@@ -26,9 +26,34 @@ QString startPath(const FileDialogRequest& request)
 }
 } // namespace
 
+namespace {
+// A box or dialog is answered with the ordinary pointer, also while the
+// command that opened it shows the hourglass.
+class ArrowWhileOpen {
+public:
+    explicit ArrowWhileOpen(bool hourglass)
+        : m_on(hourglass && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    {
+        if (m_on)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileOpen()
+    {
+        if (m_on)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    ArrowWhileOpen(const ArrowWhileOpen&) = delete;
+    ArrowWhileOpen& operator=(const ArrowWhileOpen&) = delete;
+
+private:
+    bool m_on;
+};
+} // namespace
+
 MsgResult QtUiServices::messageBox(const QString& text, const QString& caption,
                                    MsgButtons buttons, MsgIcon icon)
 {
+    const ArrowWhileOpen arrow(m_hourglass);
     // Built by hand rather than with the static helpers, which add an icon of
     // their own: a box shows an icon only where the program asks for one.
     QMessageBox box(QApplication::activeWindow());
@@ -93,14 +118,9 @@ std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& reque
 bool QtUiServices::printerDialog(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    // The print commands show the hourglass before they ask for the printer;
-    // the user chooses it with the ordinary pointer.
-    if (m_hourglass)
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (m_hourglass)
-        QGuiApplication::restoreOverrideCursor();
-    return accepted;
+    // The print commands show the hourglass before they ask for the printer.
+    const ArrowWhileOpen arrow(m_hourglass);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 int QtUiServices::showModal(QDialog& dialog)

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 using platform::ui;
 
@@ -132,33 +133,49 @@ SheetPlacement fitSheetTwo(QSizeF extent, QSizeF area)
     return at;
 }
 
+namespace {
+
+// After Yes: the hourglass (held by the caller), the printer dialog and the
+// painter begun on the printer chosen. Nothing on Cancel, which stays
+// silent, or on a failure, which has been said.
+std::unique_ptr<PrintRun> startPrint(QPrinter& printer)
+{
+    if (!ui().printerDialog(printer))
+        return nullptr;
+    auto run = std::make_unique<PrintRun>(printer);
+    if (!run->begin())
+        return nullptr;
+    return run;
+}
+
+} // namespace
+
 void PrintReport(Module1& m, ReportWindow& r)
 {
     if (!askToPrint(QStringLiteral("Do you want to Print the Report?")))
         return;
     QPrinter printer(QPrinter::HighResolution);
     platform::HourglassGuard hourglass;
-    if (!ui().printerDialog(printer))
-        return; // Cancel: nothing printed, nothing said
-    PrintRun run(printer);
-    if (!run.begin())
+    const std::unique_ptr<PrintRun> run = startPrint(printer);
+    if (!run)
         return;
 
     // Sheet 1.
     {
         frmPrintFlowGraph sheet(m, r);
         sheet.Form_Load();
-        run.place(fitSheet(QSizeF(kFlowGraphSheetTwips), run.areaTwips()));
-        drawPicture(run.painter(), widgetPicture(sheet), kFlowGraphSheetTwips);
+        run->place(fitSheet(QSizeF(kFlowGraphSheetTwips), run->areaTwips()));
+        drawPicture(run->painter(), widgetPicture(sheet), kFlowGraphSheetTwips);
     }
-    if (!run.newPage())
+    if (!run->newPage())
         return;
 
     // Sheet 2: what goes where, then its scale from the extent of it all.
     const auto parts = sheetTwoParts(m.intNozzlesEntered);
-    std::unique_ptr<frmPrintCompare> compare;
+    // The comparison grids' layout is built only when sheet 2 carries them.
+    std::optional<frmPrintCompare> compare;
     if (parts.size() > 1) {
-        compare = std::make_unique<frmPrintCompare>(m);
+        compare.emplace(m);
         compare->Form_Load();
     }
     frmComponentList list(r);
@@ -166,9 +183,9 @@ void PrintReport(Module1& m, ReportWindow& r)
     auto gridOf = [&](SheetTwoItem item) -> const ReportGrid& {
         switch (item) {
         case SheetTwoItem::Compare:
-            return compare->flxCompare->grid();
+            return compare.value().flxCompare->grid();
         case SheetTwoItem::NextCompare:
-            return compare->flxNextCompare->grid();
+            return compare.value().flxNextCompare->grid();
         default:
             return list.flxComponentPrint->grid();
         }
@@ -178,10 +195,10 @@ void PrintReport(Module1& m, ReportWindow& r)
         const QSize size = gridOf(part.item).sizeTwips();
         extent = extent.expandedTo(QSizeF(part.at.x() + size.width(), part.at.y() + size.height()));
     }
-    run.place(fitSheetTwo(extent, run.areaTwips()));
+    run->place(fitSheetTwo(extent, run->areaTwips()));
     for (const SheetTwoPart& part : parts)
-        drawGrid(run.painter(), gridOf(part.item), part.at);
-    run.end();
+        drawGrid(run->painter(), gridOf(part.item), part.at);
+    run->end();
 }
 
 void PrintPumpCurve(Module1& m, MainWindowInputs& w)
@@ -190,18 +207,16 @@ void PrintPumpCurve(Module1& m, MainWindowInputs& w)
         return;
     QPrinter printer(QPrinter::HighResolution);
     platform::HourglassGuard hourglass;
-    if (!ui().printerDialog(printer))
-        return;
-    PrintRun run(printer);
-    if (!run.begin())
+    const std::unique_ptr<PrintRun> run = startPrint(printer);
+    if (!run)
         return;
     {
         frmPrintPumpCurve page(m, w);
         page.Form_Load();
-        run.place(fitSheet(QSizeF(kPumpCurvePageTwips), run.areaTwips()));
-        drawPicture(run.painter(), widgetPicture(page), kPumpCurvePageTwips);
+        run->place(fitSheet(QSizeF(kPumpCurvePageTwips), run->areaTwips()));
+        drawPicture(run->painter(), widgetPicture(page), kPumpCurvePageTwips);
     }
-    run.end();
+    run->end();
 }
 
 } // namespace reports

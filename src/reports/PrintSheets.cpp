@@ -107,8 +107,8 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
                                          360, top, 2100);
         for (int k = 0; k < kSheetTableColumns; ++k)
             tableCells[size_t(row)][size_t(k)] =
-                placedLabel(this, indexedName(kTableRows[row], k), QString(), 2640 + 600 * k - 60, top, 615, 240,
-                      Qt::AlignHCenter);
+                placedLabel(this, indexedName(kTableRows[row], k), QString(), 2640 + 600 * k, top, 495, 240,
+                            Qt::AlignHCenter);
     }
 }
 
@@ -180,7 +180,6 @@ void frmPrintCompare::Form_Load()
     PrintedComparison grids = printedComparisonGrids(us, comparisonFlows(m, us));
     flxCompare->setGrid(std::move(grids.first));
     flxNextCompare->setGrid(std::move(grids.second));
-    flxNextCompare->move(0, flxCompare->height());
 }
 
 // --- the pump curve page ---

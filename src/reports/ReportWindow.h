@@ -1,8 +1,7 @@
 #pragma once
 // What the report pages and sheets read of the main window beyond its inputs:
-// the two pump captions under the flow graph, the Current and BaseLine
-// summary grids, and the report command that page 1's Print runs. The main
-// window implements it.
+// the two pump captions under the flow graph and the Current and BaseLine
+// summary grids. The main window implements it.
 
 #include "platform/TextGrid.h"
 
@@ -15,5 +14,4 @@ public:
     virtual QString lblBaselinePumpCaption() const = 0;
     virtual platform::TextGrid& currentGrid() = 0;   // flxCurrent
     virtual platform::TextGrid& baselineGrid() = 0;  // flxBaseLine
-    virtual void mnuPrint_Click() = 0;
 };
