@@ -17,6 +17,7 @@
 #include "platform/NumText.h"
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
+#include "SettingsFile.h"
 #include "reports/PrintCommands.h"
 #include "reports/ReportPages.h"
 #include "reports/frmDetails.h"
@@ -40,15 +41,6 @@ namespace {
 {
     catalogue::ShowMessage(message);
     platform::endProgram();
-}
-
-// A settings-file line 1 or 2 as a 16-bit whole number (halves to even).
-std::optional<int16_t> iniNumber(const QString& line)
-{
-    const std::optional<double> v = platform::parseDouble(line);
-    if (!v)
-        return std::nullopt;
-    return platform::toInt16(*v);
 }
 
 struct Settings {
@@ -203,58 +195,27 @@ void frmMain::setupGrid(platform::FlexGrid& grid)
 void frmMain::ReadIniFile()
 {
     m_iniRead = false;
-    QStringList lines;
-    const platform::ReadStatus status = platform::readLines(m.programPath(QStringLiteral("TDR.ini")), lines);
+    QByteArray bytes;
+    const platform::ReadStatus status = platform::readBytes(m.programPath(QStringLiteral("TDR.ini")), bytes);
     if (status == platform::ReadStatus::Missing)
         iniFailure(Msg::IniFileMissing);
-    if (status != platform::ReadStatus::Ok)
+    const std::optional<mainwindow::SettingsFile> settings =
+        status == platform::ReadStatus::Ok ? mainwindow::parseSettingsFile(bytes) : std::nullopt;
+    if (!settings)
         iniFailure(Msg::IniFileCorrupt);
-    int count = 0;
-    for (const QString& line : lines) {
-        if (count == 5)
-            iniFailure(Msg::IniFileCorrupt);
-        mstrIniLine[count] = line;
-        if (line.isEmpty())
-            iniFailure(Msg::IniFileCorrupt);
-        ++count;
-    }
-    if (count < 5)
-        iniFailure(Msg::IniFileCorrupt);
+    for (int k = 0; k < 5; ++k)
+        mstrIniLine[size_t(k)] = settings->lines[size_t(k)];
 
-    // Lines 1 and 2 must be whole numbers a 16-bit counter holds; the branch
-    // list is filled by a byte-wide counter, so at most 254 branches.
-    const std::optional<int16_t> maxNozzles = iniNumber(mstrIniLine[0]);
-    if (!maxNozzles)
-        iniFailure(Msg::IniFileCorrupt);
-    ctl.txtMaxNozz->setText(*maxNozzles >= 0 && *maxNozzles <= 40 ? QString::number(*maxNozzles)
-                                                                   : QStringLiteral("40"));
-    const std::optional<int16_t> maxBranches = iniNumber(mstrIniLine[1]);
-    if (!maxBranches || *maxBranches < 1 || *maxBranches > 254)
-        iniFailure(Msg::IniFileCorrupt);
+    ctl.txtMaxNozz->setText(settings->maxNozzles >= 0 && settings->maxNozzles <= 40
+                                ? QString::number(settings->maxNozzles)
+                                : QStringLiteral("40"));
     platform::ComboList& branches = ctl.cmbNoOfBranches->list();
     branches.clear();
-    for (int b = 1; b <= *maxBranches; ++b)
+    for (int b = 1; b <= settings->maxBranches; ++b)
         branches.addItem(QString::number(b));
-
-    auto boolean = [](const QString& line) -> std::optional<bool> {
-        if (line == QLatin1String("True"))
-            return true;
-        if (line == QLatin1String("False"))
-            return false;
-        return std::nullopt;
-    };
-    const std::optional<bool> data = boolean(mstrIniLine[2]);
-    if (!data)
-        iniFailure(Msg::IniFileCorrupt);
-    m.objConfigureData->setData(*data);
-    const std::optional<bool> units = boolean(mstrIniLine[3]);
-    if (!units)
-        iniFailure(Msg::IniFileCorrupt);
-    m.objConfigureData->setUnits(*units);
-    const std::optional<uint8_t> list = catalogue::componentListCode(mstrIniLine[4]);
-    if (!list)
-        iniFailure(Msg::IniFileCorrupt);
-    m.objConfigureData->setComponentList(*list);
+    m.objConfigureData->setData(settings->gas);
+    m.objConfigureData->setUnits(settings->us);
+    m.objConfigureData->setComponentList(settings->componentList);
 
     mstrMaxNozzles = mstrIniLine[0];
     mstrMaxBranches = mstrIniLine[1];
@@ -267,17 +228,18 @@ void frmMain::WriteIniFile()
     if (!m_iniRead || !m.objConfigureData)
         return;
     const clsConfigureData& c = *m.objConfigureData;
-    // A code of no list is written as the first list.
-    const QString list = catalogue::componentListLetter(c.ComponentList() < kComponentListCount ? c.ComponentList() : 0);
+    mainwindow::SettingsFile settings;
+    settings.lines[0] = mstrMaxNozzles;
+    settings.lines[1] = mstrMaxBranches;
+    settings.gas = c.Data();
+    settings.us = c.Units();
+    settings.componentList = c.ComponentList();
+    const auto lines = mainwindow::settingsLines(settings);
     const QString path = m.programPath(QStringLiteral("TDR.ini"));
     QString error;
     // The file is replaced only by a complete one; when that fails, say so
     // rather than end as if the settings were kept.
-    if (!platform::writeLines(path,
-                              {mstrMaxNozzles, mstrMaxBranches,
-                               c.Data() ? QStringLiteral("True") : QStringLiteral("False"),
-                               c.Units() ? QStringLiteral("True") : QStringLiteral("False"), list},
-                              &error))
+    if (!platform::writeLines(path, QStringList(lines.begin(), lines.end()), &error))
         catalogue::ShowText(QStringLiteral("The settings could not be saved in %1 (%2). The file keeps the "
                                 "settings it had.")
                      .arg(QDir::toNativeSeparators(platform::resolveCase(path)), error));
