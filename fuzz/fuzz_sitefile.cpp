@@ -1,5 +1,7 @@
 // libFuzzer target: the site-file parser on any bytes. Whatever it accepts
 // must be 52 checked lines that the writer's line form gives back unchanged.
+#include "FuzzContract.h"
+
 #include "platform/NumText.h"
 #include "sitefiles/SiteFile.h"
 
@@ -9,12 +11,6 @@
 #include <cstdlib>
 
 namespace {
-
-void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 bool isDigits(const QString& t)
 {
@@ -35,27 +31,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString why;
     const std::optional<SiteFileContent> c = parseSiteFile(bytes, &why);
     if (!c) {
-        check(!why.isEmpty());
+        TDR_CONTRACT(!why.isEmpty());
         return 0;
     }
     for (const SiteLine& l : siteLines()) {
         const QString& text = c->lines[size_t(l.line)];
         if (l.form == LineForm::Length || l.form == LineForm::Inches) {
             const std::optional<float> v = platform::parseSingle(text);
-            check(v && *v >= 0 && *v <= l.limit && *v == c->length[size_t(l.line)]);
+            TDR_CONTRACT(v && *v >= 0 && *v <= l.limit && *v == c->length[size_t(l.line)]);
         } else if (l.form == LineForm::Count) {
-            check(isDigits(text) && text.toInt() >= 1);
+            TDR_CONTRACT(isDigits(text) && text.toInt() >= 1);
         } else if (l.form == LineForm::Fitting) {
-            check(isDigits(text));
+            TDR_CONTRACT(isDigits(text));
         }
     }
     // The lines written again as the writer writes them parse to the same lines.
     QByteArray again;
     for (const QString& line : c->lines) {
-        check(!line.contains(u'\n'));
+        TDR_CONTRACT(!line.contains(u'\n'));
         again += line.toLatin1() + "\r\n";
     }
     const std::optional<SiteFileContent> back = parseSiteFile(again);
-    check(back && back->lines == c->lines);
+    TDR_CONTRACT(back && back->lines == c->lines);
     return 0;
 }

@@ -1,0 +1,58 @@
+// libFuzzer target: the update merge on any bytes. The first byte picks the
+// catalogue kind; the rest is the catalogue file, a NUL byte, and the update
+// file. A merge reported as a success leaves records that the kind's reader
+// takes back from the written file, all of them.
+#include "FuzzContract.h"
+
+#include "catalogue/KindFiles.h"
+#include "catalogue/Merge.h"
+#include "catalogue/RecordFormat.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <cstdint>
+
+namespace {
+
+using namespace catalogue;
+
+template <typename Rec>
+void merge(QByteArrayView existing, QByteArrayView update, recordformat::FlowForm form)
+{
+    // The catalogue file is read as the merge reads it: every flow a single.
+    std::optional<std::vector<Rec>> records =
+        recordformat::parseRecords<Rec>(existing, recordformat::FlowForm::Single, kMaxRecords);
+    if (!records)
+        return;
+    const std::optional<std::vector<Rec>> merged = mergeRecords(std::move(*records), update, form);
+    if (!merged)
+        return;
+    QStringList lines;
+    for (const Rec& r : *merged)
+        recordformat::appendRecordLines(lines, r);
+    QByteArray written;
+    for (const QString& line : lines)
+        written += line.toLatin1() + "\r\n";
+    const std::optional<std::vector<Rec>> back = recordformat::parseRecords<Rec>(written, form, kMaxRecords);
+    TDR_CONTRACT(back && !back->empty() && back->size() == merged->size());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const Kind kind = Kind(1 + data[0] % 8);
+    const QByteArrayView rest(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
+    const qsizetype nul = rest.indexOf('\0');
+    const QByteArrayView existing = nul < 0 ? rest : rest.first(nul);
+    const QByteArrayView update = nul < 0 ? QByteArrayView() : rest.sliced(nul + 1);
+    const recordformat::FlowForm form = kindFile(kind).flow;
+    if (kind == Kind::Hose)
+        merge<typHose>(existing, update, form);
+    else
+        merge<typComponent>(existing, update, form);
+    return 0;
+}
