@@ -24,6 +24,31 @@ TEST(LineStream, OverATextSplitsAsReadLinesDoes)
     EXPECT_EQ(viaFile, viaViews);
 }
 
+TEST(LineStream, EveryCrCanEndALine)
+{
+    // For files whose every CR is a line break: CR LF, a lone CR and a lone
+    // LF each end a line, so no line keeps a CR.
+    const struct {
+        const char* text;
+        QStringList lines;
+    } cases[] = {
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\r\nb\r\n", {"a", "", "b"}},
+        {"a\rb\rc", {"a", "b", "c"}},
+        {"a\n\rb\r", {"a", "", "b"}},
+        {"\r", {""}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        LineStream s = LineStream::overText(QString::fromLatin1(c.text), LineStream::Breaks::AnyCrOrLf);
+        QStringList lines;
+        for (QString line; s.readLine(line);)
+            lines << line;
+        EXPECT_EQ(lines, c.lines) << c.text;
+        EXPECT_TRUE(s.atEnd());
+    }
+}
+
 TEST(LineStream, AFinalLineEndStartsNoLineAndAnEmptyTextHasNone)
 {
     for (const char* text : {"", "x\r\n", "x\n", "x"}) {

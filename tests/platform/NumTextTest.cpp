@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstring>
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -123,6 +125,23 @@ TEST(NumText, SingleTextRoundTrips)
         const auto back = parseSingle(singleToText(v));
         ASSERT_TRUE(back.has_value());
         EXPECT_EQ(*back, v);
+    }
+}
+
+TEST(NumText, ExactTextKeepsSevenDigitsUnlessTheyWouldChangeTheValue)
+{
+    struct Case { float value; const char* text; };
+    const Case cases[] = {
+        {0.1f, "0.1"}, {12.5f, "12.5"}, {1.0f / 3.0f, "0.33333334"}, {1.0000001f, "1.0000001"},
+        {16777217.0f, "16777216"}, {1.0e7f, "1E+07"}, {0.0f, "0"}, {3.4028235e38f, "3.4028235E+38"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(singleToExactText(c.value), QString::fromLatin1(c.text)) << c.text;
+    // Every value reads back as itself, over a sweep of neighbouring singles.
+    for (float v = 0.999f; v < 1.001f; v = std::nextafter(v, 2.0f)) {
+        const auto back = parseSingle(singleToExactText(v));
+        ASSERT_TRUE(back.has_value());
+        ASSERT_EQ(*back, v);
     }
 }
 
