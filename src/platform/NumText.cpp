@@ -24,6 +24,19 @@ double roundHalfEven1(double x)
     return result == 0.0 ? 0.0 : result; // no negative zero in texts
 }
 
+double roundHalfEvenTo(double x, int decimals)
+{
+    if (!std::isfinite(x))
+        return x;
+    long double scale = 1.0L;
+    for (int d = 0; d < std::clamp(decimals, 0, 6); ++d)
+        scale *= 10.0L;
+    // Exact in long double for the values the program rounds, as above.
+    const long double r = std::nearbyintl(static_cast<long double>(x) * scale);
+    const double result = static_cast<double>(r / scale);
+    return result == 0.0 ? 0.0 : result;
+}
+
 double roundHalfEven0(double x)
 {
     if (!std::isfinite(x))

@@ -12,6 +12,8 @@ namespace platform {
 // The one-decimal value nearest to the exact binary value of x; only exact
 // ties (2.25, 0.75, ...) go to the even digit.
 double roundHalfEven1(double x);
+// The same at 0 to 6 decimals.
+double roundHalfEvenTo(double x, int decimals);
 
 // x rounded to a whole number, halves to the even one (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven0(double x);

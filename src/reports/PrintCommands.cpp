@@ -74,11 +74,12 @@ public:
             m_printer.abort();
             m_painter.end();
         }
+        // A printer's failure has the program's own message; a file names itself.
         const QString where = m_printer.outputFileName();
-        catalogue::ShowText(where.isEmpty()
-                                ? QStringLiteral("The print could not be completed: the printer reported an error.")
-                                : QStringLiteral("The print could not be completed: \"%1\" could not be written.")
-                                      .arg(where));
+        if (where.isEmpty())
+            catalogue::ShowMessage(Msg::PrinterError);
+        else
+            catalogue::ShowText(QStringLiteral("The print could not be completed: \"%1\" could not be written.").arg(where));
         return false;
     }
 
