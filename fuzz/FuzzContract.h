@@ -5,6 +5,9 @@
 
 #include "catalogue/Records.h"
 
+#include <QByteArray>
+#include <QString>
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -18,6 +21,16 @@
     } while (0)
 
 namespace fuzzcontract {
+
+// Lines as the program's writers write them: Latin-1, each ended by CR LF.
+template <typename Lines>
+QByteArray fileBytes(const Lines& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
 
 // Two records hold the same values: texts, flag, point count, every point in
 // use and, for hoses, the length.

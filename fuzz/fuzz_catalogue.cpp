@@ -16,14 +16,6 @@ namespace {
 
 using namespace catalogue;
 
-QByteArray fileBytes(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
 template <typename Rec>
 void roundTrip(QByteArrayView bytes, recordformat::FlowForm form)
 {
@@ -35,7 +27,7 @@ void roundTrip(QByteArrayView bytes, recordformat::FlowForm form)
         TDR_CONTRACT(recordformat::unwritableReason(r, form).isEmpty());
         recordformat::appendRecordLines(lines, r);
     }
-    const QByteArray written = fileBytes(lines);
+    const QByteArray written = fuzzcontract::fileBytes(lines);
     const std::optional<std::vector<Rec>> back = recordformat::parseRecords<Rec>(written, form, kMaxRecords);
     TDR_CONTRACT(back && fuzzcontract::sameRecords(*records, *back));
     QStringList again;

@@ -46,12 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
     // The lines written again as the writer writes them parse to the same lines.
-    QByteArray again;
-    for (const QString& line : c->lines) {
+    for (const QString& line : c->lines)
         TDR_CONTRACT(!line.contains(u'\n'));
-        again += line.toLatin1() + "\r\n";
-    }
-    const std::optional<SiteFileContent> back = parseSiteFile(again);
+    const std::optional<SiteFileContent> back = parseSiteFile(fuzzcontract::fileBytes(c->lines));
     TDR_CONTRACT(back && back->lines == c->lines);
     return 0;
 }

@@ -18,7 +18,6 @@
 #include <vector>
 
 class Module1;
-namespace platform { class LineStream; }
 
 namespace catalogue {
 

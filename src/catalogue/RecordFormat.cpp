@@ -175,7 +175,7 @@ QString reasonFor(const typComponent& record, FlowForm form, const float* hoseLe
             return QStringLiteral("has a curve value that is not a number");
         // The reader rounds the written text, so test that text.
         if (form == FlowForm::WholeNumber16) {
-            const auto written = platform::parseDouble(platform::singleToText(flow));
+            const auto written = platform::parseDouble(platform::singleToExactText(flow));
             if (!written || !platform::toInt16(*written))
                 return QStringLiteral("has a flow outside -32768 to 32767");
         }

@@ -7,6 +7,8 @@
 // (10.0 ft -> 3.0 m -> 9.8 ft). Any other code and an empty table change
 // nothing. Neither records which units a table is in: the caller does.
 
+#include "Records.h"
+
 #include <cstdint>
 
 class Module1;
@@ -20,5 +22,11 @@ namespace catalogue {
 
 void ConvertDataToMetric(Module1& m, int16_t kindCode);
 void ConvertDataToUS(Module1& m, int16_t kindCode);
+
+// The same step on one record: its points in use and a hose's length.
+void ConvertRecordToMetric(typComponent& record);
+void ConvertRecordToMetric(typHose& record);
+void ConvertRecordToUS(typComponent& record);
+void ConvertRecordToUS(typHose& record);
 
 } // namespace catalogue

@@ -102,15 +102,16 @@ ReadStatus readBytes(const QString& path, QByteArray& bytes)
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return ReadStatus::CannotOpen;
-    // What the file holds, and at most one byte past the limit: a file that
-    // grew meanwhile is refused too.
-    const qint64 expected = std::min(info.size(), kMaxTextFileBytes) + 1;
-    bytes = file.read(expected);
-    while (bytes.size() == expected && bytes.size() <= kMaxTextFileBytes) {
-        const QByteArray more = file.read(kMaxTextFileBytes + 1 - bytes.size());
-        if (more.isEmpty())
+    // What the file holds, read in pieces so that nothing is reserved for a
+    // size it does not have, and at most one byte past the limit: a file
+    // that grew meanwhile is refused too.
+    constexpr qint64 kPiece = 64 * 1024;
+    bytes.reserve(qsizetype(std::min(info.size(), kMaxTextFileBytes) + 1));
+    while (bytes.size() <= kMaxTextFileBytes) {
+        const QByteArray piece = file.read(std::min(kPiece, kMaxTextFileBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
             break;
-        bytes += more;
+        bytes += piece;
     }
     if (bytes.size() > kMaxTextFileBytes) {
         bytes.clear();
@@ -204,9 +205,13 @@ bool LineStream::readLine(QStringView& line)
         while (end < rest.size() && rest[end] != QLatin1Char('\n') && rest[end] != QLatin1Char('\r'))
             ++end;
         line = rest.left(end);
-        if (end < rest.size() && rest[end] == QLatin1Char('\r') && end + 1 < rest.size()
-            && rest[end + 1] == QLatin1Char('\n'))
-            ++end; // CR LF is one break
+        // CRs followed by an LF are one break (a stray CR before CR LF);
+        // a CR followed by anything else is a break of its own.
+        qsizetype next = end;
+        while (next < rest.size() && rest[next] == QLatin1Char('\r'))
+            ++next;
+        if (next > end && next < rest.size() && rest[next] == QLatin1Char('\n'))
+            end = next;
         m_offset += std::min(end + 1, rest.size());
         ++m_pos;
         return true;

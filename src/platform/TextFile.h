@@ -36,7 +36,8 @@ ReadStatus readLines(const QString& path, QStringList& lines);
 // Reads the whole file as one Latin-1 text, line ends included (TooLarge
 // beyond kMaxTextFileBytes).
 ReadStatus readText(const QString& path, QString& text);
-// The same as bytes.
+// The whole file as its bytes, for a parser that decodes them itself; the
+// same statuses and size limit.
 ReadStatus readBytes(const QString& path, QByteArray& bytes);
 
 // Writes the lines, each followed by CR LF, replacing the file only when the
@@ -50,7 +51,8 @@ public:
     LineStream() = default;
     explicit LineStream(QStringList lines) : m_lines(std::move(lines)) {}
     // How a text is split into lines: at CR LF or a lone LF (a lone CR
-    // stays in its line), or at CR LF, a lone LF and a lone CR alike.
+    // stays in its line), or at every CR and LF, CRs followed by an LF
+    // counting as one break.
     enum class Breaks { CrLfOrLf, AnyCrOrLf };
     // The lines of a whole text, split as readLines splits a file, or with
     // every CR a line break. No line is copied until it is asked for as a

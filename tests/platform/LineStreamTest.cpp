@@ -33,7 +33,9 @@ TEST(LineStream, EveryCrCanEndALine)
         QStringList lines;
     } cases[] = {
         {"a\r\nb", {"a", "b"}},
-        {"a\r\r\nb\r\n", {"a", "", "b"}},
+        {"a\r\r\nb\r\n", {"a", "b"}},   // a stray CR before CR LF is no line of its own
+        {"a\r\r\n", {"a"}},             // also at the end of the text
+        {"a\r\rb", {"a", "", "b"}},       // CRs not followed by an LF each end a line
         {"a\rb\rc", {"a", "b", "c"}},
         {"a\n\rb\r", {"a", "", "b"}},
         {"\r", {""}},

@@ -134,6 +134,7 @@ TEST(NumText, ExactTextKeepsSevenDigitsUnlessTheyWouldChangeTheValue)
     const Case cases[] = {
         {0.1f, "0.1"}, {12.5f, "12.5"}, {1.0f / 3.0f, "0.33333334"}, {1.0000001f, "1.0000001"},
         {16777217.0f, "16777216"}, {1.0e7f, "1E+07"}, {0.0f, "0"}, {3.4028235e38f, "3.4028235E+38"},
+        {104.275894f, "104.275894"}, {-1.0000001f, "-1.0000001"}, {1.2345678e-5f, "1.2345678E-05"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(singleToExactText(c.value), QString::fromLatin1(c.text)) << c.text;
