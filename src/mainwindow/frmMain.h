@@ -71,7 +71,7 @@ public:
     void WriteIniFile();
 
     // --- selection lists ---
-    void RefreshComponentLists();
+    void RefreshComponentLists() override;
     void opt50Hz_Click();
     void opt60Hz_Click();
 
