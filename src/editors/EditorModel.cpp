@@ -1,0 +1,730 @@
+#include "EditorModel.h"
+
+#include "GridRecord.h"
+#include "HeadUnits.h"
+
+#include "catalogue/CatalogueCommit.h"
+#include "catalogue/CatalogueData.h"
+#include "catalogue/ComponentLists.h"
+#include "catalogue/KindTables.h"
+#include "catalogue/Module1.h"
+#include "catalogue/RecordFormat.h"
+#include "catalogue/SharedServices.h"
+#include "catalogue/UnitConversion.h"
+#include "catalogue/clsConfigureData.h"
+#include "platform/NumText.h"
+#include "platform/UiServices.h"
+
+namespace editors {
+
+using platform::ui;
+
+namespace {
+
+const QString kCustom = QStringLiteral("#Custom#");
+const QString kStandardKind = QStringLiteral("#Standard#");
+
+void show(const Refusal& refusal)
+{
+    if (refusal.message)
+        catalogue::ShowMessage(*refusal.message);
+    else
+        catalogue::ShowText(refusal.text);
+}
+
+void show(const NameCheck& check)
+{
+    if (check.message)
+        catalogue::ShowMessage(*check.message);
+    else
+        catalogue::ShowText(check.text);
+}
+
+// The kind's commit of a new entry and its writer, through its data object.
+bool commitEntry(Module1& m, Kind kind, const EditorEntries& entries)
+{
+    switch (kind) {
+    case Kind::Dispenser: return m.objDispenserData->SetDispData(entries);
+    case Kind::DispOthers: return m.objDispOthersData->SetDispOthersData(entries);
+    case Kind::Nozzle: return m.objNozzleData->SetNozzleData(entries);
+    case Kind::LeakDetector: return m.objLeakDetectorData->SetLeakDetectorData(entries);
+    case Kind::Breakaway: return m.objBreakawayData->SetBreakawayData(entries);
+    case Kind::Pump: return m.objPumpData->SetPumpData(entries);
+    case Kind::PumpOthers: return m.objPumpOthersData->SetPumpOthersData(entries);
+    case Kind::Hose: return m.objHoseData->SetHoseData(entries);
+    }
+    return false;
+}
+
+bool writeKind(Module1& m, Kind kind)
+{
+    switch (kind) {
+    case Kind::Dispenser: return m.objDispenserData->SetDispFileData();
+    case Kind::DispOthers: return m.objDispOthersData->SetDispOthersFileData();
+    case Kind::Nozzle: return m.objNozzleData->SetNozzleFileData();
+    case Kind::LeakDetector: return m.objLeakDetectorData->SetLeakDetectorFileData();
+    case Kind::Breakaway: return m.objBreakawayData->SetBreakawayFileData();
+    case Kind::Pump: return m.objPumpData->SetPumpFileData();
+    case Kind::PumpOthers: return m.objPumpOthersData->SetPumpOthersFileData();
+    case Kind::Hose: return m.objHoseData->SetHoseFileData();
+    }
+    return false;
+}
+
+} // namespace
+
+EditorModel::EditorModel(Module1& module, Kind kind) : m(module), m_kind(editorKind(kind)) {}
+
+EditorFlags& EditorModel::flags() { return m.editorFlags[size_t(m_kind.kind)]; }
+
+bool EditorModel::usUnits() const { return !m.objConfigureData || m.objConfigureData->Units(); }
+
+bool EditorModel::metricTable() const { return m.editorFlags[size_t(m_kind.kind)].blnMetricA; }
+
+int16_t& EditorModel::recordIndex()
+{
+    int16_t* index = nullptr;
+    catalogue::visitKindTable(m, m_kind.kind, [&](auto&, int16_t&, int16_t& i) { index = &i; });
+    return *index;
+}
+
+int EditorModel::recordCount() const
+{
+    int count = 0;
+    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t last, int16_t) {
+        count = catalogue::heldRecords(table, last);
+    });
+    return count;
+}
+
+QString EditorModel::recordName(int i) const
+{
+    QString name;
+    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t, int16_t) {
+        name = table[size_t(i)].strName;
+    });
+    return name;
+}
+
+QString EditorModel::recordKind(int i) const
+{
+    QString kind;
+    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t, int16_t) {
+        kind = table[size_t(i)].strKind;
+    });
+    return kind;
+}
+
+Mode EditorModel::mode() const
+{
+    if (!view.saveOn)
+        return Mode::Idle;
+    if (m.blnAddMode)
+        return Mode::Adding;
+    return view.nameOn ? Mode::Editing : Mode::Viewing;
+}
+
+// --- opening ---
+
+void EditorModel::Form_Load()
+{
+    grid.reset(m_kind.openingRows);
+    // A refused cell of an earlier opening is not brought back.
+    grid.forgetRefusal();
+    EditorFlags& f = flags();
+    f.blnEditPending = true;
+    f.blnAddSaved = f.blnDeleted = f.blnClearDown = f.blnCancelDown = false;
+    m.blnEditMode = m.blnAddMode = false;
+
+    // Units: the table in US units first, kept as the opening's, then in
+    // metric units when they are in force.
+    if (f.blnMetricA) {
+        catalogue::ConvertDataToUS(m, int16_t(m_kind.kind));
+        f.blnMetricA = f.blnMetricB = false;
+    }
+    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t last, int16_t) {
+        const int n = catalogue::heldRecords(table, last);
+        if constexpr (catalogue::isHoseRecord<typename std::remove_cvref_t<decltype(table)>::value_type>)
+            m_originalHoses.assign(table.begin(), table.begin() + n);
+        else
+            m_original.assign(table.begin(), table.begin() + n);
+        m_origin.resize(size_t(n));
+        for (int i = 0; i < n; ++i)
+            m_origin[size_t(i)] = i;
+        m_stored.assign(size_t(n), false);
+    });
+    if (!usUnits() && !f.blnMetricB) {
+        catalogue::ConvertDataToMetric(m, int16_t(m_kind.kind));
+        f.blnMetricA = f.blnMetricB = true;
+    }
+
+    fillNames(0);
+    view.name.clear();
+    view.custom = false;
+    view.gas = true;
+    f.blnGasChosen = true;
+    view.psi = false;
+    view.fifty = false;
+    recordIndex() = int16_t(view.selected);
+    if (m_kind.panel == Panel::Hose) {
+        view.length.clear();
+        view.customizedLength = false;
+        view.standardLength = true;
+        optStandard_Click();
+        m_hoseLengthFlag = false;
+    }
+    idleArrangement(false);
+    m_checkCells = true;
+    setCaptions();
+}
+
+void EditorModel::fillNames(int select)
+{
+    view.names.clear();
+    // Every record is listed, however many.
+    for (int i = 0; i < recordCount(); ++i)
+        view.names << recordName(i);
+    view.selected = view.names.isEmpty() ? -1 : std::clamp(select, 0, int(view.names.size() - 1));
+}
+
+void EditorModel::setCaptions()
+{
+    const bool us = usUnits();
+    view.feetCaption = us ? QStringLiteral("Feet") : QStringLiteral("Meter");
+    view.flowHeading = us ? QStringLiteral("GPM") : QStringLiteral("LPM");
+    view.headHeading = view.psi ? QStringLiteral("PSI")
+                                : QLatin1String(us ? m_kind.usHeadHeading : m_kind.metricHeadHeading);
+    view.lengthCaption = us ? QStringLiteral("Hose Length(ft)") : QStringLiteral("Hose Length(m)");
+}
+
+void EditorModel::idleArrangement(bool afterSave)
+{
+    view.nameOn = view.optionsOn = view.gridOn = false;
+    view.addOn = view.editOn = view.deleteOn = true;
+    view.saveOn = view.clearOn = false;
+    view.listOn = true;
+    view.lengthOptionsOn = view.lengthOn = false;
+    if (afterSave || m_kind.panel != Panel::Frequency)
+        selectGas(true);
+}
+
+// --- options ---
+
+void EditorModel::selectGas(bool gas)
+{
+    if (m_kind.panel == Panel::Frequency || view.gas == gas)
+        return;
+    view.gas = gas;
+    gas ? optGas_Click() : optDiesel_Click();
+}
+
+void EditorModel::optGas_Click()
+{
+    EditorFlags& f = flags();
+    f.blnGasChosen = true;
+    if (!view.psi)
+        return;
+    recordIndex() = int16_t(view.selected);
+    if (f.blnDieselChosen) {
+        psiToFuel(grid, false);
+        f.blnDieselChosen = false;
+    }
+    m_changed = true;
+}
+
+void EditorModel::optDiesel_Click()
+{
+    EditorFlags& f = flags();
+    f.blnDieselChosen = true;
+    if (!view.psi)
+        return;
+    recordIndex() = int16_t(view.selected);
+    if (f.blnGasChosen) {
+        psiToFuel(grid, true);
+        f.blnGasChosen = false;
+    }
+    m_changed = true;
+}
+
+void EditorModel::optFeet_Click()
+{
+    view.psi = false;
+    setCaptions();
+    recordIndex() = int16_t(view.selected);
+    headsToFeet(grid, usUnits(), !view.gas);
+}
+
+void EditorModel::optPSI_Click()
+{
+    view.psi = true;
+    setCaptions();
+    recordIndex() = int16_t(view.selected);
+    headsToPsi(grid, usUnits(), !view.gas, m_kind.dieselPreRound);
+}
+
+void EditorModel::selectFeet()
+{
+    if (view.psi)
+        optFeet_Click();
+}
+
+void EditorModel::selectFrequency(bool fifty)
+{
+    if (view.fifty != fifty)
+        m_changed = true;
+    view.fifty = fifty;
+}
+
+void EditorModel::optStandard_Click()
+{
+    view.standardLength = true;
+    view.customizedLength = false;
+    if (m_hoseLengthFlag && view.length != standardHoseLength(usUnits())) {
+        view.length = standardHoseLength(usUnits());
+        m_changed = true;
+    }
+    view.lengthOn = false;
+}
+
+void EditorModel::optCustomized_Click()
+{
+    view.standardLength = false;
+    view.customizedLength = true;
+    view.lengthOn = true;
+}
+
+// --- Add and Edit ---
+
+void EditorModel::cmdAdd_Click()
+{
+    EditorFlags& f = flags();
+    recordIndex() = int16_t(recordCount());
+    if (!view.names.isEmpty())
+        view.selected = 0;
+    view.nameOn = true;
+    view.name.clear();
+    view.optionsOn = true;
+    if (m_kind.panel == Panel::Hose) {
+        m_hoseLengthFlag = true;
+        view.lengthOptionsOn = true;
+        if (!view.standardLength)
+            optStandard_Click();
+        view.length = standardHoseLength(usUnits());
+    }
+    if (m_kind.panel == Panel::Frequency) {
+        view.fifty = false;
+    } else {
+        selectGas(true);
+        selectFeet();
+    }
+    view.listOn = false;
+    view.gridOn = true;
+    view.saveOn = view.clearOn = true;
+    view.addOn = view.editOn = view.deleteOn = false;
+    view.custom = true;
+    m.blnEditMode = false;
+    f.blnClearDown = f.blnCancelDown = false;
+    m.blnAddMode = true;
+    grid.reset(1);
+    grid.forgetRefusal();
+    m_changed = false;
+    m_nameChecked = m_lengthChecked = false;
+    m_cellChecked = true;
+}
+
+void EditorModel::cmdEdit_Click()
+{
+    if (view.names.isEmpty() || view.selected < 0)
+        return;
+    EditorFlags& f = flags();
+    const int index = view.selected;
+    recordIndex() = int16_t(index);
+    const bool custom = recordKind(index) == kCustom;
+    typComponent record;
+    QString length;
+    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t, int16_t) {
+        record = table[size_t(index)];
+        if constexpr (catalogue::isHoseRecord<typename std::remove_cvref_t<decltype(table)>::value_type>)
+            length = platform::singleToText(table[size_t(index)].sngLength);
+    });
+    view.custom = custom;
+    view.name = record.strName;
+    view.nameOn = custom;
+    view.optionsOn = true;
+    if (m_kind.panel == Panel::Frequency)
+        view.fifty = record.blnGasOr50Hz;
+    else {
+        selectGas(record.blnGasOr50Hz);
+        selectFeet();
+    }
+    view.optionsOn = custom;
+    if (m_kind.panel == Panel::Hose) {
+        view.length = length;
+        if (custom) {
+            view.lengthOptionsOn = true;
+            optCustomized_Click();
+        } else {
+            view.lengthOn = false;
+        }
+    }
+    view.listOn = false;
+    view.gridOn = true;
+    showPoints(grid, record, custom ? 1 : m_kind.viewingDecimals);
+    grid.forgetRefusal();
+    view.addOn = view.editOn = view.deleteOn = false;
+    view.saveOn = view.clearOn = true;
+    m.blnEditMode = true;
+    m.blnAddMode = false;
+    f.blnClearDown = f.blnCancelDown = false;
+    m_changed = false;
+    m_nameChecked = m_lengthChecked = true;
+    m_cellChecked = true;
+}
+
+// --- storing ---
+
+void EditorModel::storeEntry(int index)
+{
+    // The record receives heads in feet (metres), never in PSI.
+    selectFeet();
+    const QString letter =
+        catalogue::componentListLetter(m.objConfigureData ? m.objConfigureData->ComponentList() : 0);
+    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t& workIndex) {
+        if (index < 0) {
+            index = catalogue::heldRecords(table, last);
+            table.resize(size_t(index) + 1);
+            last = int16_t(index);
+            m_origin.push_back(-1);
+            m_stored.push_back(true);
+        }
+        workIndex = int16_t(index);
+        auto& r = table[size_t(index)];
+        r.strName = view.name;
+        r.blnGasOr50Hz = flagOptionSelected();
+        r.strKind = view.custom ? kCustom : kStandardKind;
+        r.strListCode = letter;
+        if constexpr (catalogue::isHoseRecord<std::remove_reference_t<decltype(r)>>)
+            r.sngLength = platform::parseSingle(view.length).value_or(float(cellValue(view.length)));
+        copyPoints(grid, r);
+        m_stored[size_t(index)] = true;
+    });
+}
+
+bool EditorModel::runPendingChecks()
+{
+    const Mode now = mode();
+    if (now != Mode::Adding && now != Mode::Editing)
+        return true;
+    EditorFlags& f = flags();
+    // What the user asked to keep is checked whatever the mouse went down on.
+    const bool clearDown = f.blnClearDown, cancelDown = f.blnCancelDown;
+    f.blnClearDown = f.blnCancelDown = false;
+    bool ok = true;
+    if (!m_nameChecked)
+        ok = name_LostFocus();
+    if (ok && m_kind.panel == Panel::Hose && view.lengthOn && !m_lengthChecked)
+        length_LostFocus();
+    if (ok && !m_cellChecked)
+        ok = grid_LeaveCell();
+    if (!ok) {
+        f.blnClearDown = clearDown;
+        f.blnCancelDown = cancelDown;
+    }
+    return ok;
+}
+
+void EditorModel::cmdSave_Click()
+{
+    EditorFlags& f = flags();
+    const Mode now = mode();
+    if (!runPendingChecks())
+        return;
+    if (now == Mode::Adding) {
+        storeEntry(-1);
+        view.names << view.name;
+        f.blnAddSaved = true;
+        // The pump editor leaves the add mode with its Save.
+        if (m_kind.panel == Panel::Frequency)
+            m.blnAddMode = false;
+    } else if (now == Mode::Editing || now == Mode::Viewing) {
+        f.blnEditPending = false;
+        recordIndex() = int16_t(view.selected);
+        // A standard entry shown read-only is left as it is.
+        if (now == Mode::Editing)
+            storeEntry(view.selected);
+        fillNames(0);
+    }
+    m_changed = false;
+    idleArrangement(true);
+    view.listOn = true;
+}
+
+void EditorModel::cmdDelete_Click()
+{
+    EditorFlags& f = flags();
+    f.blnDeleted = false;
+    view.addOn = view.editOn = view.deleteOn = true;
+    if (view.names.isEmpty() || view.selected < 0)
+        return;
+    const int index = view.selected;
+    recordIndex() = int16_t(index);
+    if (recordKind(index) != kCustom) {
+        view.custom = false;
+        catalogue::ShowMessage(Msg::StandardComponentNotDeletable);
+    } else {
+        view.custom = true;
+        const QString prompt = QLatin1String(m_kind.deletePrompt) + view.names[index];
+        if (ui().messageBox(prompt, kAppTitle, platform::MsgButtons::OKCancel, platform::MsgIcon::None)
+            == platform::MsgResult::OK) {
+            catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t&) {
+                table.erase(table.begin() + index);
+                last = int16_t(last - 1);
+            });
+            m_origin.erase(m_origin.begin() + index);
+            m_stored.erase(m_stored.begin() + index);
+            view.names.removeAt(index);
+            f.blnDeleted = true;
+            view.name.clear();
+            view.nameOn = view.optionsOn = false;
+            if (m_kind.panel == Panel::Hose)
+                view.length.clear();
+            m.blnAddMode = false;
+            grid.reset(12);
+            grid.forgetRefusal();
+            view.gridOn = false;
+            view.custom = false;
+        }
+    }
+    view.selected = view.names.isEmpty() ? -1 : 0;
+}
+
+void EditorModel::cmdClear_Click()
+{
+    view.name.clear();
+    view.nameOn = false;
+    if (m_kind.panel == Panel::Hose) {
+        view.length.clear();
+        view.lengthOptionsOn = view.lengthOn = false;
+    }
+    grid.reset(13);
+    grid.forgetRefusal();
+    view.gridOn = false;
+    view.addOn = view.editOn = view.deleteOn = true;
+    view.saveOn = view.clearOn = false;
+    view.optionsOn = false;
+    selectGas(true);
+    view.listOn = true;
+    m.blnAddMode = false;
+    m_changed = false;
+}
+
+// --- closing ---
+
+bool EditorModel::commitNewEntry()
+{
+    if (!catalogue::AppendEmptyRecord(m, m_kind.kind))
+        return false;
+    selectFeet();
+    if (!commitEntry(m, m_kind.kind, *this)) {
+        catalogue::DropLastRecord(m, m_kind.kind);
+        return false;
+    }
+    m_origin.push_back(-1);
+    m_stored.push_back(true);
+    return true;
+}
+
+bool EditorModel::writeTable()
+{
+    bool written = false;
+    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t&) {
+        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
+        const auto& original = [&]() -> const std::vector<Rec>& {
+            if constexpr (catalogue::isHoseRecord<Rec>)
+                return m_originalHoses;
+            else
+                return m_original;
+        }();
+        // The user's work, should the write fail.
+        const std::vector<Rec> working = table;
+        const int16_t workingLast = last;
+        if (metricTable()) {
+            for (size_t i = 0; i < table.size() && i < m_origin.size(); ++i) {
+                const int from = m_origin[i];
+                if (from >= 0 && !m_stored[i] && size_t(from) < original.size())
+                    table[i] = original[size_t(from)];
+                else
+                    catalogue::ConvertRecordToUS(table[i]);
+            }
+        }
+        written = writeKind(m, m_kind.kind);
+        if (!written) {
+            table = working;
+            last = workingLast;
+        }
+    });
+    if (written)
+        flags().blnMetricA = flags().blnMetricB = false;
+    return written;
+}
+
+Closing EditorModel::cmdOk_Click()
+{
+    if (!runPendingChecks())
+        return Closing::Stay;
+    const Mode now = mode();
+    if (now == Mode::Adding && !view.name.isEmpty()) {
+        if (!commitNewEntry())
+            return Closing::Stay;
+    } else if (now == Mode::Editing && m_changed) {
+        storeEntry(view.selected);
+        flags().blnEditPending = false;
+    }
+    if (now == Mode::Adding)
+        m.blnAddMode = false;
+    if (!writeTable())
+        return Closing::Stay;
+    m.blnEditMode = false;
+    if (RefreshComponentLists)
+        RefreshComponentLists();
+    return Closing::Close;
+}
+
+void EditorModel::restoreOriginal()
+{
+    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t&) {
+        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
+        if constexpr (catalogue::isHoseRecord<Rec>)
+            table = m_originalHoses;
+        else
+            table = m_original;
+        last = int16_t(int(table.size()) - 1);
+    });
+    flags().blnMetricA = flags().blnMetricB = false;
+}
+
+Closing EditorModel::closeRequested()
+{
+    switch (ui().messageBox(QStringLiteral("Do you want to Save changes?"), kAppTitle,
+                            platform::MsgButtons::YesNoCancel, platform::MsgIcon::None)) {
+    case platform::MsgResult::Yes:
+        return cmdOk_Click();
+    case platform::MsgResult::No:
+        // The table as it was at the opening: Save and Delete are undone.
+        restoreOriginal();
+        return Closing::Close;
+    default:
+        return Closing::Stay;
+    }
+}
+
+Closing EditorModel::cmdCancel_Click() { return closeRequested(); }
+
+void EditorModel::cmdClear_MouseDown() { flags().blnClearDown = true; }
+
+void EditorModel::cmdCancel_MouseDown()
+{
+    flags().blnCancelDown = true;
+    flags().blnClearDown = true;
+}
+
+// --- boxes and grid ---
+
+void EditorModel::setName(const QString& text)
+{
+    if (text != view.name) {
+        view.name = text;
+        m_changed = true;
+        m_nameChecked = false;
+    }
+}
+
+void EditorModel::setLength(const QString& text)
+{
+    if (text != view.length) {
+        view.length = text;
+        m_changed = true;
+        m_lengthChecked = false;
+    }
+}
+
+bool EditorModel::name_LostFocus()
+{
+    EditorFlags& f = flags();
+    if (f.blnClearDown) {
+        f.blnClearDown = f.blnCancelDown = false;
+        return true;
+    }
+    const NameCheck check = m_kind.panel == Panel::Hose
+                                ? checkHoseSize(view.name, m.blnAddMode, m.blnEditMode, view.names, view.selected)
+                                : checkName(view.name, m.blnAddMode, m.blnEditMode, view.names, view.selected);
+    view.selected = check.selection;
+    if (check.refused()) {
+        show(check);
+        return false;
+    }
+    m_nameChecked = true;
+    return true;
+}
+
+void EditorModel::length_LostFocus()
+{
+    const LengthCheck check = checkHoseLength(view.length, usUnits());
+    if (!check.message.isEmpty())
+        catalogue::ShowText(check.message);
+    if (check.text != view.length) {
+        view.length = check.text;
+        m_changed = true;
+    }
+    m_lengthChecked = true;
+}
+
+bool EditorModel::grid_LeaveCell()
+{
+    // A standard entry shown read-only takes no typing: its cells are not
+    // checked either (a shipped curve may lie beyond what can be typed).
+    const bool checking = m_checkCells && !flags().blnClearDown && !viewing();
+    const bool us = m.frmData ? m.frmData->optUS() : usUnits();
+    const CellLimit head = m_kind.panel == Panel::Frequency ? headLimit(us, false, false)
+                                                            : headLimit(us, view.psi, !view.gas);
+    if (const std::optional<Refusal> refusal = grid.leaveCell(checking, head)) {
+        show(*refusal);
+        return false;
+    }
+    m_cellChecked = true;
+    return true;
+}
+
+bool EditorModel::grid_EnterCell() { return grid.enterCell(); }
+
+KeyResult EditorModel::grid_KeyPress(int code)
+{
+    const KeyResult result = grid.keyPress(code, viewing(), m_kind.ctrlBackspaceEmpties);
+    if (result == KeyResult::Beep)
+        ui().beep();
+    if (result == KeyResult::Typed || result == KeyResult::Grew) {
+        m_changed = true;
+        m_cellChecked = false;
+    }
+    return result;
+}
+
+bool EditorModel::grid_KeyDown(int keyCode)
+{
+    const bool acted = grid.keyDown(keyCode, viewing());
+    if (acted) {
+        m_changed = true;
+        m_cellChecked = false;
+    }
+    return acted;
+}
+
+bool EditorModel::grid_Click(int selectionRow)
+{
+    const bool grew = grid.click(selectionRow);
+    if (grew && !viewing())
+        m_changed = true;
+    return grew;
+}
+
+} // namespace editors
