@@ -1,0 +1,280 @@
+// One catalogue editor driven as the window drives it, over a copy of the
+// shipped catalogue: what each command stores, what OK writes, and what a
+// closing without writing leaves behind.
+#include "FakeUiServices.h"
+#include "FileSizeLimit.h"
+#include "TestFolder.h"
+
+#include "catalogue/CatalogueData.h"
+#include "catalogue/Module1.h"
+#include "catalogue/RecordFormat.h"
+#include "catalogue/clsConfigureData.h"
+#include "editors/EditorModel.h"
+
+#include <gtest/gtest.h>
+
+using editors::Closing;
+using editors::EditorModel;
+using editors::Mode;
+
+namespace {
+
+struct Catalogue {
+    FakeUiServices ui;
+    TestFolder folder;
+    std::unique_ptr<Module1> m;
+    int refreshes = 0;
+
+    explicit Catalogue(bool us = true)
+    {
+        folder.copyShippedData();
+        m = std::make_unique<Module1>(folder.path());
+        m->CreateDataObjects();
+        catalogue::ReadDataFiles(*m);
+        m->objConfigureData->setUnits(us);
+        m->objConfigureData->setComponentList(1);
+    }
+    std::unique_ptr<EditorModel> open(Kind kind)
+    {
+        auto e = std::make_unique<EditorModel>(*m, kind);
+        e->RefreshComponentLists = [this] { ++refreshes; };
+        e->Form_Load();
+        return e;
+    }
+    QByteArray file(const char* name) const { return folder.read(QStringLiteral("Components/") + name); }
+    // The nozzle records the file holds now.
+    std::vector<typComponent> nozzlesOnFile() const
+    {
+        return catalogue::recordformat::parseComponents(file("NOZZLE.DAT"), catalogue::recordformat::FlowForm::Single,
+                                                        32767)
+            .value_or(std::vector<typComponent>{});
+    }
+};
+
+// Types a text into the current cell and leaves it.
+void typeCell(EditorModel& e, int row, int col, const char* text)
+{
+    e.grid.setCurrent(row, col);
+    while (!e.grid.text(row, col).isEmpty())
+        e.grid_KeyPress(8);
+    for (const char* c = text; *c; ++c)
+        e.grid_KeyPress(*c);
+    ASSERT_TRUE(e.grid_LeaveCell()) << text;
+}
+
+// Adds a custom nozzle with a three-point curve (the third row the spare one).
+void addNozzle(EditorModel& e, const char* name)
+{
+    e.cmdAdd_Click();
+    e.setName(QString::fromLatin1(name));
+    ASSERT_TRUE(e.name_LostFocus());
+    e.grid_Click(0);
+    typeCell(e, 1, 0, "10");
+    typeCell(e, 1, 1, "2.5");
+    e.grid_Click(1);
+}
+
+} // namespace
+
+TEST(EditorModel, OpeningListsEveryRecordIdle)
+{
+    Catalogue c;
+    auto e = c.open(Kind::Nozzle);
+    EXPECT_EQ(e->mode(), Mode::Idle);
+    EXPECT_EQ(e->view.names.size(), c.m->udtNozzles.size());
+    EXPECT_EQ(e->view.selected, 0);
+    EXPECT_EQ(e->grid.rows(), 13);
+    EXPECT_EQ(e->view.headHeading, "TDH - Feet");
+    EXPECT_TRUE(e->view.addOn && e->view.editOn && e->view.deleteOn && e->view.listOn);
+    EXPECT_FALSE(e->view.saveOn || e->view.clearOn || e->view.gridOn || e->view.nameOn);
+    EXPECT_EQ(c.open(Kind::Dispenser)->view.headHeading, "TDH-Feet");
+    EXPECT_EQ(c.open(Kind::Hose)->grid.rows(), 15);
+}
+
+TEST(EditorModel, AnEntryAddedAndLeftWithOkIsWrittenAndTheListsRebuilt)
+{
+    Catalogue c;
+    auto e = c.open(Kind::Nozzle);
+    addNozzle(*e, "Vapour Nozzle");
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+    EXPECT_EQ(c.refreshes, 1);
+    const auto onFile = c.nozzlesOnFile();
+    ASSERT_EQ(onFile.size(), c.m->udtNozzles.size());
+    const typComponent& added = onFile.back();
+    EXPECT_EQ(added.strName, "Vapour Nozzle");
+    EXPECT_EQ(added.strKind, "#Custom#");
+    EXPECT_EQ(added.strListCode, "I");
+    ASSERT_EQ(added.intPoints, 2); // the spare row of zeros is left out
+    EXPECT_EQ(added.sngFlow[1], 10.0f);
+    EXPECT_EQ(added.sngLoss[1], 2.5f);
+}
+
+TEST(EditorModel, OkStoresTheEntryInProgressAfterASave)
+{
+    // A Save earlier in the opening no longer makes OK drop what is typed now.
+    Catalogue c;
+    auto e = c.open(Kind::Nozzle);
+    const size_t before = c.m->udtNozzles.size();
+    addNozzle(*e, "First");
+    e->cmdSave_Click();
+    addNozzle(*e, "Second");
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+    const auto onFile = c.nozzlesOnFile();
+    ASSERT_EQ(onFile.size(), before + 2);
+    EXPECT_EQ(onFile[before].strName, "First");
+    EXPECT_EQ(onFile[before + 1].strName, "Second");
+}
+
+TEST(EditorModel, ALookAtAnEntryChangesNothing)
+{
+    // Edit of a custom entry and OK without a change, and Save or OK on a
+    // standard entry shown read-only, write the catalogue back byte for byte.
+    Catalogue c;
+    {
+        auto e = c.open(Kind::Nozzle);
+        addNozzle(*e, "Mine");
+        ASSERT_EQ(e->cmdOk_Click(), Closing::Close);
+    }
+    // A list code of several letters and a curve of two decimals, as a file may hold.
+    c.m->udtNozzles.back().strListCode = "AIC";
+    c.m->udtNozzles.back().sngLoss[1] = 2.57f;
+    ASSERT_TRUE(c.m->objNozzleData->SetNozzleFileData());
+    const QByteArray shipped = c.file("NOZZLE.DAT");
+
+    for (int last : {1, 0}) {
+        auto e = c.open(Kind::Nozzle);
+        e->view.selected = last ? int(e->view.names.size() - 1) : 0; // the custom one, then a standard one
+        e->cmdEdit_Click();
+        EXPECT_EQ(e->mode(), last ? Mode::Editing : Mode::Viewing);
+        if (!last)
+            e->cmdSave_Click();
+        EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+        EXPECT_EQ(c.file("NOZZLE.DAT"), shipped) << last;
+    }
+}
+
+TEST(EditorModel, AMetricOpeningLeavesUntouchedRecordsExact)
+{
+    Catalogue c(false);
+    const QByteArray shipped = c.file("HOSES.DAT");
+    auto e = c.open(Kind::Hose);
+    EXPECT_EQ(e->view.lengthCaption, "Hose Length(m)");
+    EXPECT_EQ(e->view.flowHeading, "LPM");
+    // In metric the table holds metres: the 100 ft hose shows 30.5.
+    e->view.selected = 0;
+    e->cmdEdit_Click();
+    EXPECT_EQ(e->view.length, "30.5");
+    e->cmdClear_Click();
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+    EXPECT_EQ(c.file("HOSES.DAT"), shipped) << "100 ft stays 100 ft, not 100.1";
+    EXPECT_FALSE(c.m->editorFlags[size_t(Kind::Hose)].blnMetricA);
+    EXPECT_EQ(c.m->udtHoses[0].sngLength, 100.0f);
+}
+
+TEST(EditorModel, NoToTheQuestionPutsTheOpeningsTableBack)
+{
+    Catalogue c;
+    const auto before = c.m->udtNozzles;
+    auto e = c.open(Kind::Nozzle);
+    addNozzle(*e, "Kept only in memory");
+    e->cmdSave_Click();
+    c.ui.answers = {platform::MsgResult::No};
+    EXPECT_EQ(e->cmdCancel_Click(), Closing::Close);
+    EXPECT_EQ(c.m->udtNozzles.size(), before.size());
+    EXPECT_EQ(c.m->intNozzleMax, int16_t(before.size() - 1));
+    EXPECT_EQ(c.refreshes, 0);
+    // Cancel keeps the editor open as it was.
+    auto again = c.open(Kind::Nozzle);
+    again->cmdAdd_Click();
+    c.ui.answers = {platform::MsgResult::Cancel};
+    EXPECT_EQ(again->closeRequested(), Closing::Stay);
+    EXPECT_EQ(again->mode(), Mode::Adding);
+}
+
+TEST(EditorModel, AFailedWriteKeepsTheEditorOpenAndTheFile)
+{
+    Catalogue c;
+    const QByteArray shipped = c.file("NOZZLE.DAT");
+    auto e = c.open(Kind::Nozzle);
+    addNozzle(*e, "Not written");
+    e->cmdSave_Click();
+    const size_t inWork = c.m->udtNozzles.size();
+    {
+        FileSizeLimit full(100);
+        EXPECT_EQ(e->cmdOk_Click(), Closing::Stay);
+    }
+    EXPECT_EQ(c.file("NOZZLE.DAT"), shipped);
+    EXPECT_EQ(c.m->udtNozzles.size(), inWork) << "the user's work stays";
+    EXPECT_EQ(c.refreshes, 0);
+    ASSERT_FALSE(c.ui.messages.empty());
+    EXPECT_TRUE(c.ui.messages.back().text.contains("NOZZLE.DAT")) << c.ui.messages.back().text.toStdString();
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Close) << "once the disk has room";
+}
+
+TEST(EditorModel, AnEmptyTableIsNotWritten)
+{
+    Catalogue c;
+    auto e = c.open(Kind::Pump);
+    // Delete refuses standard records: make them all custom first.
+    for (auto& r : c.m->udtPumps)
+        r.strKind = "#Custom#";
+    const QByteArray shipped = c.file("PUMP.DAT");
+    c.ui.answers.clear(); // OK to every confirmation
+    while (!e->view.names.isEmpty())
+        e->cmdDelete_Click();
+    EXPECT_EQ(c.m->intPumpMax, -1);
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Stay);
+    EXPECT_EQ(c.file("PUMP.DAT"), shipped);
+}
+
+TEST(EditorModel, SaveRunsThePendingChecksFirst)
+{
+    Catalogue c;
+    auto e = c.open(Kind::Nozzle);
+    const size_t before = c.m->udtNozzles.size();
+    e->cmdAdd_Click();
+    e->setName("none");
+    e->cmdSave_Click();
+    EXPECT_EQ(c.m->udtNozzles.size(), before);
+    EXPECT_EQ(e->mode(), Mode::Adding);
+    ASSERT_EQ(c.ui.texts().size(), 1u);
+    EXPECT_EQ(c.ui.texts()[0], "Component Name cannot be None");
+    // A refused cell holds up Save too.
+    e->setName("Fine");
+    e->grid.setCurrent(0, 1);
+    e->grid_KeyDown(46);
+    e->cmdSave_Click();
+    EXPECT_EQ(c.m->udtNozzles.size(), before);
+    EXPECT_EQ(c.ui.texts().back(), "Field cannot be empty");
+}
+
+TEST(EditorModel, HeadsShownInPsiAreStoredInFeet)
+{
+    Catalogue c;
+    auto e = c.open(Kind::Nozzle);
+    addNozzle(*e, "Psi Nozzle");
+    typeCell(*e, 1, 1, "100");
+    e->optPSI_Click();
+    EXPECT_EQ(e->grid.text(1, 1), "31.2");
+    EXPECT_EQ(e->view.headHeading, "PSI");
+    e->cmdSave_Click();
+    EXPECT_FALSE(e->view.psi);
+    EXPECT_EQ(c.m->udtNozzles.back().sngLoss[1], 100.1f);
+}
+
+TEST(EditorModel, HoseLengthOfZeroTakesTheStandardLength)
+{
+    Catalogue c;
+    auto e = c.open(Kind::Hose);
+    e->cmdAdd_Click();
+    EXPECT_EQ(e->view.length, "100");
+    EXPECT_FALSE(e->view.lengthOn);
+    e->optCustomized_Click();
+    EXPECT_TRUE(e->view.lengthOn);
+    for (const char* bad : {"0", "."}) {
+        e->setLength(QString::fromLatin1(bad));
+        e->length_LostFocus();
+        EXPECT_EQ(e->view.length, "100") << bad;
+        EXPECT_EQ(c.ui.texts().back(), "Hose length must be above 0");
+    }
+}
