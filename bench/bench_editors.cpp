@@ -55,7 +55,7 @@ void BM_EditorOk(benchmark::State& state)
     bigNozzleTable(*s.m);
     s.m->objConfigureData->setUnits(state.range(0) != 0);
     editors::EditorModel editor(*s.m, Kind::Nozzle);
-    editor.RefreshComponentLists = [&] { s.w->RefreshComponentLists(); };
+    editor.host = s.w.get();
     bool closed = true;
     for (auto _ : state) {
         state.PauseTiming();

@@ -585,8 +585,8 @@ Closing EditorModel::cmdOk_Click()
     if (!writeTable())
         return Closing::Stay;
     m.blnEditMode = false;
-    if (RefreshComponentLists)
-        RefreshComponentLists();
+    if (host)
+        host->RefreshComponentLists();
     return Closing::Close;
 }
 

@@ -11,6 +11,7 @@
 // was, so nothing the user did not change is altered. The object outlives
 // its window: the hose editor's length flag carries over to the next opening.
 
+#include "EditorHost.h"
 #include "EditorKind.h"
 #include "EntryChecks.h"
 #include "PointGrid.h"
@@ -20,7 +21,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 class Module1;
@@ -60,8 +60,8 @@ public:
     EditorView view;
     PointGrid grid;
 
-    // The main window's list rebuild, run after a good write.
-    std::function<void()> RefreshComponentLists;
+    // The main window, whose lists OK rebuilds after a good write.
+    EditorHost* host = nullptr;
 
     // --- commands ---
     void Form_Load();

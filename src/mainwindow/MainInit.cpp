@@ -18,6 +18,8 @@
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
 #include "SettingsFile.h"
+#include "editors/EditorModel.h"
+#include "editors/frmEditor.h"
 #include "reports/PrintCommands.h"
 #include "reports/ReportPages.h"
 #include "reports/frmDetails.h"
@@ -304,6 +306,27 @@ void frmMain::cmdPrintPump_Click() { reports::PrintPumpCurve(m, *this); }
 QString frmMain::lblCurrentPumpCaption() const { return ctl.lblCurrentPump->text(); }
 
 QString frmMain::lblBaselinePumpCaption() const { return ctl.lblBaselinePump->text(); }
+
+void frmMain::openEditor(Kind kind)
+{
+    std::unique_ptr<editors::EditorModel>& model = m_editors[size_t(kind)];
+    if (!model) {
+        model = std::make_unique<editors::EditorModel>(m, kind);
+        model->host = this;
+    }
+    editors::frmEditor window(*model, m, this);
+    window.Form_Load();
+    ui().showModal(window);
+}
+
+void frmMain::mnuDispenser_Click() { openEditor(Kind::Dispenser); }
+void frmMain::mnuDispOthers_Click() { openEditor(Kind::DispOthers); }
+void frmMain::mnuNozzle_Click() { openEditor(Kind::Nozzle); }
+void frmMain::mnuDetector_Click() { openEditor(Kind::LeakDetector); }
+void frmMain::mnuBreakaway_Click() { openEditor(Kind::Breakaway); }
+void frmMain::mnuPumpData_Click() { openEditor(Kind::Pump); }
+void frmMain::mnuPumpOthers_Click() { openEditor(Kind::PumpOthers); }
+void frmMain::mnuHoseData_Click() { openEditor(Kind::Hose); }
 
 void frmMain::mnuSite_Click()
 {

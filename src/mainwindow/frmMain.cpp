@@ -2,6 +2,8 @@
 // connections from Qt's signals and events to the handlers.
 #include "frmMain.h"
 
+#include "editors/EditorModel.h"
+
 #include "catalogue/Module1.h"
 #include "hydraulics/Commands.h"
 #include "platform/Chart.h"
@@ -662,6 +664,14 @@ void frmMain::wireHandlers()
     connect(ctl.mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(ctl.mnuPreview, &QAction::triggered, this, &frmMain::mnuPreview_Click);
     connect(ctl.mnuSite, &QAction::triggered, this, &frmMain::mnuSite_Click);
+    connect(ctl.mnuDispenser, &QAction::triggered, this, &frmMain::mnuDispenser_Click);
+    connect(ctl.mnuDispOthers, &QAction::triggered, this, &frmMain::mnuDispOthers_Click);
+    connect(ctl.mnuNozzle, &QAction::triggered, this, &frmMain::mnuNozzle_Click);
+    connect(ctl.mnuDetector, &QAction::triggered, this, &frmMain::mnuDetector_Click);
+    connect(ctl.mnuBreakaway, &QAction::triggered, this, &frmMain::mnuBreakaway_Click);
+    connect(ctl.mnuPumpData, &QAction::triggered, this, &frmMain::mnuPumpData_Click);
+    connect(ctl.mnuPumpOthers, &QAction::triggered, this, &frmMain::mnuPumpOthers_Click);
+    connect(ctl.mnuHoseData, &QAction::triggered, this, &frmMain::mnuHoseData_Click);
     connect(ctl.mnuData, &QAction::triggered, this, &frmMain::mnuData_Click);
     connect(ctl.mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     connect(ctl.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);

@@ -14,16 +14,19 @@
 
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/PipingConstants.h"
+#include "catalogue/Records.h"
 #include "hydraulics/MainWindowInputs.h"
 #include "platform/ComboBox.h"
 #include "platform/ListControl.h"
 #include "platform/UiServices.h"
+#include "editors/EditorHost.h"
 #include "reports/ReportWindow.h"
 #include "sitefiles/SiteFileWindow.h"
 
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Module1;
@@ -37,6 +40,9 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+namespace editors {
+class EditorModel;
+}
 namespace platform {
 class Chart;
 class FlexGrid;
@@ -48,7 +54,8 @@ class frmMain : public QMainWindow,
                 public PipingLists,
                 public MainWindowReinit,
                 public SiteFileWindow,
-                public ReportWindow {
+                public ReportWindow,
+                public EditorHost {
     Q_OBJECT
 public:
     explicit frmMain(Module1& m, QWidget* parent = nullptr);
@@ -143,6 +150,15 @@ public:
     QString lblCurrentPumpCaption() const override;
     QString lblBaselinePumpCaption() const override;
     void mnuSite_Click();
+    // The catalogue editors of the Options menu.
+    void mnuDispenser_Click();
+    void mnuDispOthers_Click();
+    void mnuNozzle_Click();
+    void mnuDetector_Click();
+    void mnuBreakaway_Click();
+    void mnuPumpData_Click();
+    void mnuPumpOthers_Click();
+    void mnuHoseData_Click();
     void mnuData_Click();
     void mnuUpdate_Click();
     void mnuAbout_Click();
@@ -272,6 +288,10 @@ private:
     bool m_currentGridMetric = false; // the Current grid's lengths were filled in metric units
     QString m_dialogFileName;         // the file dialogs' name, from their last use
     platform::PlainList m_noList;     // the list of a control that has none
+    // Each catalogue editor, made at its first opening and kept: what it
+    // remembers carries over to the next opening.
+    std::array<std::unique_ptr<editors::EditorModel>, 9> m_editors;
+    void openEditor(Kind kind);
     QLineEdit* siteField(sitefiles::SiteControl control) const;
 
     // The seven length fields with their labels, captions and unit factors.

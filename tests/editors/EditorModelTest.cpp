@@ -19,7 +19,7 @@ using editors::Mode;
 
 namespace {
 
-struct Catalogue {
+struct Catalogue : EditorHost {
     FakeUiServices ui;
     TestFolder folder;
     std::unique_ptr<Module1> m;
@@ -34,10 +34,11 @@ struct Catalogue {
         m->objConfigureData->setUnits(us);
         m->objConfigureData->setComponentList(1);
     }
+    void RefreshComponentLists() override { ++refreshes; }
     std::unique_ptr<EditorModel> open(Kind kind)
     {
         auto e = std::make_unique<EditorModel>(*m, kind);
-        e->RefreshComponentLists = [this] { ++refreshes; };
+        e->host = this;
         e->Form_Load();
         return e;
     }

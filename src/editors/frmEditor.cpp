@@ -1,0 +1,503 @@
+#include "frmEditor.h"
+
+#include "catalogue/Module1.h"
+#include "catalogue/SharedServices.h"
+#include "platform/AddedTextValidator.h"
+#include "platform/Keys.h"
+#include "platform/Named.h"
+#include "platform/TypingLimit.h"
+#include "platform/WidgetEvents.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using platform::named;
+
+namespace editors {
+
+namespace {
+
+QString name(const EditorKind& kind, const char* prefix, const char* suffix = "")
+{
+    return controlName(kind, prefix, suffix);
+}
+
+template <class T, class... Args>
+T* control(const QString& objectName, Args&&... args)
+{
+    T* w = new T(std::forward<Args>(args)...);
+    w->setObjectName(objectName);
+    return w;
+}
+
+} // namespace
+
+// --- the grid ---
+
+PointGridView::PointGridView(frmEditor& window, QWidget* parent) : QTableWidget(parent), m_window(window)
+{
+    setColumnCount(2);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+void PointGridView::keyPressEvent(QKeyEvent* event)
+{
+    EditorModel& model = m_window.model();
+    int code = -1;
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        model.grid_KeyDown(46);
+        m_window.showGrid();
+        return;
+    case Qt::Key_Backspace:
+        code = event->modifiers() & Qt::ControlModifier ? 127 : 8;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        code = 13;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        QTableWidget::keyPressEvent(event);
+        return;
+    default:
+        if (event->text().size() == 1)
+            code = event->text().at(0).unicode();
+        break;
+    }
+    if (code < 0) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    model.grid_KeyPress(code);
+    m_window.showGrid();
+}
+
+void PointGridView::mousePressEvent(QMouseEvent* event)
+{
+    QTableWidget::mousePressEvent(event);
+    const int row = rowAt(event->position().toPoint().y());
+    if (row >= 0 && isEnabled()) {
+        m_window.model().grid_Click(row);
+        m_window.showGrid();
+    }
+}
+
+// --- the window ---
+
+frmEditor::frmEditor(EditorModel& model, Module1& module, QWidget* parent)
+    : QDialog(parent), m_model(model), m(module), m_events(new platform::WidgetEvents(this))
+{
+    const EditorKind& k = m_model.kind();
+    setObjectName(QLatin1String(k.window));
+    setWindowTitle(QLatin1String(k.caption));
+    build();
+    wire();
+}
+
+void frmEditor::build()
+{
+    const EditorKind& k = m_model.kind();
+    const bool hose = k.panel == Panel::Hose;
+    auto* top = new QGridLayout(this);
+
+    names = control<QListWidget>(name(k, "lst", "Names"));
+    names->setMinimumWidth(220);
+    cmdAdd = control<QPushButton>(name(k, "cmd", "Add"), QStringLiteral("Add"));
+    cmdEdit = control<QPushButton>(name(k, "cmd", "Edit"), QStringLiteral("Edit"));
+    cmdDelete = control<QPushButton>(name(k, "cmd", "Delete"), QStringLiteral("Delete"));
+    auto* left = new QVBoxLayout;
+    left->addWidget(names, 1);
+    auto* listButtons = new QHBoxLayout;
+    for (QPushButton* b : {cmdAdd, cmdEdit, cmdDelete})
+        listButtons->addWidget(b);
+    left->addLayout(listButtons);
+    top->addLayout(left, 0, 0, 3, 1);
+
+    // The entry: its name (a hose's size and length) and its options.
+    auto* entry = new QGridLayout;
+    nameLabel = control<QLabel>(QLatin1String(k.nameLabel), QLatin1String(k.nameCaption));
+    nameBox = control<QLineEdit>(hose ? QStringLiteral("txtHoseSize") : name(k, "txt", "Name"));
+    platform::setTypingLimit(nameBox, hose ? 7 : 30);
+    custom = control<QCheckBox>(name(k, "chk", "Custom"), QStringLiteral("Custom"));
+    custom->setEnabled(false);
+    entry->addWidget(nameLabel, 0, 0);
+    entry->addWidget(nameBox, 0, 1);
+    entry->addWidget(custom, 0, 2);
+    int row = 1;
+    if (hose) {
+        lengthLabel = control<QLabel>(QStringLiteral("lblHoseLength"), QStringLiteral("Hose Length(ft)"));
+        lengthBox = control<QLineEdit>(QStringLiteral("txtHoseLength"));
+        platform::setTypingLimit(lengthBox, 5);
+        standard = control<QRadioButton>(QStringLiteral("optHoseStandard"), QStringLiteral("Standard"));
+        customized = control<QRadioButton>(QStringLiteral("optHoseCustomized"), QStringLiteral("Customized"));
+        auto* lengths = new QHBoxLayout;
+        lengths->addWidget(standard);
+        lengths->addWidget(customized);
+        entry->addWidget(lengthLabel, row, 0);
+        entry->addWidget(lengthBox, row, 1);
+        entry->addLayout(lengths, row, 2);
+        ++row;
+    }
+    if (k.panel == Panel::Frequency) {
+        fifty = control<QRadioButton>(QStringLiteral("optPump50"), QStringLiteral("50Hz Pump"));
+        sixty = control<QRadioButton>(QStringLiteral("optPump60"), QStringLiteral("60Hz Pump"));
+        auto* frequency = new QHBoxLayout;
+        frequency->addWidget(fifty);
+        frequency->addWidget(sixty);
+        frequency->addStretch();
+        entry->addLayout(frequency, row, 0, 1, 3);
+    } else {
+        fuel = control<QGroupBox>(name(k, "fra", "Fuel"), QStringLiteral("Fuel"));
+        gas = control<QRadioButton>(name(k, "opt", "Gas"), QStringLiteral("Gas"));
+        diesel = control<QRadioButton>(name(k, "opt", "Diesel"), QStringLiteral("Diesel"));
+        auto* fuelRow = new QHBoxLayout(fuel);
+        fuelRow->addWidget(gas);
+        fuelRow->addWidget(diesel);
+        head = control<QGroupBox>(name(k, "fra", "Head"), QStringLiteral("Head"));
+        feet = control<QRadioButton>(name(k, "opt", "Feet"), QStringLiteral("Feet"));
+        psi = control<QRadioButton>(name(k, "opt", "PSI"), QStringLiteral("PSI"));
+        auto* headRow = new QHBoxLayout(head);
+        headRow->addWidget(feet);
+        headRow->addWidget(psi);
+        auto* frames = new QHBoxLayout;
+        frames->addWidget(fuel);
+        frames->addWidget(head);
+        entry->addLayout(frames, row, 0, 1, 3);
+    }
+    top->addLayout(entry, 0, 1);
+
+    // The curve: headings over the two columns.
+    auto* curve = new QGridLayout;
+    flowHeading = control<QLabel>(name(k, "lbl", "GPM"), QStringLiteral("GPM"));
+    headHeading = control<QLabel>(name(k, "lbl", "TDH"), QLatin1String(k.usHeadHeading));
+    grid = new PointGridView(*this, this);
+    grid->setObjectName(name(k, "flx"));
+    curve->addWidget(flowHeading, 0, 0, Qt::AlignHCenter);
+    curve->addWidget(headHeading, 0, 1, Qt::AlignHCenter);
+    curve->addWidget(grid, 1, 0, 1, 2);
+    top->addLayout(curve, 1, 1);
+
+    auto* helpFrame = control<QGroupBox>(name(k, "fra", "Help"), QStringLiteral("Help"));
+    help = control<QLabel>(name(k, "lbl", "Help"), QStringLiteral("Any help regarding this item shall be provided here"));
+    help->setWordWrap(true);
+    (new QVBoxLayout(helpFrame))->addWidget(help);
+    top->addWidget(helpFrame, 0, 2, 2, 1);
+
+    cmdSave = control<QPushButton>(name(k, "cmd", "Save"), QStringLiteral("Save"));
+    cmdClear = control<QPushButton>(name(k, "cmd", "Clear"), QStringLiteral("Clear"));
+    cmdOk = control<QPushButton>(name(k, "cmd", "Ok"), QStringLiteral("Ok"));
+    cmdCancel = control<QPushButton>(name(k, "cmd", "Cancel"), QStringLiteral("Cancel"));
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    for (QPushButton* b : {cmdSave, cmdClear, cmdOk, cmdCancel})
+        commands->addWidget(b);
+    top->addLayout(commands, 2, 1, 1, 2);
+    top->setColumnStretch(1, 1);
+    top->setRowStretch(1, 1);
+    helpFrame->setMinimumWidth(200);
+    resize(860, 520);
+    for (QPushButton* b : {cmdAdd, cmdEdit, cmdDelete, cmdSave, cmdClear, cmdOk, cmdCancel})
+        b->setAutoDefault(false);
+}
+
+void frmEditor::wire()
+{
+    const EditorKind& k = m_model.kind();
+    const bool hose = k.panel == Panel::Hose;
+    connect(names, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_showing)
+            m_model.view.selected = row;
+    });
+
+    // Typing and pasting pass the same rules; a name the program writes
+    // shows whole.
+    new platform::AddedTextValidator(nameBox, [hose](const QString& added, const QString& before) {
+        QString text = before;
+        for (QChar c : added) {
+            if (!(hose ? sizeKeyPasses(c.unicode(), text) : nameKeyPasses(c.unicode())))
+                return true;
+            text += c;
+        }
+        return false;
+    });
+    connect(nameBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setName(text); });
+    auto queueCheck = [this](bool& waiting) {
+        waiting = true;
+        QTimer::singleShot(0, this, [this] { runWaitingChecks(); });
+    };
+    m_events->onLostFocus(nameBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_nameWaiting); });
+    if (hose) {
+        new platform::AddedTextValidator(lengthBox, [](const QString& added, const QString& before) {
+            QString text = before;
+            for (QChar c : added) {
+                if (!lengthKeyPasses(c.unicode(), text))
+                    return true;
+                text += c;
+            }
+            return false;
+        });
+        connect(lengthBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setLength(text); });
+        m_events->onLostFocus(lengthBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_lengthWaiting); });
+        connect(standard, &QRadioButton::toggled, this, [this](bool on) {
+            if (on && !m_showing) {
+                m_model.optStandard_Click();
+                showModel();
+            }
+        });
+        connect(customized, &QRadioButton::toggled, this, [this](bool on) {
+            if (on && !m_showing) {
+                m_model.optCustomized_Click();
+                showModel();
+            }
+        });
+    }
+    m_events->onLostFocus(grid, [this, queueCheck](Qt::FocusReason) { queueCheck(m_cellWaiting); });
+    connect(grid, &QTableWidget::currentCellChanged, this, &frmEditor::cellChanged);
+
+    if (k.panel == Panel::Frequency) {
+        for (QRadioButton* b : {fifty, sixty})
+            connect(b, &QRadioButton::toggled, this, [this, b](bool on) {
+                if (on && !m_showing)
+                    m_model.selectFrequency(b == fifty);
+            });
+    } else {
+        auto option = [this](QRadioButton* b, std::function<void()> handler) {
+            connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
+                if (on && !m_showing) {
+                    handler();
+                    showModel();
+                }
+            });
+        };
+        option(gas, [this] { m_model.view.gas = true; m_model.optGas_Click(); });
+        option(diesel, [this] { m_model.view.gas = false; m_model.optDiesel_Click(); });
+        option(feet, [this] { m_model.optFeet_Click(); });
+        option(psi, [this] { m_model.optPSI_Click(); });
+    }
+
+    // A click on Clear or Cancel leaves the box or cell being edited alone:
+    // they take the focus from the keyboard only, and their mouse-down tells
+    // the checks to stand aside. Tab onto them runs the checks as usual.
+    for (QPushButton* b : {cmdClear, cmdCancel})
+        b->setFocusPolicy(Qt::TabFocus);
+    m_events->onMouseDown(cmdClear, [this](Qt::MouseButton) { m_model.cmdClear_MouseDown(); });
+    m_events->onMouseDown(cmdCancel, [this](Qt::MouseButton) { m_model.cmdCancel_MouseDown(); });
+
+    connect(cmdAdd, &QPushButton::clicked, this, [this] {
+        m_model.cmdAdd_Click();
+        showModel();
+        nameBox->setFocus();
+    });
+    connect(cmdEdit, &QPushButton::clicked, this, [this] {
+        m_model.cmdEdit_Click();
+        showModel();
+        if (m_model.mode() == Mode::Editing)
+            nameBox->setFocus();
+    });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] {
+        m_model.cmdDelete_Click();
+        showModel();
+    });
+    connect(cmdSave, &QPushButton::clicked, this, [this] {
+        if (!runWaitingChecks())
+            return;
+        m_model.cmdSave_Click();
+        showModel();
+    });
+    connect(cmdClear, &QPushButton::clicked, this, [this] {
+        m_model.cmdClear_Click();
+        showModel();
+    });
+    connect(cmdOk, &QPushButton::clicked, this, [this] {
+        if (runWaitingChecks())
+            closeWith(m_model.cmdOk_Click());
+    });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { closeWith(m_model.cmdCancel_Click()); });
+
+    platform::bindF1(this, [this](int keyCode, int) {
+        if (keyCode == platform::kKeyF1)
+            catalogue::ShowHelpTopic(catalogue::HelpFilePath(m), QLatin1String(m_model.kind().helpTopic));
+    });
+}
+
+void frmEditor::Form_Load()
+{
+    m_model.Form_Load();
+    help->setText(QLatin1String(m_model.kind().helpText));
+    showModel();
+}
+
+bool frmEditor::runWaitingChecks()
+{
+    if (m_nameWaiting) {
+        m_nameWaiting = false;
+        if (nameBox->isEnabled() && !m_model.name_LostFocus()) {
+            showModel();
+            nameBox->setFocus();
+            return false;
+        }
+    }
+    if (m_lengthWaiting) {
+        m_lengthWaiting = false;
+        if (lengthBox && lengthBox->isEnabled())
+            m_model.length_LostFocus();
+    }
+    if (m_cellWaiting) {
+        m_cellWaiting = false;
+        if (grid->isEnabled() && !m_model.grid_LeaveCell()) {
+            showGrid();
+            grid->setFocus();
+            return false;
+        }
+    }
+    showModel();
+    return true;
+}
+
+void frmEditor::cellChanged(int row, int col, int previousRow, int previousCol)
+{
+    if (m_showing || previousRow < 0 || previousCol < 0)
+        return;
+    m_model.grid.setCurrent(previousRow, previousCol);
+    if (!m_model.grid_LeaveCell()) {
+        // Back to the refused cell at once.
+        m_model.grid_EnterCell();
+        showGrid();
+        grid->setFocus();
+        return;
+    }
+    m_model.grid.setCurrent(row, col);
+    m_model.grid_EnterCell();
+    showGrid();
+}
+
+void frmEditor::showGrid()
+{
+    const bool was = m_showing;
+    m_showing = true;
+    const PointGrid& g = m_model.grid;
+    grid->setRowCount(g.rows());
+    for (int r = 0; r < g.rows(); ++r)
+        for (int c = 0; c < 2; ++c) {
+            QTableWidgetItem* item = grid->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                grid->setItem(r, c, item);
+            }
+            if (item->text() != g.text(r, c))
+                item->setText(g.text(r, c));
+        }
+    if (grid->currentRow() != g.row() || grid->currentColumn() != g.col())
+        grid->setCurrentCell(g.row(), g.col());
+    m_showing = was;
+}
+
+void frmEditor::showModel()
+{
+    m_showing = true;
+    const EditorView& v = m_model.view;
+    QStringList shown;
+    for (int i = 0; i < names->count(); ++i)
+        shown << names->item(i)->text();
+    if (shown != v.names) {
+        names->clear();
+        names->addItems(v.names);
+    }
+    names->setCurrentRow(v.selected);
+    names->setEnabled(v.listOn);
+    if (nameBox->text() != v.name)
+        platform::writeField(nameBox, v.name);
+    nameBox->setEnabled(v.nameOn);
+    custom->setChecked(v.custom);
+    if (fuel) {
+        (v.gas ? gas : diesel)->setChecked(true);
+        (v.psi ? psi : feet)->setChecked(true);
+        for (QWidget* w : std::initializer_list<QWidget*>{fuel, head, gas, diesel, feet, psi})
+            w->setEnabled(v.optionsOn);
+        feet->setText(v.feetCaption);
+    }
+    if (fifty) {
+        (v.fifty ? fifty : sixty)->setChecked(true);
+        fifty->setEnabled(v.optionsOn);
+        sixty->setEnabled(v.optionsOn);
+    }
+    if (lengthBox) {
+        if (lengthBox->text() != v.length)
+            platform::writeField(lengthBox, v.length);
+        lengthBox->setEnabled(v.lengthOn);
+        lengthLabel->setText(v.lengthCaption);
+        if (v.standardLength)
+            standard->setChecked(true);
+        else if (v.customizedLength)
+            customized->setChecked(true);
+        standard->setEnabled(v.lengthOptionsOn);
+        customized->setEnabled(v.lengthOptionsOn);
+    }
+    flowHeading->setText(v.flowHeading);
+    headHeading->setText(v.headHeading);
+    grid->setEnabled(v.gridOn);
+    cmdAdd->setEnabled(v.addOn);
+    cmdEdit->setEnabled(v.editOn);
+    cmdDelete->setEnabled(v.deleteOn);
+    cmdSave->setEnabled(v.saveOn);
+    cmdClear->setEnabled(v.clearOn);
+    showGrid();
+    m_showing = false;
+}
+
+void frmEditor::closeWith(Closing closing)
+{
+    if (closing == Closing::Stay) {
+        showModel();
+        return;
+    }
+    m_closing = true;
+    done(QDialog::Accepted);
+}
+
+void frmEditor::closeEvent(QCloseEvent* event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    closeWith(m_model.closeRequested());
+}
+
+void frmEditor::reject()
+{
+    if (m_closing) {
+        QDialog::reject();
+        return;
+    }
+    closeWith(m_model.closeRequested());
+}
+
+} // namespace editors
