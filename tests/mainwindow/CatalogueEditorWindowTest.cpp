@@ -1,0 +1,113 @@
+// The catalogue editors from the main window: each Options entry opens its
+// editor, OK's new entry reaches the main window's lists, the close keys ask
+// before leaving, and what the name box refuses to be typed it refuses to be
+// pasted.
+#include "MainWindowFixture.h"
+
+#include "editors/frmEditor.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+editors::frmEditor& editorOf(QDialog& d) { return dynamic_cast<editors::frmEditor&>(d); }
+
+void pressMouse(QWidget* w)
+{
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, EachOptionsEntryOpensItsEditorModally)
+{
+    load();
+    const struct {
+        const char* action;
+        const char* window;
+        const char* nameBox;
+    } entries[] = {
+        {"mnuDispenser", "frmDispenser", "txtDispName"},   {"mnuDispOthers", "frmDispOthers", "txtDispOthersName"},
+        {"mnuNozzle", "frmNozzle", "txtNozzleName"},       {"mnuDetector", "frmMLD", "txtMLDName"},
+        {"mnuBreakaway", "frmBRK", "txtBRKName"},          {"mnuPumpData", "frmPump", "txtPumpName"},
+        {"mnuPumpOthers", "frmPumpOthers", "txtPumpOthersName"}, {"mnuHoseData", "frmHose", "txtHoseSize"},
+    };
+    for (const auto& e : entries) {
+        QString shown, box;
+        ui.onModal = [&](QDialog& d) {
+            shown = d.objectName();
+            box = d.findChild<QLineEdit*>(QString::fromLatin1(e.nameBox)) ? QString::fromLatin1(e.nameBox) : QString();
+            return int(QDialog::Rejected);
+        };
+        w->findChild<QAction*>(QString::fromLatin1(e.action))->trigger();
+        EXPECT_EQ(shown, e.window) << e.action;
+        EXPECT_EQ(box, e.nameBox) << e.action;
+    }
+}
+
+TEST_F(MainWindowTest, OksNewEntryIsInTheMainWindowsListAfterward)
+{
+    load();
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        e.cmdAdd->click();
+        e.nameBox->setText(QStringLiteral("Site Nozzle"));
+        e.model().setName(e.nameBox->text());
+        e.model().grid_Click(0);
+        e.cmdOk->click();
+        return d.result();
+    };
+    w->mnuNozzle_Click();
+    EXPECT_TRUE(entries("cmbNozzle").contains("Site Nozzle")) << entries("cmbNozzle").join(", ").toStdString();
+    EXPECT_EQ(list("cmbNozzle")->currentIndex(), 0) << "every list back on its first entry";
+}
+
+TEST_F(MainWindowTest, EscAndTheCloseBoxAskBeforeTheEditorCloses)
+{
+    load();
+    std::vector<bool> closed;
+    ui.onModal = [&](QDialog& d) {
+        ui.answers = {platform::MsgResult::Cancel};
+        d.reject();
+        closed.push_back(d.result() == QDialog::Accepted);
+        ui.answers = {platform::MsgResult::No};
+        d.close();
+        closed.push_back(d.result() == QDialog::Accepted);
+        return d.result();
+    };
+    w->mnuBreakaway_Click();
+    EXPECT_EQ(closed, (std::vector<bool>{false, true}));
+    const auto asked = messages();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], "Do you want to Save changes?");
+    EXPECT_EQ(asked[1], "Do you want to Save changes?");
+}
+
+TEST_F(MainWindowTest, TheNameBoxRefusesPastedCharactersItRefusesTyped)
+{
+    load();
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        e.cmdAdd->click();
+        e.nameBox->insert(QStringLiteral("Good"));
+        e.nameBox->insert(QStringLiteral("a#b"));
+        e.nameBox->insert(QString::fromUtf8("\xC3\xA9"));
+        EXPECT_EQ(e.nameBox->text(), "Good");
+        // A pressed Clear leaves the box unchecked: no message for a bad name.
+        e.nameBox->setText(QStringLiteral(" bad"));
+        e.model().setName(e.nameBox->text());
+        pressMouse(e.cmdClear);
+        EXPECT_TRUE(e.model().name_LostFocus());
+        e.cmdClear->click();
+        EXPECT_EQ(e.model().mode(), editors::Mode::Idle);
+        return int(QDialog::Rejected);
+    };
+    w->mnuDispenser_Click();
+    EXPECT_TRUE(messages().empty()) << messages().front().toStdString();
+}
