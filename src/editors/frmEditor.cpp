@@ -143,6 +143,7 @@ void frmEditor::build()
     nameLabel = control<QLabel>(QLatin1String(k.nameLabel), QLatin1String(k.nameCaption));
     nameBox = control<QLineEdit>(hose ? QStringLiteral("txtHoseSize") : name(k, "txt", "Name"));
     platform::setTypingLimit(nameBox, hose ? 7 : 30);
+    nameBox->setMinimumWidth(200);
     custom = control<QCheckBox>(name(k, "chk", "Custom"), QStringLiteral("Custom"));
     custom->setEnabled(false);
     entry->addWidget(nameLabel, 0, 0);
@@ -205,6 +206,7 @@ void frmEditor::build()
     auto* helpFrame = control<QGroupBox>(name(k, "fra", "Help"), QStringLiteral("Help"));
     help = control<QLabel>(name(k, "lbl", "Help"), QStringLiteral("Any help regarding this item shall be provided here"));
     help->setWordWrap(true);
+    help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     (new QVBoxLayout(helpFrame))->addWidget(help);
     top->addWidget(helpFrame, 0, 2, 2, 1);
 
