@@ -387,10 +387,12 @@ void frmEditor::cellChanged(int row, int col, int previousRow, int previousCol)
         return;
     m_model.grid.setCurrent(previousRow, previousCol);
     if (!m_model.grid_LeaveCell()) {
-        // Back to the refused cell at once.
+        // Back to the refused cell at once, and again once the click that
+        // left it has been handled (it would select the cell it hit).
         m_model.grid_EnterCell();
         showGrid();
         grid->setFocus();
+        QTimer::singleShot(0, this, [this] { showGrid(); });
         return;
     }
     m_model.grid.setCurrent(row, col);
@@ -415,8 +417,8 @@ void frmEditor::showGrid()
             if (item->text() != g.text(r, c))
                 item->setText(g.text(r, c));
         }
-    if (grid->currentRow() != g.row() || grid->currentColumn() != g.col())
-        grid->setCurrentCell(g.row(), g.col());
+    // The current cell is also the one selected.
+    grid->setCurrentCell(g.row(), g.col());
     m_showing = was;
 }
 
