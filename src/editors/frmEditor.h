@@ -81,7 +81,6 @@ private:
     // A grid cell change by the user: the left cell checked, a refused one
     // made current again.
     void cellChanged(int row, int col, int previousRow, int previousCol);
-    void gridChanged();
     void closeWith(Closing closing);
 
     EditorModel& m_model;
