@@ -218,6 +218,22 @@ void EditorModel::selectGas(bool gas)
     gas ? optGas_Click() : optDiesel_Click();
 }
 
+void EditorModel::chooseFuel(bool gas)
+{
+    if (view.gas == gas)
+        return;
+    m_changed = true;
+    view.gas = gas;
+    gas ? optGas_Click() : optDiesel_Click();
+}
+
+void EditorModel::chooseHeadUnit(bool psi)
+{
+    if (view.psi == psi)
+        return;
+    psi ? optPSI_Click() : optFeet_Click();
+}
+
 void EditorModel::optGas_Click()
 {
     EditorFlags& f = flags();
@@ -420,12 +436,13 @@ bool EditorModel::runPendingChecks()
     const bool clearDown = f.blnClearDown, cancelDown = f.blnCancelDown;
     f.blnClearDown = f.blnCancelDown = false;
     bool ok = true;
-    if (!m_nameChecked)
-        ok = name_LostFocus();
+    m_refused = Field::None;
+    if (!m_nameChecked && !(ok = name_LostFocus()))
+        m_refused = Field::Name;
     if (ok && m_kind.panel == Panel::Hose && view.lengthOn && !m_lengthChecked)
         length_LostFocus();
-    if (ok && !m_cellChecked)
-        ok = grid_LeaveCell();
+    if (ok && !m_cellChecked && !(ok = grid_LeaveCell()))
+        m_refused = Field::Grid;
     if (!ok) {
         f.blnClearDown = clearDown;
         f.blnCancelDown = cancelDown;
@@ -570,20 +587,34 @@ bool EditorModel::writeTable()
 
 Closing EditorModel::cmdOk_Click()
 {
-    if (!runPendingChecks())
-        return Closing::Stay;
     const Mode now = mode();
-    if (now == Mode::Adding && !view.name.isEmpty()) {
+    // An entry added without a name is given up: nothing of it is checked.
+    const bool unnamedAdd = now == Mode::Adding && view.name.isEmpty();
+    if (!unnamedAdd && !runPendingChecks())
+        return Closing::Stay;
+    bool committed = false;
+    if (now == Mode::Adding && !unnamedAdd) {
         if (!commitNewEntry())
             return Closing::Stay;
+        committed = true;
     } else if (now == Mode::Editing && m_changed) {
         storeEntry(view.selected);
         flags().blnEditPending = false;
     }
+    const bool addMode = m.blnAddMode;
     if (now == Mode::Adding)
         m.blnAddMode = false;
-    if (!writeTable())
+    if (!writeTable()) {
+        // The editor stays as it was: the entry being added is the user's
+        // work in the window, not yet a record of the table.
+        if (committed) {
+            catalogue::DropLastRecord(m, m_kind.kind);
+            m_origin.pop_back();
+            m_stored.pop_back();
+        }
+        m.blnAddMode = now == Mode::Adding ? true : addMode;
         return Closing::Stay;
+    }
     m.blnEditMode = false;
     if (host)
         host->RefreshComponentLists();
@@ -699,10 +730,11 @@ bool EditorModel::grid_EnterCell() { return grid.enterCell(); }
 
 KeyResult EditorModel::grid_KeyPress(int code)
 {
+    const QString before = grid.text(grid.row(), grid.col());
     const KeyResult result = grid.keyPress(code, viewing(), m_kind.ctrlBackspaceEmpties);
     if (result == KeyResult::Beep)
         ui().beep();
-    if (result == KeyResult::Typed || result == KeyResult::Grew) {
+    if (grid.text(grid.row(), grid.col()) != before) {
         m_changed = true;
         m_cellChecked = false;
     }
@@ -711,20 +743,16 @@ KeyResult EditorModel::grid_KeyPress(int code)
 
 bool EditorModel::grid_KeyDown(int keyCode)
 {
+    const QString before = grid.text(grid.row(), grid.col());
     const bool acted = grid.keyDown(keyCode, viewing());
-    if (acted) {
+    if (grid.text(grid.row(), grid.col()) != before) {
         m_changed = true;
         m_cellChecked = false;
     }
     return acted;
 }
 
-bool EditorModel::grid_Click(int selectionRow)
-{
-    const bool grew = grid.click(selectionRow);
-    if (grew && !viewing())
-        m_changed = true;
-    return grew;
-}
+// A spare row of zeros is no point: growing the grid changes no entry.
+bool EditorModel::grid_Click(int selectionRow) { return grid.click(selectionRow); }
 
 } // namespace editors

@@ -80,6 +80,10 @@ public:
     void cmdCancel_MouseDown();
 
     // --- options (each runs when its option becomes selected) ---
+    // The user's choice of fuel or head unit: the option's handler when it
+    // changes.
+    void chooseFuel(bool gas);
+    void chooseHeadUnit(bool psi);
     void optGas_Click();
     void optDiesel_Click();
     void optFeet_Click();
@@ -100,6 +104,10 @@ public:
     KeyResult grid_KeyPress(int code);
     bool grid_KeyDown(int keyCode);
     bool grid_Click(int selectionRow);
+
+    // Which box refused when Save, OK or Yes ran the checks still pending.
+    enum class Field { None, Name, Grid };
+    Field refusedField() const { return m_refused; }
 
     // --- EditorEntries, for the commit of a new entry ---
     QString nameText() const override { return view.name; }
@@ -125,6 +133,7 @@ private:
     bool m_nameChecked = false; // the name box passed its check since its last change
     bool m_lengthChecked = false;
     bool m_cellChecked = true;
+    Field m_refused = Field::None;
 
     EditorFlags& flags();
     bool usUnits() const;

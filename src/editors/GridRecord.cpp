@@ -4,23 +4,20 @@
 
 namespace editors {
 
-namespace {
-double shown(float value) { return platform::parseDouble(platform::singleToText(value)).value_or(0.0); }
-} // namespace
 
 void showPoints(PointGrid& grid, const typComponent& record, int decimals)
 {
     const int points = catalogue::heldPoints(record);
     grid.setRows(points);
     for (int i = 0; i < points; ++i) {
-        grid.setText(i, 0, cellText(shown(record.sngFlow[size_t(i)]), decimals));
-        grid.setText(i, 1, cellText(shown(record.sngLoss[size_t(i)]), decimals));
+        grid.setText(i, 0, singleCellText(record.sngFlow[size_t(i)], decimals));
+        grid.setText(i, 1, singleCellText(record.sngLoss[size_t(i)], decimals));
     }
 }
 
 float storedValue(const QString& cell)
 {
-    return float(platform::roundHalfEven1(shown(float(cellValue(cell)))));
+    return float(platform::roundShownHalfEven(double(float(cellValue(cell))), 7, 1));
 }
 
 void copyPoints(const PointGrid& grid, typComponent& record)

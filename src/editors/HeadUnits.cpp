@@ -11,17 +11,21 @@ namespace {
 
 float single(const QString& text) { return float(cellValue(text)); }
 
-// The decimal text of a single, read back as a double: what is rounded.
-double shownSingle(float value) { return platform::parseDouble(platform::singleToText(value)).value_or(0.0); }
-double shownDouble(double value) { return platform::parseDouble(platform::doubleToText(value)).value_or(0.0); }
+// A head result: a double shown at fifteen digits, or (the fuel handlers) a
+// single at seven.
+struct Head {
+    double value;
+    int significant;
+};
 
 // Every row, the flow rounded to one decimal and the head converted.
-void convertRows(PointGrid& grid, const std::function<double(float)>& head)
+void convertRows(PointGrid& grid, const std::function<Head(float)>& head)
 {
     const int rows = grid.rows();
     for (int r = 0; r < rows; ++r) {
-        grid.setText(r, 0, cellText(shownSingle(single(grid.text(r, 0))), 1));
-        grid.setText(r, 1, cellText(head(single(grid.text(r, 1))), 1));
+        grid.setText(r, 0, singleCellText(single(grid.text(r, 0)), 1));
+        const Head h = head(single(grid.text(r, 1)));
+        grid.setText(r, 1, cellText(h.value, 1, h.significant));
     }
 }
 
@@ -33,8 +37,8 @@ void headsToPsi(PointGrid& grid, bool usUnits, bool diesel, int dieselPreRound)
     convertRows(grid, [&](float h) {
         double value = h;
         if (diesel && dieselPreRound >= 0)
-            value = platform::roundHalfEvenTo(shownSingle(h), dieselPreRound);
-        return shownDouble(usUnits ? value * gravity / kFeetPerPsi : value * gravity * kPsiPerMetre);
+            value = platform::roundShownHalfEven(double(h), 7, dieselPreRound);
+        return Head{usUnits ? value * gravity / kFeetPerPsi : value * gravity * kPsiPerMetre, 15};
     });
 }
 
@@ -43,7 +47,7 @@ void headsToFeet(PointGrid& grid, bool usUnits, bool diesel)
     const double gravity = diesel ? double(kDieselGravity) : double(kGasGravity);
     convertRows(grid, [&](float h) {
         const double feet = double(h) * kFeetPerPsi / gravity;
-        return shownDouble(usUnits ? feet : feet * kFeetToMetres);
+        return Head{usUnits ? feet : feet * kFeetToMetres, 15};
     });
 }
 
@@ -53,7 +57,7 @@ void psiToFuel(PointGrid& grid, bool toDiesel)
         const double value = toDiesel ? double(h) * double(kDieselGravity) / double(kGasGravity)
                                       : double(h) * double(kGasGravity) / double(kDieselGravity);
         // The fuel handlers hold their result as a single.
-        return shownSingle(float(value));
+        return Head{double(float(value)), 7};
     });
 }
 

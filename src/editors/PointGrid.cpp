@@ -34,10 +34,12 @@ double cellValue(QStringView text)
 
 QString normalisedCell(QStringView text) { return platform::doubleToText(cellValue(text)); }
 
-QString cellText(double value, int decimals)
+QString cellText(double value, int decimals, int significant)
 {
-    return platform::doubleToText(platform::roundHalfEvenTo(value, decimals));
+    return platform::doubleToText(platform::roundShownHalfEven(value, significant, decimals));
 }
+
+QString singleCellText(float value, int decimals) { return cellText(double(value), decimals, 7); }
 
 CellLimit flowLimit() { return {999.9, QStringLiteral("Maximum value is 999.9")}; }
 

@@ -25,9 +25,11 @@ inline constexpr int kMaxGridRows = 255;
 double cellValue(QStringView text);
 // A cell's text in its shortest form: "07" 7, "12." 12, ".5" 0.5, "" 0.
 QString normalisedCell(QStringView text);
-// A value written into a cell: rounded to `decimals` (halves to even) and
-// in its shortest decimal text.
-QString cellText(double value, int decimals);
+// A value written into a cell: its decimal form of `significant` digits
+// rounded to `decimals` (halves of that decimal to even: 12.35 gives 12.4),
+// in its shortest text. A single shows seven digits, a double fifteen.
+QString cellText(double value, int decimals, int significant = 15);
+QString singleCellText(float value, int decimals);
 
 // The limit a cell is checked against, and the message of a value above it.
 struct CellLimit {

@@ -82,6 +82,7 @@ void PointGridView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageDown:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Escape: // the window's: it asks before closing
         QTableWidget::keyPressEvent(event);
         return;
     default:
@@ -296,10 +297,10 @@ void frmEditor::wire()
                 }
             });
         };
-        option(gas, [this] { m_model.view.gas = true; m_model.optGas_Click(); });
-        option(diesel, [this] { m_model.view.gas = false; m_model.optDiesel_Click(); });
-        option(feet, [this] { m_model.optFeet_Click(); });
-        option(psi, [this] { m_model.optPSI_Click(); });
+        option(gas, [this] { m_model.chooseFuel(true); });
+        option(diesel, [this] { m_model.chooseFuel(false); });
+        option(feet, [this] { m_model.chooseHeadUnit(false); });
+        option(psi, [this] { m_model.chooseHeadUnit(true); });
     }
 
     // A click on Clear or Cancel leaves the box or cell being edited alone:
@@ -307,8 +308,22 @@ void frmEditor::wire()
     // the checks to stand aside. Tab onto them runs the checks as usual.
     for (QPushButton* b : {cmdClear, cmdCancel})
         b->setFocusPolicy(Qt::TabFocus);
-    m_events->onMouseDown(cmdClear, [this](Qt::MouseButton) { m_model.cmdClear_MouseDown(); });
-    m_events->onMouseDown(cmdCancel, [this](Qt::MouseButton) { m_model.cmdCancel_MouseDown(); });
+    // The length check stands aside for nobody: a length left for Clear or
+    // Cancel is checked all the same.
+    auto lengthLeft = [this] {
+        if (lengthBox && lengthBox->hasFocus() && lengthBox->isEnabled()) {
+            m_model.length_LostFocus();
+            showModel();
+        }
+    };
+    m_events->onMouseDown(cmdClear, [this, lengthLeft](Qt::MouseButton) {
+        m_model.cmdClear_MouseDown();
+        lengthLeft();
+    });
+    m_events->onMouseDown(cmdCancel, [this, lengthLeft](Qt::MouseButton) {
+        m_model.cmdCancel_MouseDown();
+        lengthLeft();
+    });
 
     connect(cmdAdd, &QPushButton::clicked, this, [this] {
         m_model.cmdAdd_Click();
@@ -330,6 +345,7 @@ void frmEditor::wire()
             return;
         m_model.cmdSave_Click();
         showModel();
+        focusRefused();
     });
     connect(cmdClear, &QPushButton::clicked, this, [this] {
         m_model.cmdClear_Click();
@@ -475,10 +491,20 @@ void frmEditor::showModel()
     m_showing = false;
 }
 
+void frmEditor::focusRefused()
+{
+    switch (m_model.refusedField()) {
+    case EditorModel::Field::Name: nameBox->setFocus(); break;
+    case EditorModel::Field::Grid: grid->setFocus(); break;
+    case EditorModel::Field::None: break;
+    }
+}
+
 void frmEditor::closeWith(Closing closing)
 {
     if (closing == Closing::Stay) {
         showModel();
+        focusRefused();
         return;
     }
     m_closing = true;

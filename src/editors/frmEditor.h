@@ -82,6 +82,8 @@ private:
     // made current again.
     void cellChanged(int row, int col, int previousRow, int previousCol);
     void closeWith(Closing closing);
+    // The focus on the box a command's check refused.
+    void focusRefused();
 
     EditorModel& m_model;
     Module1& m;

@@ -37,6 +37,45 @@ double roundHalfEvenTo(double x, int decimals)
     return result == 0.0 ? 0.0 : result;
 }
 
+double roundShownHalfEven(double x, int significant, int decimals)
+{
+    if (!std::isfinite(x) || x == 0.0)
+        return x == 0.0 ? 0.0 : x;
+    // The digits d1 d2 ... of the decimal form and the power of ten of d1.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", std::clamp(significant, 1, 17) - 1, std::fabs(x));
+    const char* e = std::strchr(buf, 'e');
+    const int exponent = std::atoi(e + 1);
+    std::string digits;
+    for (const char* c = buf; c < e; ++c)
+        if (*c >= '0' && *c <= '9')
+            digits += *c;
+    // Keep the digits up to `decimals` after the point; the first one
+    // dropped decides, an exact half (5 and zeros after it) going to even.
+    const int kept = exponent + 1 + std::clamp(decimals, 0, 6);
+    if (kept < 0)
+        return 0.0;
+    while (digits.size() <= size_t(kept))
+        digits.push_back('0');
+    const char first = digits[size_t(kept)];
+    const bool restZero = digits.find_first_not_of('0', size_t(kept) + 1) == std::string::npos;
+    const int lastKept = kept > 0 ? digits[size_t(kept) - 1] - '0' : 0;
+    const bool up = first > '5' || (first == '5' && (!restZero || lastKept % 2 == 1));
+    // The kept digits as a whole number, then scaled by the power of ten.
+    long double whole = 0;
+    for (int i = 0; i < kept; ++i)
+        whole = whole * 10 + (digits[size_t(i)] - '0');
+    if (up)
+        whole += 1;
+    long double scale = 1.0L;
+    for (int d = 0; d < std::clamp(decimals, 0, 6); ++d)
+        scale *= 10.0L;
+    // digits kept = exponent + 1 + decimals, so whole / 10^decimals is the value.
+    const double magnitude = static_cast<double>(whole / scale);
+    const double result = x < 0 ? -magnitude : magnitude;
+    return result == 0.0 ? 0.0 : result;
+}
+
 double roundHalfEven0(double x)
 {
     if (!std::isfinite(x))

@@ -14,6 +14,11 @@ namespace platform {
 double roundHalfEven1(double x);
 // The same at 0 to 6 decimals.
 double roundHalfEvenTo(double x, int decimals);
+// x as it is shown, its decimal form of `significant` digits (7 for a
+// single, 15 for a double), rounded to `decimals` with the halves of that
+// decimal going to the even digit: 0.35 gives 0.4 and 12.25 gives 12.2,
+// where the binary value of 0.35 (a little less) would give 0.3.
+double roundShownHalfEven(double x, int significant, int decimals);
 
 // x rounded to a whole number, halves to the even one (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven0(double x);

@@ -10,6 +10,7 @@
 #include "catalogue/RecordFormat.h"
 #include "catalogue/clsConfigureData.h"
 #include "editors/EditorModel.h"
+#include "editors/GridRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -278,4 +279,83 @@ TEST(EditorModel, HoseLengthOfZeroTakesTheStandardLength)
         EXPECT_EQ(e->view.length, "100") << bad;
         EXPECT_EQ(c.ui.texts().back(), "Hose length must be above 0");
     }
+}
+
+TEST(EditorModel, AFailedWriteDuringAnAddKeepsTheEntryOutOfTheTable)
+{
+    // The entry stays the user's work in the window: the next OK adds it
+    // once and overwrites nothing.
+    Catalogue c;
+    const auto before = c.m->udtNozzles;
+    auto e = c.open(Kind::Nozzle);
+    addNozzle(*e, "Retried");
+    {
+        FileSizeLimit full(100);
+        EXPECT_EQ(e->cmdOk_Click(), Closing::Stay);
+    }
+    EXPECT_EQ(c.m->udtNozzles.size(), before.size());
+    EXPECT_EQ(e->mode(), Mode::Adding);
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+    const auto onFile = c.nozzlesOnFile();
+    ASSERT_EQ(onFile.size(), before.size() + 1);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(onFile[i].strName, before[i].strName) << i;
+    EXPECT_EQ(onFile.back().strName, "Retried");
+}
+
+TEST(EditorModel, AnAddWithoutANameIsGivenUp)
+{
+    Catalogue c;
+    const QByteArray shipped = c.file("NOZZLE.DAT");
+    auto e = c.open(Kind::Nozzle);
+    e->cmdAdd_Click();
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+    EXPECT_TRUE(c.ui.messages.empty());
+    EXPECT_EQ(c.file("NOZZLE.DAT"), shipped);
+    // The same through Yes to the closing question.
+    auto again = c.open(Kind::Nozzle);
+    again->cmdAdd_Click();
+    c.ui.answers = {platform::MsgResult::Yes};
+    EXPECT_EQ(again->closeRequested(), Closing::Close);
+    EXPECT_EQ(c.file("NOZZLE.DAT"), shipped);
+}
+
+TEST(EditorModel, AChangeOfFuelAloneIsStoredByOk)
+{
+    Catalogue c;
+    {
+        auto e = c.open(Kind::Nozzle);
+        addNozzle(*e, "Gas One");
+        ASSERT_EQ(e->cmdOk_Click(), Closing::Close);
+    }
+    auto e = c.open(Kind::Nozzle);
+    e->view.selected = int(e->view.names.size() - 1);
+    e->cmdEdit_Click();
+    ASSERT_TRUE(e->view.gas);
+    e->chooseFuel(false);
+    EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+    EXPECT_FALSE(c.nozzlesOnFile().back().blnGasOr50Hz);
+    // Moving about the grid and back to Feet after PSI is no change.
+    const QByteArray written = c.file("NOZZLE.DAT");
+    auto look = c.open(Kind::Nozzle);
+    look->view.selected = int(look->view.names.size() - 1);
+    look->cmdEdit_Click();
+    look->grid_Click(look->grid.rows() - 1);
+    look->grid_KeyPress(13);
+    look->chooseHeadUnit(true);
+    look->chooseHeadUnit(false);
+    EXPECT_EQ(look->cmdOk_Click(), Closing::Close);
+    EXPECT_EQ(c.file("NOZZLE.DAT"), written);
+}
+
+TEST(EditorModel, DecimalHalvesGoToTheEvenDigit)
+{
+    // As the cell shows them: 0.35 is a half though its single is a little less.
+    const struct {
+        const char* cell;
+        float stored;
+    } cases[] = {{"0.35", 0.4f}, {"12.35", 12.4f}, {"0.45", 0.4f}, {"1.15", 1.2f}, {"0.05", 0.0f},
+                 {"0.15", 0.2f}, {"2.25", 2.2f},   {"2.75", 2.8f}, {"12.34", 12.3f}, {"999.9", 999.9f}};
+    for (const auto& c : cases)
+        EXPECT_EQ(editors::storedValue(QString::fromLatin1(c.cell)), c.stored) << c.cell;
 }

@@ -111,3 +111,20 @@ TEST_F(MainWindowTest, TheNameBoxRefusesPastedCharactersItRefusesTyped)
     w->mnuDispenser_Click();
     EXPECT_TRUE(messages().empty()) << messages().front().toStdString();
 }
+
+TEST_F(MainWindowTest, EscInTheGridAsksBeforeTheEditorCloses)
+{
+    load();
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        e.cmdAdd->click();
+        ui.answers = {platform::MsgResult::Cancel};
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+        QApplication::sendEvent(e.grid, &esc);
+        return d.result();
+    };
+    w->mnuNozzle_Click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], "Do you want to Save changes?");
+    EXPECT_EQ(ui.beeps, 0);
+}
