@@ -161,10 +161,11 @@ bool PointGrid::enterCell()
 {
     if (!m_restoreCell)
         return false;
-    // A remembered cell that no longer exists is dropped, not entered.
-    if (m_badRow < rows())
-        setCurrent(m_badRow, m_badCol);
     m_restoreCell = false;
+    // A remembered cell that no longer exists is dropped, not entered.
+    if (m_badRow >= rows())
+        return false;
+    setCurrent(m_badRow, m_badCol);
     return true;
 }
 
