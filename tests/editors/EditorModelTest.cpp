@@ -6,6 +6,7 @@
 #include "TestFolder.h"
 
 #include "catalogue/CatalogueData.h"
+#include "catalogue/KindTables.h"
 #include "catalogue/Module1.h"
 #include "catalogue/RecordFormat.h"
 #include "catalogue/clsConfigureData.h"
@@ -358,4 +359,47 @@ TEST(EditorModel, DecimalHalvesGoToTheEvenDigit)
                  {"0.15", 0.2f}, {"2.25", 2.2f},   {"2.75", 2.8f}, {"12.34", 12.3f}, {"999.9", 999.9f}};
     for (const auto& c : cases)
         EXPECT_EQ(editors::storedValue(QString::fromLatin1(c.cell)), c.stored) << c.cell;
+}
+
+TEST(EditorModel, WhatOkWritesTheReaderReadsBackForEveryKind)
+{
+    // In metric units too: the file holds US units and the next start reads
+    // the table the editor left.
+    for (bool us : {true, false}) {
+        Catalogue c(us);
+        for (const editors::EditorKind& kind : editors::editorKinds()) {
+            auto e = c.open(kind.kind);
+            e->cmdAdd_Click();
+            e->setName(kind.kind == Kind::Hose ? QStringLiteral("7/8") : QStringLiteral("Written"));
+            ASSERT_TRUE(e->name_LostFocus()) << kind.window;
+            if (kind.panel == editors::Panel::Frequency)
+                e->selectFrequency(true);
+            e->grid_Click(0);
+            typeCell(*e, 1, 0, "20");
+            typeCell(*e, 1, 1, "4.5");
+            ASSERT_EQ(e->cmdOk_Click(), Closing::Close) << kind.window;
+        }
+        Module1 again(c.folder.path());
+        again.CreateDataObjects();
+        catalogue::ReadDataFiles(again);
+        for (const editors::EditorKind& kind : editors::editorKinds()) {
+            catalogue::visitKindTable(again, kind.kind, [&](const auto& table, int16_t last, int16_t) {
+                ASSERT_GE(last, 0);
+                const auto& r = table[size_t(last)];
+                EXPECT_EQ(r.strKind, "#Custom#") << kind.window;
+                EXPECT_EQ(r.strListCode, "I") << kind.window;
+                ASSERT_EQ(r.intPoints, 2) << kind.window;
+                // 20 and 4.5 as typed in US units; in metric, LPM and metres
+                // converted back and rounded to one decimal.
+                // A leak detector's flows are whole numbers in its file.
+                const float metricFlow = kind.kind == Kind::LeakDetector ? 5.0f : 5.3f;
+                EXPECT_EQ(r.sngFlow[1], us ? 20.0f : metricFlow) << kind.window;
+                EXPECT_EQ(r.sngLoss[1], us ? 4.5f : 14.8f) << kind.window;
+                if (kind.panel == editors::Panel::Frequency) {
+                    EXPECT_TRUE(r.blnGasOr50Hz) << "a 50 Hz pump";
+                }
+            });
+            EXPECT_EQ(again.udtHoses.back().sngLength, 100.0f) << "the standard length, in feet";
+        }
+    }
 }
