@@ -128,3 +128,41 @@ TEST_F(MainWindowTest, EscInTheGridAsksBeforeTheEditorCloses)
     EXPECT_EQ(messages()[0], "Do you want to Save changes?");
     EXPECT_EQ(ui.beeps, 0);
 }
+
+TEST_F(MainWindowTest, AClickOnClearLeavesTheNameUncheckedTabDoesNot)
+{
+    load();
+    std::vector<size_t> messagesAfter;
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        d.show();
+        QApplication::setActiveWindow(&d);
+        for (bool tab : {false, true}) {
+            e.cmdAdd->click();
+            QApplication::processEvents();
+            e.nameBox->setFocus();
+            e.nameBox->insert(QStringLiteral(" bad"));
+            QApplication::processEvents();
+            if (tab) {
+                // Tab onto Clear: the box is left, and its check runs.
+                e.cmdClear->setFocus(Qt::TabFocusReason);
+            } else {
+                // A click: the mouse goes down on Clear, the focus stays.
+                pressMouse(e.cmdClear);
+            }
+            QApplication::processEvents();
+            e.cmdClear->click();
+            QApplication::processEvents();
+            messagesAfter.push_back(ui.messages.size());
+        }
+        d.hide();
+        return int(QDialog::Rejected);
+    };
+    w->mnuNozzle_Click();
+    ASSERT_EQ(messagesAfter.size(), 2u);
+    EXPECT_EQ(messagesAfter[0], 0u) << "the click: no message";
+    EXPECT_EQ(messagesAfter[1], 1u) << "Tab: the name check's message";
+    if (!messages().empty()) {
+        EXPECT_EQ(messages().back(), "First Character of Component Name cannot have space");
+    }
+}
