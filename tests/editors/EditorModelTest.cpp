@@ -403,3 +403,39 @@ TEST(EditorModel, WhatOkWritesTheReaderReadsBackForEveryKind)
         }
     }
 }
+
+TEST(EditorModel, DeleteRefusesStandardEntriesAndAsksForCustomOnes)
+{
+    Catalogue c;
+    auto e = c.open(Kind::PumpOthers);
+    const int count = int(e->view.names.size());
+    e->view.selected = 1;
+    e->cmdDelete_Click();
+    EXPECT_EQ(c.ui.texts().back(), "Selected Component is Standard -- Cannot be Deleted");
+    EXPECT_EQ(int(e->view.names.size()), count);
+    EXPECT_EQ(e->view.selected, 0);
+    // A custom one: the prompt names it; Cancel keeps it, OK removes it.
+    c.m->udtPumpOthers[1].strKind = "#Custom#";
+    const QString name = e->view.names[1];
+    const qsizetype named = e->view.names.count(name);
+    for (auto answer : {platform::MsgResult::Cancel, platform::MsgResult::OK}) {
+        e->view.selected = 1;
+        c.ui.answers = {answer};
+        e->cmdDelete_Click();
+        EXPECT_EQ(c.ui.messages.back().text, "Delete PumpOther - " + name);
+        EXPECT_EQ(c.ui.messages.back().buttons, platform::MsgButtons::OKCancel);
+    }
+    EXPECT_EQ(int(e->view.names.size()), count - 1);
+    EXPECT_EQ(c.m->intPumpOthersMax, int16_t(count - 2));
+    EXPECT_EQ(e->view.names.count(name), named - 1) << "the same name may stand for another fuel";
+    EXPECT_EQ(e->grid.rows(), 12);
+    EXPECT_TRUE(c.m->editorFlags[size_t(Kind::PumpOthers)].blnDeleted);
+    // Clear gives up an entry: 13 rows, the table untouched, PSI kept.
+    e->cmdAdd_Click();
+    e->chooseHeadUnit(true);
+    e->cmdClear_Click();
+    EXPECT_EQ(e->grid.rows(), 13);
+    EXPECT_EQ(e->mode(), Mode::Idle);
+    EXPECT_TRUE(e->view.psi);
+    EXPECT_EQ(int(e->view.names.size()), count - 1);
+}
