@@ -34,14 +34,6 @@ QString name(const EditorKind& kind, const char* prefix, const char* suffix = ""
     return controlName(kind, prefix, suffix);
 }
 
-template <class T, class... Args>
-T* control(const QString& objectName, Args&&... args)
-{
-    T* w = new T(std::forward<Args>(args)...);
-    w->setObjectName(objectName);
-    return w;
-}
-
 } // namespace
 
 // --- the grid ---
@@ -126,11 +118,11 @@ void frmEditor::build()
     const bool hose = k.panel == Panel::Hose;
     auto* top = new QGridLayout(this);
 
-    names = control<QListWidget>(name(k, "lst", "Names"));
+    names = named<QListWidget>(name(k, "lst", "Names"));
     names->setMinimumWidth(220);
-    cmdAdd = control<QPushButton>(name(k, "cmd", "Add"), QStringLiteral("Add"));
-    cmdEdit = control<QPushButton>(name(k, "cmd", "Edit"), QStringLiteral("Edit"));
-    cmdDelete = control<QPushButton>(name(k, "cmd", "Delete"), QStringLiteral("Delete"));
+    cmdAdd = named<QPushButton>(name(k, "cmd", "Add"), QStringLiteral("Add"));
+    cmdEdit = named<QPushButton>(name(k, "cmd", "Edit"), QStringLiteral("Edit"));
+    cmdDelete = named<QPushButton>(name(k, "cmd", "Delete"), QStringLiteral("Delete"));
     auto* left = new QVBoxLayout;
     left->addWidget(names, 1);
     auto* listButtons = new QHBoxLayout;
@@ -141,22 +133,22 @@ void frmEditor::build()
 
     // The entry: its name (a hose's size and length) and its options.
     auto* entry = new QGridLayout;
-    nameLabel = control<QLabel>(QLatin1String(k.nameLabel), QLatin1String(k.nameCaption));
-    nameBox = control<QLineEdit>(hose ? QStringLiteral("txtHoseSize") : name(k, "txt", "Name"));
+    nameLabel = named<QLabel>(QLatin1String(k.nameLabel), QLatin1String(k.nameCaption));
+    nameBox = named<QLineEdit>(hose ? QStringLiteral("txtHoseSize") : name(k, "txt", "Name"));
     platform::setTypingLimit(nameBox, hose ? 7 : 30);
     nameBox->setMinimumWidth(200);
-    custom = control<QCheckBox>(name(k, "chk", "Custom"), QStringLiteral("Custom"));
+    custom = named<QCheckBox>(name(k, "chk", "Custom"), QStringLiteral("Custom"));
     custom->setEnabled(false);
     entry->addWidget(nameLabel, 0, 0);
     entry->addWidget(nameBox, 0, 1);
     entry->addWidget(custom, 0, 2);
     int row = 1;
     if (hose) {
-        lengthLabel = control<QLabel>(QStringLiteral("lblHoseLength"), QStringLiteral("Hose Length(ft)"));
-        lengthBox = control<QLineEdit>(QStringLiteral("txtHoseLength"));
+        lengthLabel = named<QLabel>(QStringLiteral("lblHoseLength"), QStringLiteral("Hose Length(ft)"));
+        lengthBox = named<QLineEdit>(QStringLiteral("txtHoseLength"));
         platform::setTypingLimit(lengthBox, 5);
-        standard = control<QRadioButton>(QStringLiteral("optHoseStandard"), QStringLiteral("Standard"));
-        customized = control<QRadioButton>(QStringLiteral("optHoseCustomized"), QStringLiteral("Customized"));
+        standard = named<QRadioButton>(QStringLiteral("optHoseStandard"), QStringLiteral("Standard"));
+        customized = named<QRadioButton>(QStringLiteral("optHoseCustomized"), QStringLiteral("Customized"));
         auto* lengths = new QHBoxLayout;
         lengths->addWidget(standard);
         lengths->addWidget(customized);
@@ -166,23 +158,23 @@ void frmEditor::build()
         ++row;
     }
     if (k.panel == Panel::Frequency) {
-        fifty = control<QRadioButton>(QStringLiteral("optPump50"), QStringLiteral("50Hz Pump"));
-        sixty = control<QRadioButton>(QStringLiteral("optPump60"), QStringLiteral("60Hz Pump"));
+        fifty = named<QRadioButton>(QStringLiteral("optPump50"), QStringLiteral("50Hz Pump"));
+        sixty = named<QRadioButton>(QStringLiteral("optPump60"), QStringLiteral("60Hz Pump"));
         auto* frequency = new QHBoxLayout;
         frequency->addWidget(fifty);
         frequency->addWidget(sixty);
         frequency->addStretch();
         entry->addLayout(frequency, row, 0, 1, 3);
     } else {
-        fuel = control<QGroupBox>(name(k, "fra", "Fuel"), QStringLiteral("Fuel"));
-        gas = control<QRadioButton>(name(k, "opt", "Gas"), QStringLiteral("Gas"));
-        diesel = control<QRadioButton>(name(k, "opt", "Diesel"), QStringLiteral("Diesel"));
+        fuel = named<QGroupBox>(name(k, "fra", "Fuel"), QStringLiteral("Fuel"));
+        gas = named<QRadioButton>(name(k, "opt", "Gas"), QStringLiteral("Gas"));
+        diesel = named<QRadioButton>(name(k, "opt", "Diesel"), QStringLiteral("Diesel"));
         auto* fuelRow = new QHBoxLayout(fuel);
         fuelRow->addWidget(gas);
         fuelRow->addWidget(diesel);
-        head = control<QGroupBox>(name(k, "fra", "Head"), QStringLiteral("Head"));
-        feet = control<QRadioButton>(name(k, "opt", "Feet"), QStringLiteral("Feet"));
-        psi = control<QRadioButton>(name(k, "opt", "PSI"), QStringLiteral("PSI"));
+        head = named<QGroupBox>(name(k, "fra", "Head"), QStringLiteral("Head"));
+        feet = named<QRadioButton>(name(k, "opt", "Feet"), QStringLiteral("Feet"));
+        psi = named<QRadioButton>(name(k, "opt", "PSI"), QStringLiteral("PSI"));
         auto* headRow = new QHBoxLayout(head);
         headRow->addWidget(feet);
         headRow->addWidget(psi);
@@ -195,8 +187,8 @@ void frmEditor::build()
 
     // The curve: headings over the two columns.
     auto* curve = new QGridLayout;
-    flowHeading = control<QLabel>(name(k, "lbl", "GPM"), QStringLiteral("GPM"));
-    headHeading = control<QLabel>(name(k, "lbl", "TDH"), QLatin1String(k.usHeadHeading));
+    flowHeading = named<QLabel>(name(k, "lbl", "GPM"), QStringLiteral("GPM"));
+    headHeading = named<QLabel>(name(k, "lbl", "TDH"), QLatin1String(k.usHeadHeading));
     grid = new PointGridView(*this, this);
     grid->setObjectName(name(k, "flx"));
     curve->addWidget(flowHeading, 0, 0, Qt::AlignHCenter);
@@ -204,17 +196,17 @@ void frmEditor::build()
     curve->addWidget(grid, 1, 0, 1, 2);
     top->addLayout(curve, 1, 1);
 
-    auto* helpFrame = control<QGroupBox>(name(k, "fra", "Help"), QStringLiteral("Help"));
-    help = control<QLabel>(name(k, "lbl", "Help"), QStringLiteral("Any help regarding this item shall be provided here"));
+    auto* helpFrame = named<QGroupBox>(name(k, "fra", "Help"), QStringLiteral("Help"));
+    help = named<QLabel>(name(k, "lbl", "Help"), QStringLiteral("Any help regarding this item shall be provided here"));
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     (new QVBoxLayout(helpFrame))->addWidget(help);
     top->addWidget(helpFrame, 0, 2, 2, 1);
 
-    cmdSave = control<QPushButton>(name(k, "cmd", "Save"), QStringLiteral("Save"));
-    cmdClear = control<QPushButton>(name(k, "cmd", "Clear"), QStringLiteral("Clear"));
-    cmdOk = control<QPushButton>(name(k, "cmd", "Ok"), QStringLiteral("Ok"));
-    cmdCancel = control<QPushButton>(name(k, "cmd", "Cancel"), QStringLiteral("Cancel"));
+    cmdSave = named<QPushButton>(name(k, "cmd", "Save"), QStringLiteral("Save"));
+    cmdClear = named<QPushButton>(name(k, "cmd", "Clear"), QStringLiteral("Clear"));
+    cmdOk = named<QPushButton>(name(k, "cmd", "Ok"), QStringLiteral("Ok"));
+    cmdCancel = named<QPushButton>(name(k, "cmd", "Cancel"), QStringLiteral("Cancel"));
     auto* commands = new QHBoxLayout;
     commands->addStretch();
     for (QPushButton* b : {cmdSave, cmdClear, cmdOk, cmdCancel})

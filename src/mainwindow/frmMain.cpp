@@ -386,7 +386,7 @@ QWidget* frmMain::buildPipingPage()
                                             "Enter the number of Side T required in %1"};
         auto* box = new QHBoxLayout;
         for (int k = 0; k < kFittingKinds; ++k) {
-            const QByteArray name = QByteArray(base) + "_" + QByteArray::number(k);
+            const QByteArray name = platform::elementName(base, k).toLatin1();
             boxes[k] = numericField(name.constData(), 2, false, QStringLiteral("0"));
             boxes[k]->setToolTip(QString::fromLatin1(tips[k]).arg(QString::fromLatin1(where)));
             box->addWidget(caption(QString::fromLatin1(labels[k])));

@@ -17,4 +17,19 @@ T* named(const char* name, Args&&... args)
     return object;
 }
 
+// The same with a name built at run time.
+template <class T, class... Args>
+T* named(const QString& name, Args&&... args)
+{
+    T* object = new T(std::forward<Args>(args)...);
+    object->setObjectName(name);
+    return object;
+}
+
+// The name of element `index` of a control array: "base_index".
+inline QString elementName(const char* base, int index)
+{
+    return QLatin1String(base) + QLatin1Char('_') + QString::number(index);
+}
+
 } // namespace platform

@@ -103,11 +103,11 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
     fitCaption(Label3);
     for (int row = 0; row < 5; ++row) {
         const int top = 9360 + 240 * row;
-        lblCaptions[size_t(row)] = placedLabel(this, indexedName("lblCaptions", row), QString::fromLatin1(kDesignCaptions[row]),
+        lblCaptions[size_t(row)] = placedLabel(this, platform::elementName("lblCaptions", row), QString::fromLatin1(kDesignCaptions[row]),
                                          360, top, 2100);
         for (int k = 0; k < kSheetTableColumns; ++k)
             tableCells[size_t(row)][size_t(k)] =
-                placedLabel(this, indexedName(kTableRows[row], k), QString(), 2640 + 600 * k, top, 495, 240,
+                placedLabel(this, platform::elementName(kTableRows[row], k), QString(), 2640 + 600 * k, top, 495, 240,
                             Qt::AlignHCenter);
     }
 }

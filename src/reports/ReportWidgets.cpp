@@ -1,5 +1,7 @@
 #include "ReportWidgets.h"
 
+#include "platform/Named.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,8 +9,6 @@
 namespace reports {
 
 QRect pxRect(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
-
-QString indexedName(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
 QLabel* placedLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                     int height, Qt::Alignment alignment)
@@ -57,10 +57,10 @@ void SiteFields::build(QWidget* parent, const SiteFieldsLayout& at)
     heading.setBold(true);
     for (int k = 0; k < 6; ++k) {
         const int top = k == 0 ? at.headingTop : at.firstTop + 240 * (k - 1);
-        lblSiteInfo[size_t(k)] = placedLabel(parent, indexedName("lblSiteInfo", k), QString::fromLatin1(kSiteCaptions[k]),
+        lblSiteInfo[size_t(k)] = placedLabel(parent, platform::elementName("lblSiteInfo", k), QString::fromLatin1(kSiteCaptions[k]),
                                              k == 0 ? at.siteHeadingLeft : at.siteLeft, top,
                                              k == 0 ? kHeadingWidth : at.siteCaptionWidth);
-        lblReport[size_t(k)] = placedLabel(parent, indexedName("lblReport", k), QString::fromLatin1(kReportCaptions[k]),
+        lblReport[size_t(k)] = placedLabel(parent, platform::elementName("lblReport", k), QString::fromLatin1(kReportCaptions[k]),
                                            at.reportLeft, top, k == 0 ? kHeadingWidth : at.reportCaptionWidth);
         if (k == 0) {
             lblSiteInfo[0]->setFont(heading);
@@ -72,8 +72,8 @@ void SiteFields::build(QWidget* parent, const SiteFieldsLayout& at)
             continue;
         }
         lblSiteData[size_t(k - 1)] =
-            placedLabel(parent, indexedName("lblSiteData", k - 1), QString(), at.siteDataLeft, top, at.siteDataWidth);
-        lblReportData[size_t(k - 1)] = placedLabel(parent, indexedName("lblReportData", k - 1), QString(),
+            placedLabel(parent, platform::elementName("lblSiteData", k - 1), QString(), at.siteDataLeft, top, at.siteDataWidth);
+        lblReportData[size_t(k - 1)] = placedLabel(parent, platform::elementName("lblReportData", k - 1), QString(),
                                                    at.reportDataLeft, top, at.reportDataWidth);
     }
     fitCaptions(lblSiteInfo);

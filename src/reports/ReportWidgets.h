@@ -15,8 +15,6 @@ namespace reports {
 constexpr int px(int twips) { return twips / 15; }
 QRect pxRect(int left, int top, int width, int height);
 
-// The objectName of element `index` of a control array: "name_index".
-QString indexedName(const char* name, int index);
 // A label named and placed in twips, its text vertically centred.
 QLabel* placedLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                     int height = 240, Qt::Alignment alignment = Qt::AlignLeft);
