@@ -12,6 +12,23 @@
 
 namespace platform {
 
+namespace {
+// The decimal form of |x| at `significant` digits: its digits d1 d2 ... and,
+// in `exponent`, the power of ten of d1.
+std::string decimalDigits(double x, int significant, int& exponent)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", std::clamp(significant, 1, 17) - 1, std::fabs(x));
+    const char* e = std::strchr(buf, 'e');
+    exponent = std::atoi(e + 1);
+    std::string digits;
+    for (const char* c = buf; c < e; ++c)
+        if (*c >= '0' && *c <= '9')
+            digits += *c;
+    return digits;
+}
+} // namespace
+
 double roundHalfEven1(double x)
 {
     if (!std::isfinite(x))
@@ -41,15 +58,8 @@ double roundShownHalfEven(double x, int significant, int decimals)
 {
     if (!std::isfinite(x) || x == 0.0)
         return x == 0.0 ? 0.0 : x;
-    // The digits d1 d2 ... of the decimal form and the power of ten of d1.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", std::clamp(significant, 1, 17) - 1, std::fabs(x));
-    const char* e = std::strchr(buf, 'e');
-    const int exponent = std::atoi(e + 1);
-    std::string digits;
-    for (const char* c = buf; c < e; ++c)
-        if (*c >= '0' && *c <= '9')
-            digits += *c;
+    int exponent = 0;
+    std::string digits = decimalDigits(x, significant, exponent);
     // Keep the digits up to `decimals` after the point; the first one
     // dropped decides, an exact half (5 and zeros after it) going to even.
     const int kept = exponent + 1 + std::clamp(decimals, 0, 6);
@@ -294,15 +304,8 @@ QString formatDecimals(double value, int significant, int minDecimals, int maxDe
 {
     if (!std::isfinite(value))
         return QString::number(value);
-    // The decimal form of the value: digits d1 d2 ... and the power of ten of d1.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", std::clamp(significant, 1, 17) - 1, std::fabs(value));
-    const char* e = std::strchr(buf, 'e');
-    const int exponent = std::atoi(e + 1);
-    std::string digits;
-    for (const char* c = buf; c < e; ++c)
-        if (*c >= '0' && *c <= '9')
-            digits += *c;
+    int exponent = 0;
+    std::string digits = decimalDigits(value, significant, exponent);
     // The digits with the point after `point` of them, padded so that the
     // digit after the last decimal kept is there.
     maxDecimals = std::max(maxDecimals, 0);
