@@ -149,6 +149,13 @@ std::unique_ptr<PrintRun> startPrint(QPrinter& printer)
     return run;
 }
 
+// A layout window drawn as a picture, scaled into the printable area.
+void printPicturePage(PrintRun& run, QWidget& layout, QSize twips)
+{
+    run.place(fitSheet(QSizeF(twips), run.areaTwips()));
+    drawPicture(run.painter(), widgetPicture(layout), twips);
+}
+
 } // namespace
 
 void PrintReport(Module1& m, ReportWindow& r)
@@ -165,8 +172,7 @@ void PrintReport(Module1& m, ReportWindow& r)
     {
         frmPrintFlowGraph sheet(m, r);
         sheet.Form_Load();
-        run->place(fitSheet(QSizeF(kFlowGraphSheetTwips), run->areaTwips()));
-        drawPicture(run->painter(), widgetPicture(sheet), kFlowGraphSheetTwips);
+        printPicturePage(*run, sheet, kFlowGraphSheetTwips);
     }
     if (!run->newPage())
         return;
@@ -214,8 +220,7 @@ void PrintPumpCurve(Module1& m, MainWindowInputs& w)
     {
         frmPrintPumpCurve page(m, w);
         page.Form_Load();
-        run->place(fitSheet(QSizeF(kPumpCurvePageTwips), run->areaTwips()));
-        drawPicture(run->painter(), widgetPicture(page), kPumpCurvePageTwips);
+        printPicturePage(*run, page, kPumpCurvePageTwips);
     }
     run->end();
 }
