@@ -300,6 +300,16 @@ void FlowGraphSeriesUpdate(Module1& m, platform::Chart& c, int series)
     }
 }
 
+float FlowGraphSharedLargest(Module1& m, const std::vector<float>& current, int last)
+{
+    float largest = 0.0f;
+    for (int i = 1; i <= last; ++i)
+        if (at(current, i) > largest)
+            largest = at(current, i);
+    m.sngCurrentMaxFlow = largest;
+    return m.sngBaselineMaxFlow > largest ? m.sngBaselineMaxFlow : largest;
+}
+
 void FlowGraphRedraw(Module1& m, platform::Chart& c)
 {
     c.setChartType(platform::ChartType::Line2D);
@@ -311,14 +321,7 @@ void FlowGraphRedraw(Module1& m, platform::Chart& c)
     c.setAxisTitle(1, us ? QStringLiteral("GPM per Nozzle") : QStringLiteral("LPM per Nozzle"));
 
     const int P = plotRows(m);
-    float largest = 0.0f;
-    for (int i = 1; i <= P; ++i)
-        if (at(current, i) > largest)
-            largest = at(current, i);
-    m.sngCurrentMaxFlow = largest;
-    if (m.sngBaselineMaxFlow > largest)
-        largest = m.sngBaselineMaxFlow;
-    FlowGraphValueAxis(c, largest);
+    FlowGraphValueAxis(c, FlowGraphSharedLargest(m, current, P));
 
     for (int i = 1; i <= P; ++i) {
         int cr = int(at(m.sngCurrentX, i));

@@ -94,6 +94,10 @@ void FlowGraphUnitsRedraw(Module1& m, platform::Chart& chart);
 // Marker of every point of a series: visible, kFlowGraphMarkerSize, a
 // triangle (series 1) or a dot (series 2), fill (128, 64, 0).
 void FlowGraphSeriesMarker(platform::Chart& chart, int series);
+// The largest current flow of counts 1 to `last`, kept in
+// sngCurrentMaxFlow, or the baseline's largest when that is larger: the
+// flow both series' common scale is taken from.
+float FlowGraphSharedLargest(Module1& m, const std::vector<float>& current, int last);
 // Value axis scaled for the largest flow: maximum GetAxisMaximum(largest),
 // divisions per label a fifth of it; returns the maximum.
 float FlowGraphValueAxis(platform::Chart& chart, float largestFlow);

@@ -41,13 +41,7 @@ FlowGraphSheet buildFlowGraphSheet(Module1& m)
     sheet.axisTitle = units ? QStringLiteral(" GPM per Nozzle ") : QStringLiteral(" LPM per Nozzle ");
     const std::vector<float>& scanned = units ? m.sngCurrentGPM : m.sngCurrentLPM;
     const int n = m.intNozzlesEntered;
-    float largest = 0.0f;
-    for (int i = 1; i <= n; ++i)
-        if (flowAt(scanned, i) > largest)
-            largest = flowAt(scanned, i);
-    m.sngCurrentMaxFlow = largest;
-    if (m.sngBaselineMaxFlow > largest)
-        largest = m.sngBaselineMaxFlow;
+    const float largest = hydraulics::FlowGraphSharedLargest(m, scanned, n);
     sheet.axisMaximum = float(catalogue::GetAxisMaximum(largest));
     m.dblFlowAxisMax = sheet.axisMaximum;
     sheet.divisionsPerLabel = platform::toInt16(double(sheet.axisMaximum) / 5.0).value_or(0);
