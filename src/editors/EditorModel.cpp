@@ -234,30 +234,23 @@ void EditorModel::chooseHeadUnit(bool psi)
     psi ? optPSI_Click() : optFeet_Click();
 }
 
-void EditorModel::optGas_Click()
-{
-    EditorFlags& f = flags();
-    f.blnGasChosen = true;
-    if (!view.psi)
-        return;
-    recordIndex() = int16_t(view.selected);
-    if (f.blnDieselChosen) {
-        psiToFuel(grid, false);
-        f.blnDieselChosen = false;
-    }
-    m_changed = true;
-}
+void EditorModel::optGas_Click() { fuelSelected(false); }
 
-void EditorModel::optDiesel_Click()
+void EditorModel::optDiesel_Click() { fuelSelected(true); }
+
+void EditorModel::fuelSelected(bool diesel)
 {
     EditorFlags& f = flags();
-    f.blnDieselChosen = true;
+    bool& chosen = diesel ? f.blnDieselChosen : f.blnGasChosen;
+    bool& other = diesel ? f.blnGasChosen : f.blnDieselChosen;
+    chosen = true;
     if (!view.psi)
         return;
     recordIndex() = int16_t(view.selected);
-    if (f.blnGasChosen) {
-        psiToFuel(grid, true);
-        f.blnGasChosen = false;
+    // A PSI column goes over to the new fuel's basis.
+    if (other) {
+        psiToFuel(grid, diesel);
+        other = false;
     }
     m_changed = true;
 }

@@ -147,6 +147,8 @@ private:
     void idleArrangement(bool afterSave);
     void fillNames(int select);
     void selectGas(bool gas);
+    // The Gas (false) or Diesel handler.
+    void fuelSelected(bool diesel);
     void selectFeet();
     bool runPendingChecks();
     // Stores the entry in progress into record i (appended: -1).

@@ -34,6 +34,21 @@ QString name(const EditorKind& kind, const char* prefix, const char* suffix = ""
     return controlName(kind, prefix, suffix);
 }
 
+// A paste or a typed key refused unless every character, one after the
+// other, passes the box's key filter.
+platform::AddedTextValidator::Rule refusedUnless(std::function<bool(int code, const QString& text)> passes)
+{
+    return [passes](const QString& added, const QString& before) {
+        QString text = before;
+        for (QChar c : added) {
+            if (!passes(c.unicode(), text))
+                return true;
+            text += c;
+        }
+        return false;
+    };
+}
+
 } // namespace
 
 // --- the grid ---
@@ -166,18 +181,19 @@ void frmEditor::build()
         frequency->addStretch();
         entry->addLayout(frequency, row, 0, 1, 3);
     } else {
-        fuel = named<QGroupBox>(name(k, "fra", "Fuel"), QStringLiteral("Fuel"));
-        gas = named<QRadioButton>(name(k, "opt", "Gas"), QStringLiteral("Gas"));
-        diesel = named<QRadioButton>(name(k, "opt", "Diesel"), QStringLiteral("Diesel"));
-        auto* fuelRow = new QHBoxLayout(fuel);
-        fuelRow->addWidget(gas);
-        fuelRow->addWidget(diesel);
-        head = named<QGroupBox>(name(k, "fra", "Head"), QStringLiteral("Head"));
-        feet = named<QRadioButton>(name(k, "opt", "Feet"), QStringLiteral("Feet"));
-        psi = named<QRadioButton>(name(k, "opt", "PSI"), QStringLiteral("PSI"));
-        auto* headRow = new QHBoxLayout(head);
-        headRow->addWidget(feet);
-        headRow->addWidget(psi);
+        // A frame of two options, each named by the tag and its caption.
+        auto pair = [&](const char* frame, const char* first, const char* second, QRadioButton*& a,
+                        QRadioButton*& b) {
+            auto* box = named<QGroupBox>(name(k, "fra", frame), QLatin1String(frame));
+            a = named<QRadioButton>(name(k, "opt", first), QLatin1String(first));
+            b = named<QRadioButton>(name(k, "opt", second), QLatin1String(second));
+            auto* row = new QHBoxLayout(box);
+            row->addWidget(a);
+            row->addWidget(b);
+            return box;
+        };
+        fuel = pair("Fuel", "Gas", "Diesel", gas, diesel);
+        head = pair("Head", "Feet", "PSI", feet, psi);
         auto* frames = new QHBoxLayout;
         frames->addWidget(fuel);
         frames->addWidget(head);
@@ -231,15 +247,10 @@ void frmEditor::wire()
 
     // Typing and pasting pass the same rules; a name the program writes
     // shows whole.
-    new platform::AddedTextValidator(nameBox, [hose](const QString& added, const QString& before) {
-        QString text = before;
-        for (QChar c : added) {
-            if (!(hose ? sizeKeyPasses(c.unicode(), text) : nameKeyPasses(c.unicode())))
-                return true;
-            text += c;
-        }
-        return false;
-    });
+    new platform::AddedTextValidator(nameBox, hose ? refusedUnless(sizeKeyPasses)
+                                                   : refusedUnless([](int code, const QString&) {
+                                                         return nameKeyPasses(code);
+                                                     }));
     connect(nameBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setName(text); });
     auto queueCheck = [this](bool& waiting) {
         waiting = true;
@@ -247,15 +258,7 @@ void frmEditor::wire()
     };
     m_events->onLostFocus(nameBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_nameWaiting); });
     if (hose) {
-        new platform::AddedTextValidator(lengthBox, [](const QString& added, const QString& before) {
-            QString text = before;
-            for (QChar c : added) {
-                if (!lengthKeyPasses(c.unicode(), text))
-                    return true;
-                text += c;
-            }
-            return false;
-        });
+        new platform::AddedTextValidator(lengthBox, refusedUnless(lengthKeyPasses));
         connect(lengthBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setLength(text); });
         m_events->onLostFocus(lengthBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_lengthWaiting); });
         connect(standard, &QRadioButton::toggled, this, [this](bool on) {
