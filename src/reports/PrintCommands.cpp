@@ -136,17 +136,28 @@ SheetPlacement fitSheetTwo(QSizeF extent, QSizeF area)
 
 namespace {
 
-// After Yes: the hourglass (held by the caller), the printer dialog and the
-// painter begun on the printer chosen. Nothing on Cancel, which stays
-// silent, or on a failure, which has been said.
-std::unique_ptr<PrintRun> startPrint(QPrinter& printer)
+// A print from its question on: the printer, the hourglass while it runs
+// and the painter on the printer chosen.
+struct PrintJob {
+    QPrinter printer{QPrinter::HighResolution};
+    platform::HourglassGuard hourglass;
+    std::unique_ptr<PrintRun> run;
+};
+
+// Asks the question, then shows the hourglass and the printer dialog and
+// begins the painter. Nothing on No or Cancel, which stay silent, or on a
+// failure, which has been said.
+std::unique_ptr<PrintJob> startPrint(const QString& question)
 {
-    if (!ui().printerDialog(printer))
+    if (!askToPrint(question))
         return nullptr;
-    auto run = std::make_unique<PrintRun>(printer);
-    if (!run->begin())
+    auto job = std::make_unique<PrintJob>();
+    if (!ui().printerDialog(job->printer))
         return nullptr;
-    return run;
+    job->run = std::make_unique<PrintRun>(job->printer);
+    if (!job->run->begin())
+        return nullptr;
+    return job;
 }
 
 // A layout window drawn as a picture, scaled into the printable area.
@@ -160,13 +171,10 @@ void printPicturePage(PrintRun& run, QWidget& layout, QSize twips)
 
 void PrintReport(Module1& m, ReportWindow& r)
 {
-    if (!askToPrint(QStringLiteral("Do you want to Print the Report?")))
+    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print the Report?"));
+    if (!job)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    platform::HourglassGuard hourglass;
-    const std::unique_ptr<PrintRun> run = startPrint(printer);
-    if (!run)
-        return;
+    PrintRun* run = job->run.get();
 
     // Sheet 1.
     {
@@ -210,13 +218,10 @@ void PrintReport(Module1& m, ReportWindow& r)
 
 void PrintPumpCurve(Module1& m, MainWindowInputs& w)
 {
-    if (!askToPrint(QStringLiteral("Do you want to Print Pump Performance Curve?")))
+    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print Pump Performance Curve?"));
+    if (!job)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    platform::HourglassGuard hourglass;
-    const std::unique_ptr<PrintRun> run = startPrint(printer);
-    if (!run)
-        return;
+    PrintRun* run = job->run.get();
     {
         frmPrintPumpCurve page(m, w);
         page.Form_Load();
