@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QLineSeries>
@@ -76,6 +77,7 @@ struct Chart::Impl {
     // markers, made once and reused.
     QCategoryAxis* x = nullptr;
     QValueAxis* y = nullptr;
+    QFont valueTitleFont; // the value axis's title font before any shrinking
     std::vector<std::pair<QString, int>> shownLabels;
     struct Drawn {
         std::vector<QLineSeries*> lines;
@@ -383,6 +385,7 @@ void Chart::redraw(QSize at)
         d->y->setLabelFormat(QStringLiteral("%g"));
         c->addAxis(d->x, Qt::AlignBottom);
         c->addAxis(d->y, Qt::AlignLeft);
+        d->valueTitleFont = d->y->titleFont(); // as the chart's theme made it
     }
 
     // Category axis: row r sits at x = r; a label on every divisionsPerLabel-th
@@ -517,6 +520,21 @@ void Chart::redraw(QSize at)
     }
     if (c->layout())
         c->layout()->activate();
+
+    // The value axis cuts a title longer than the plot is high to "...": on a
+    // low chart ("Meters of Head" beside a short plot) its letters shrink
+    // instead, to no less than 6 points.
+    QFont titleFont = d->valueTitleFont;
+    d->y->setTitleFont(titleFont);
+    if (c->layout()) {
+        c->layout()->activate();
+        while (titleFont.pointSizeF() > 6.0
+               && QFontMetricsF(titleFont).horizontalAdvance(ya.title) > c->plotArea().height() - 2.0) {
+            titleFont.setPointSizeF(titleFont.pointSizeF() - 0.5);
+            d->y->setTitleFont(titleFont);
+            c->layout()->activate();
+        }
+    }
 }
 
 QPoint Chart::pointPosition(int series, int row)

@@ -169,3 +169,40 @@ TEST(Chart, RowLabelsThatWouldNotFitAreThinnedOut)
         }
     }
 }
+
+TEST(Chart, AValueAxisTitleLongerThanThePlotShrinksRatherThanBeingCut)
+{
+    // The pump curve's size on the main window, and a chart twice as high.
+    for (int height : {210, 420}) {
+        Chart chart;
+        chart.resize(520, height);
+        chart.setTitle(QStringLiteral("Pump"));
+        chart.setAxisTitle(0, QStringLiteral("LPM"));
+        chart.setAxisTitle(1, QStringLiteral("Meters of Head"));
+        chart.setRowCount(3);
+        for (int r = 1; r <= 3; ++r) {
+            chart.setRow(r);
+            chart.setRowLabel(QString::number(r));
+            chart.setData(r, 1, 50.0 - 10 * r, false);
+        }
+        chart.show();
+        QApplication::processEvents();
+        chart.flush();
+        auto* view = chart.findChild<QChartView*>();
+        QStringList texts;
+        for (QGraphicsItem* item : view->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+                texts << text->toPlainText();
+        EXPECT_TRUE(texts.contains(QStringLiteral("Meters of Head"))) << height << texts.join('|').toStdString();
+        // The category axis's title keeps the theme's font: the value axis's
+        // differs from it only in size, and only where it had to shrink.
+        const QFont theme = view->chart()->axes(Qt::Horizontal).first()->titleFont();
+        const QFont shown = view->chart()->axes(Qt::Vertical).first()->titleFont();
+        EXPECT_EQ(shown.bold(), theme.bold());
+        EXPECT_EQ(shown.family(), theme.family());
+        if (height == 210)
+            EXPECT_LT(shown.pointSizeF(), theme.pointSizeF());
+        else
+            EXPECT_EQ(shown.pointSizeF(), theme.pointSizeF()) << "the taller chart keeps the title's size";
+    }
+}
