@@ -480,9 +480,11 @@ void EditorModel::cmdDelete_Click()
     recordIndex() = int16_t(index);
     if (recordKind(index) != kCustom) {
         view.custom = false;
+        showView();
         catalogue::ShowMessage(Msg::StandardComponentNotDeletable);
     } else {
         view.custom = true;
+        showView();
         const QString prompt = QLatin1String(m_kind.deletePrompt) + view.names[index];
         if (ui().messageBox(prompt, kAppTitle, platform::MsgButtons::OKCancel, platform::MsgIcon::None)
             == platform::MsgResult::OK) {

@@ -21,6 +21,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class Module1;
@@ -62,6 +63,9 @@ public:
 
     // The main window, whose lists OK rebuilds after a good write.
     EditorHost* host = nullptr;
+    // Set by the open window: shows the view before a question waits for
+    // the user, so the window behind it is up to date.
+    std::function<void()> viewChanged;
 
     // --- commands ---
     void Form_Load();
@@ -150,6 +154,11 @@ private:
     // The Gas (false) or Diesel handler.
     void fuelSelected(bool diesel);
     void selectFeet();
+    void showView()
+    {
+        if (viewChanged)
+            viewChanged();
+    }
     bool runPendingChecks();
     // Stores the entry in progress into record i (appended: -1).
     void storeEntry(int index);

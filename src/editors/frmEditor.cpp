@@ -125,6 +125,13 @@ frmEditor::frmEditor(EditorModel& model, Module1& module, QWidget* parent)
     setWindowTitle(QLatin1String(k.caption));
     build();
     wire();
+    m_model.viewChanged = [this] { showModel(); };
+}
+
+// The model outlives its window.
+frmEditor::~frmEditor()
+{
+    m_model.viewChanged = nullptr;
 }
 
 void frmEditor::build()

@@ -44,6 +44,7 @@ class frmEditor : public QDialog {
     Q_OBJECT
 public:
     frmEditor(EditorModel& model, Module1& m, QWidget* parent = nullptr);
+    ~frmEditor() override;
 
     void Form_Load();
     EditorModel& model() { return m_model; }

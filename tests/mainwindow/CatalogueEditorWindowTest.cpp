@@ -7,7 +7,9 @@
 #include "editors/frmEditor.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -199,4 +201,32 @@ TEST_F(MainWindowTest, ARefusedCellTakesTheUserBack)
     EXPECT_EQ(messages().front(), "Maximum value is 999.9");
     EXPECT_EQ(row, 0);
     EXPECT_EQ(col, 0);
+}
+
+TEST_F(MainWindowTest, TheWindowBehindADeleteQuestionShowsWhetherTheEntryIsCustom)
+{
+    load();
+    std::vector<std::pair<QString, bool>> shown; // each message, and the Custom box behind it
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        ui.onMessage = [&](const FakeUiServices::Message& m) { shown.emplace_back(m.text, e.custom->isChecked()); };
+        e.cmdAdd->click();
+        e.nameBox->setText(QStringLiteral("Site Breakaway"));
+        e.model().setName(e.nameBox->text());
+        e.model().grid_Click(0);
+        e.cmdSave->click();
+        e.names->setCurrentRow(e.names->count() - 1);
+        e.cmdDelete->click(); // custom: the box ticked while the user is asked
+        e.names->setCurrentRow(0);
+        e.cmdDelete->click(); // standard: cleared while told
+        ui.onMessage = nullptr;
+        return int(QDialog::Rejected);
+    };
+    ui.answers = {platform::MsgResult::Cancel};
+    w->mnuBreakaway_Click();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].first, "Delete Breakaway - Site Breakaway");
+    EXPECT_TRUE(shown[0].second);
+    EXPECT_EQ(shown[1].first, "Selected Component is Standard -- Cannot be Deleted");
+    EXPECT_FALSE(shown[1].second);
 }

@@ -21,6 +21,8 @@ MsgResult FakeUiServices::messageBox(const QString& text, const QString& caption
                                      MsgButtons buttons, MsgIcon icon)
 {
     messages.push_back({text, caption, buttons, icon});
+    if (onMessage)
+        onMessage(messages.back());
     if (buttons == MsgButtons::OK)
         return MsgResult::OK;
     if (!answers.empty()) {

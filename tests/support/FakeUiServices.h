@@ -37,6 +37,8 @@ public:
     QString printFile;
     // Called for each modal dialog; returns its result. Default: Rejected.
     std::function<int(QDialog&)> onModal;
+    // Called for each message box as it is shown, before it is answered.
+    std::function<void(const Message&)> onMessage;
 
     // --- the record ---
     std::vector<Message> messages;
