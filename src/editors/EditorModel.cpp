@@ -421,6 +421,7 @@ void EditorModel::storeEntry(int index)
 
 bool EditorModel::runPendingChecks()
 {
+    m_refused = Field::None;
     const Mode now = mode();
     if (now != Mode::Adding && now != Mode::Editing)
         return true;
@@ -429,7 +430,6 @@ bool EditorModel::runPendingChecks()
     const bool clearDown = f.blnClearDown, cancelDown = f.blnCancelDown;
     f.blnClearDown = f.blnCancelDown = false;
     bool ok = true;
-    m_refused = Field::None;
     if (!m_nameChecked && !(ok = name_LostFocus()))
         m_refused = Field::Name;
     if (ok && m_kind.panel == Panel::Hose && view.lengthOn && !m_lengthChecked)
@@ -549,7 +549,7 @@ bool EditorModel::commitNewEntry()
 bool EditorModel::writeTable()
 {
     bool written = false;
-    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t&) {
+    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t&, int16_t&) {
         using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
         const auto& original = [&]() -> const std::vector<Rec>& {
             if constexpr (catalogue::isHoseRecord<Rec>)
@@ -557,9 +557,6 @@ bool EditorModel::writeTable()
             else
                 return m_original;
         }();
-        // The user's work, should the write fail.
-        const std::vector<Rec> working = table;
-        const int16_t workingLast = last;
         if (metricTable()) {
             for (size_t i = 0; i < table.size() && i < m_origin.size(); ++i) {
                 const int from = m_origin[i];
@@ -570,14 +567,39 @@ bool EditorModel::writeTable()
             }
         }
         written = writeKind(m, m_kind.kind);
-        if (!written) {
-            table = working;
-            last = workingLast;
-        }
     });
     if (written)
         flags().blnMetricA = flags().blnMetricB = false;
     return written;
+}
+
+EditorModel::Snapshot EditorModel::snapshot()
+{
+    Snapshot s{{}, {}, m_origin, m_stored, flags().blnEditPending, m.blnAddMode};
+    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t&, int16_t&) {
+        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
+        if constexpr (catalogue::isHoseRecord<Rec>)
+            s.hoses = table;
+        else
+            s.components = table;
+    });
+    return s;
+}
+
+void EditorModel::restore(Snapshot&& s)
+{
+    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t&) {
+        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
+        if constexpr (catalogue::isHoseRecord<Rec>)
+            table = std::move(s.hoses);
+        else
+            table = std::move(s.components);
+        last = int16_t(int(table.size()) - 1);
+    });
+    m_origin = std::move(s.origin);
+    m_stored = std::move(s.stored);
+    flags().blnEditPending = s.editPending;
+    m.blnAddMode = s.addMode;
 }
 
 Closing EditorModel::cmdOk_Click()
@@ -587,27 +609,20 @@ Closing EditorModel::cmdOk_Click()
     const bool unnamedAdd = now == Mode::Adding && view.name.isEmpty();
     if (!unnamedAdd && !runPendingChecks())
         return Closing::Stay;
-    bool committed = false;
+    // Should the write fail, the editor stays as it was, with the user's
+    // work in the window and not yet in the table.
+    Snapshot before = snapshot();
     if (now == Mode::Adding && !unnamedAdd) {
         if (!commitNewEntry())
             return Closing::Stay;
-        committed = true;
     } else if (now == Mode::Editing && m_changed) {
         storeEntry(view.selected);
         flags().blnEditPending = false;
     }
-    const bool addMode = m.blnAddMode;
     if (now == Mode::Adding)
         m.blnAddMode = false;
     if (!writeTable()) {
-        // The editor stays as it was: the entry being added is the user's
-        // work in the window, not yet a record of the table.
-        if (committed) {
-            catalogue::DropLastRecord(m, m_kind.kind);
-            m_origin.pop_back();
-            m_stored.pop_back();
-        }
-        m.blnAddMode = now == Mode::Adding ? true : addMode;
+        restore(std::move(before));
         return Closing::Stay;
     }
     m.blnEditMode = false;
@@ -631,6 +646,7 @@ void EditorModel::restoreOriginal()
 
 Closing EditorModel::closeRequested()
 {
+    m_refused = Field::None; // a refusal earlier on is no reason to move now
     switch (ui().messageBox(QStringLiteral("Do you want to Save changes?"), kAppTitle,
                             platform::MsgButtons::YesNoCancel, platform::MsgIcon::None)) {
     case platform::MsgResult::Yes:
@@ -717,7 +733,9 @@ bool EditorModel::grid_LeaveCell()
         show(*refusal);
         return false;
     }
-    m_cellChecked = true;
+    // A check left aside (the mouse on Clear or Cancel) is still owed.
+    if (checking)
+        m_cellChecked = true;
     return true;
 }
 

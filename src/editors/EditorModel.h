@@ -164,6 +164,16 @@ private:
     void storeEntry(int index);
     bool commitNewEntry();
     bool writeTable();
+    // The table in work and what this opening knows of its records.
+    struct Snapshot {
+        std::vector<typComponent> components;
+        std::vector<typHose> hoses;
+        std::vector<int> origin;
+        std::vector<bool> stored;
+        bool editPending, addMode;
+    };
+    Snapshot snapshot();
+    void restore(Snapshot&& s);
     void restoreOriginal();
 };
 

@@ -58,6 +58,9 @@ PointGridView::PointGridView(frmEditor& window, QWidget* parent) : QTableWidget(
     setColumnCount(2);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab goes on to the next control, as from every other box; the arrow
+    // keys move between cells.
+    setTabKeyNavigation(false);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -107,9 +110,12 @@ void PointGridView::keyPressEvent(QKeyEvent* event)
 
 void PointGridView::mousePressEvent(QMouseEvent* event)
 {
+    const int refusals = m_window.cellRefusals();
     QTableWidget::mousePressEvent(event);
     const int row = rowAt(event->position().toPoint().y());
-    if (row >= 0 && isEnabled()) {
+    // A click the leaving check turned back leaves the refused cell as the
+    // user typed it: no "0" for an empty one, no spare row.
+    if (row >= 0 && isEnabled() && m_window.cellRefusals() == refusals) {
         m_window.model().grid_Click(row);
         m_window.showGrid();
     }
@@ -405,6 +411,7 @@ void frmEditor::cellChanged(int row, int col, int previousRow, int previousCol)
         return;
     m_model.grid.setCurrent(previousRow, previousCol);
     if (!m_model.grid_LeaveCell()) {
+        ++m_cellRefusals;
         // Back to the refused cell at once, and again once the click that
         // left it has been handled (it would select the cell it hit).
         m_model.grid_EnterCell();

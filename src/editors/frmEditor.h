@@ -53,6 +53,7 @@ public:
     // Runs the checks still waiting for a box or cell just left; false when
     // one refused (its message shown, the focus back on it).
     bool runWaitingChecks();
+    int cellRefusals() const { return m_cellRefusals; }
 
     QListWidget* names = nullptr;
     QLabel* nameLabel = nullptr;
@@ -90,6 +91,7 @@ private:
     Module1& m;
     platform::WidgetEvents* m_events;
     bool m_showing = false;     // the model is being shown: no handler runs
+    int m_cellRefusals = 0;     // moves between cells the leaving check turned back
     bool m_closing = false;     // a command decided to close
     bool m_nameWaiting = false; // a check queued for the box or cell left
     bool m_lengthWaiting = false;

@@ -214,6 +214,30 @@ TEST(EditorModel, AFailedWriteKeepsTheEditorOpenAndTheFile)
     EXPECT_EQ(e->cmdOk_Click(), Closing::Close) << "once the disk has room";
 }
 
+TEST(EditorModel, AFailedWriteDuringAnEditKeepsTheRecordAsItWas)
+{
+    // The edit stays the user's work in the window; the table keeps the
+    // record as stored, so a later No, or another look, finds it unchanged.
+    Catalogue c;
+    auto e = c.open(Kind::Nozzle);
+    addNozzle(*e, "Edited Nozzle");
+    ASSERT_EQ(e->cmdOk_Click(), Closing::Close);
+    auto again = c.open(Kind::Nozzle);
+    again->view.selected = int(again->view.names.size()) - 1;
+    again->cmdEdit_Click();
+    ASSERT_EQ(again->mode(), Mode::Editing);
+    typeCell(*again, 1, 1, "7");
+    {
+        FileSizeLimit full(100);
+        EXPECT_EQ(again->cmdOk_Click(), Closing::Stay);
+    }
+    EXPECT_EQ(c.m->udtNozzles.back().sngLoss[1], 2.5f);
+    EXPECT_EQ(again->mode(), Mode::Editing);
+    EXPECT_EQ(again->grid.text(1, 1), "7");
+    EXPECT_EQ(again->cmdOk_Click(), Closing::Close);
+    EXPECT_EQ(c.nozzlesOnFile().back().sngLoss[1], 7.0f);
+}
+
 TEST(EditorModel, AnEmptyTableIsNotWritten)
 {
     Catalogue c;

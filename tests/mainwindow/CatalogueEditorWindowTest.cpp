@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTableWidget>
+#include <functional>
 
 namespace {
 
@@ -23,6 +25,50 @@ void pressMouse(QWidget* w)
     QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(w, &press);
+}
+
+// Keys typed into a widget: "\b" is Backspace, "\x7f" the Delete key.
+void typeKeys(QWidget* w, std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys) {
+        const int code = key[0] == '\b' ? int(Qt::Key_Backspace) : key[0] == '\x7f' ? int(Qt::Key_Delete) : int(key[0]);
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, code == Qt::Key_Delete ? QString() : QString::fromLatin1(key));
+        QApplication::sendEvent(w, &press);
+    }
+}
+
+// A click on a cell of a grid, as the mouse gives it.
+void clickCell(QTableWidget* grid, int row, int col)
+{
+    const QPointF at = grid->visualItemRect(grid->item(row, col)).center();
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, grid->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &event);
+    }
+    QApplication::processEvents();
+}
+
+// Opens the nozzle editor shown and active, adds an entry and puts the
+// focus on the first cell of its grid; `work` then acts on the window.
+void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(editors::frmEditor&)>& work)
+{
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        d.show();
+        QApplication::setActiveWindow(&d);
+        e.cmdAdd->click();
+        e.nameBox->insert(QStringLiteral("Grid Test"));
+        e.model().setName(e.nameBox->text());
+        e.grid->setFocus();
+        e.grid->setCurrentCell(0, 0);
+        QApplication::processEvents();
+        work(e);
+        d.hide();
+        ui.answers = {platform::MsgResult::No};
+        return int(QDialog::Rejected);
+    };
+    w.mnuNozzle_Click();
 }
 
 } // namespace
@@ -131,41 +177,48 @@ TEST_F(MainWindowTest, EscInTheGridAsksBeforeTheEditorCloses)
     EXPECT_EQ(ui.beeps, 0);
 }
 
-TEST_F(MainWindowTest, AClickOnClearLeavesTheNameUncheckedTabDoesNot)
+TEST_F(MainWindowTest, AClickOnClearOrCancelLeavesTheNameUncheckedTabDoesNot)
 {
     load();
-    std::vector<size_t> messagesAfter;
-    ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
-        d.show();
-        QApplication::setActiveWindow(&d);
-        for (bool tab : {false, true}) {
+    const QString nameMessage = QStringLiteral("First Character of Component Name cannot have space");
+    const QString question = QStringLiteral("Do you want to Save changes?");
+    const struct {
+        bool cancel, tab;
+        std::vector<QString> shown;
+    } cases[] = {
+        {false, false, {}},
+        {false, true, {nameMessage}},
+        {true, true, {nameMessage, question}},
+        {true, false, {question}}, // last: a press answered Cancel leaves the flags set
+    };
+    for (const auto& c : cases) {
+        ui.messages.clear();
+        ui.onModal = [&](QDialog& d) {
+            editors::frmEditor& e = editorOf(d);
+            QPushButton* button = c.cancel ? e.cmdCancel : e.cmdClear;
+            d.show();
+            QApplication::setActiveWindow(&d);
             e.cmdAdd->click();
             QApplication::processEvents();
             e.nameBox->setFocus();
             e.nameBox->insert(QStringLiteral(" bad"));
             QApplication::processEvents();
-            if (tab) {
-                // Tab onto Clear: the box is left, and its check runs.
-                e.cmdClear->setFocus(Qt::TabFocusReason);
+            if (c.tab) {
+                // Tab onto the button: the box is left, and its check runs.
+                button->setFocus(Qt::TabFocusReason);
             } else {
-                // A click: the mouse goes down on Clear, the focus stays.
-                pressMouse(e.cmdClear);
+                // A click: the mouse goes down on the button, the focus stays.
+                pressMouse(button);
             }
             QApplication::processEvents();
-            e.cmdClear->click();
+            ui.answers = {platform::MsgResult::Cancel};
+            button->click();
             QApplication::processEvents();
-            messagesAfter.push_back(ui.messages.size());
-        }
-        d.hide();
-        return int(QDialog::Rejected);
-    };
-    w->mnuNozzle_Click();
-    ASSERT_EQ(messagesAfter.size(), 2u);
-    EXPECT_EQ(messagesAfter[0], 0u) << "the click: no message";
-    EXPECT_EQ(messagesAfter[1], 1u) << "Tab: the name check's message";
-    if (!messages().empty()) {
-        EXPECT_EQ(messages().back(), "First Character of Component Name cannot have space");
+            d.hide();
+            return int(QDialog::Rejected);
+        };
+        w->mnuNozzle_Click();
+        EXPECT_EQ(ui.texts(), c.shown) << (c.cancel ? "Cancel" : "Clear") << (c.tab ? " by Tab" : " clicked");
     }
 }
 
@@ -229,4 +282,56 @@ TEST_F(MainWindowTest, TheWindowBehindADeleteQuestionShowsWhetherTheEntryIsCusto
     EXPECT_TRUE(shown[0].second);
     EXPECT_EQ(shown[1].first, "Selected Component is Standard -- Cannot be Deleted");
     EXPECT_FALSE(shown[1].second);
+}
+
+TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
+{
+    load();
+    // A cell over its limit, typed after a press on Cancel answered Cancel
+    // (which leaves the mouse flags set): Save still checks it.
+    size_t stored = 0;
+    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+        const size_t before = m->udtNozzles.size();
+        pressMouse(e.cmdCancel);
+        ui.answers = {platform::MsgResult::Cancel};
+        e.cmdCancel->click();
+        e.grid->setFocus();
+        QApplication::processEvents();
+        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        e.cmdSave->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        e.cmdSave->click();
+        QApplication::processEvents();
+        stored = m->udtNozzles.size() - before;
+        EXPECT_TRUE(e.grid->hasFocus());
+    });
+    EXPECT_EQ(stored, 0u);
+    EXPECT_EQ(messages(), (std::vector<QString>{"Do you want to Save changes?", "Maximum value is 999.9"}));
+
+    // A click the check turns back leaves the emptied cell empty and adds no row.
+    ui.messages.clear();
+    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+        typeKeys(e.grid, {"\x7f"});
+        clickCell(e.grid, 0, 1);
+        EXPECT_EQ(e.grid->currentRow(), 0);
+        EXPECT_EQ(e.grid->currentColumn(), 0);
+        EXPECT_EQ(e.grid->item(0, 0)->text(), "");
+        EXPECT_EQ(e.grid->rowCount(), 1);
+    });
+    EXPECT_EQ(messages(), (std::vector<QString>{"Field cannot be empty"}));
+
+    // Tab goes on from the grid to the next control, checking the cell left.
+    ui.messages.clear();
+    QString focusAfterTab;
+    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+        typeKeys(e.grid, {"5"});
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+        QApplication::sendEvent(e.grid, &tab);
+        QApplication::processEvents();
+        focusAfterTab = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        EXPECT_EQ(e.grid->item(0, 0)->text(), "5") << "left and shown in its shortest form";
+    });
+    EXPECT_NE(focusAfterTab, "flxNozzle");
+    EXPECT_FALSE(focusAfterTab.isEmpty());
+    EXPECT_TRUE(messages().empty());
 }
