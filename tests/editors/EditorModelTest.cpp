@@ -1,16 +1,12 @@
 // One catalogue editor driven as the window drives it, over a copy of the
 // shipped catalogue: what each command stores, what OK writes, and what a
 // closing without writing leaves behind.
-#include "FakeUiServices.h"
+#include "CatalogueFixture.h"
 #include "FileSizeLimit.h"
-#include "TestFolder.h"
 
 #include "catalogue/CatalogueData.h"
 #include "catalogue/KindTables.h"
-#include "catalogue/Module1.h"
 #include "catalogue/RecordFormat.h"
-#include "catalogue/clsConfigureData.h"
-#include "editors/EditorModel.h"
 #include "editors/GridRecord.h"
 
 #include <gtest/gtest.h>
@@ -19,65 +15,9 @@ using editors::Closing;
 using editors::EditorModel;
 using editors::Mode;
 
-namespace {
-
-struct Catalogue : EditorHost {
-    FakeUiServices ui;
-    TestFolder folder;
-    std::unique_ptr<Module1> m;
-    int refreshes = 0;
-
-    explicit Catalogue(bool us = true)
-    {
-        folder.copyShippedData();
-        m = std::make_unique<Module1>(folder.path());
-        m->CreateDataObjects();
-        catalogue::ReadDataFiles(*m);
-        m->objConfigureData->setUnits(us);
-        m->objConfigureData->setComponentList(1);
-    }
-    void RefreshComponentLists() override { ++refreshes; }
-    std::unique_ptr<EditorModel> open(Kind kind)
-    {
-        auto e = std::make_unique<EditorModel>(*m, kind);
-        e->host = this;
-        e->Form_Load();
-        return e;
-    }
-    QByteArray file(const char* name) const { return folder.read(QStringLiteral("Components/") + name); }
-    // The nozzle records the file holds now.
-    std::vector<typComponent> nozzlesOnFile() const
-    {
-        return catalogue::recordformat::parseComponents(file("NOZZLE.DAT"), catalogue::recordformat::FlowForm::Single,
-                                                        32767)
-            .value_or(std::vector<typComponent>{});
-    }
-};
-
-// Types a text into the current cell and leaves it.
-void typeCell(EditorModel& e, int row, int col, const char* text)
-{
-    e.grid.setCurrent(row, col);
-    while (!e.grid.text(row, col).isEmpty())
-        e.grid_KeyPress(8);
-    for (const char* c = text; *c; ++c)
-        e.grid_KeyPress(*c);
-    ASSERT_TRUE(e.grid_LeaveCell()) << text;
-}
-
-// Adds a custom nozzle with a three-point curve (the third row the spare one).
-void addNozzle(EditorModel& e, const char* name)
-{
-    e.cmdAdd_Click();
-    e.setName(QString::fromLatin1(name));
-    ASSERT_TRUE(e.name_LostFocus());
-    e.grid_Click(0);
-    typeCell(e, 1, 0, "10");
-    typeCell(e, 1, 1, "2.5");
-    e.grid_Click(1);
-}
-
-} // namespace
+using editortest::addNozzle;
+using editortest::Catalogue;
+using editortest::typeCell;
 
 TEST(EditorModel, OpeningListsEveryRecordIdle)
 {
