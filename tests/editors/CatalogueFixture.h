@@ -80,4 +80,22 @@ inline void addNozzle(editors::EditorModel& e, const char* name)
     e.grid_Click(1);
 }
 
+// A custom nozzle added in an opening of its own and written by OK.
+inline void writeNozzle(Catalogue& c, const char* name)
+{
+    auto e = c.open(Kind::Nozzle);
+    addNozzle(*e, name);
+    ASSERT_EQ(e->cmdOk_Click(), editors::Closing::Close);
+}
+
+// Opens the kind's editor again and edits its last record (written by an
+// earlier opening).
+inline std::unique_ptr<editors::EditorModel> editLast(Catalogue& c, Kind kind)
+{
+    auto e = c.open(kind);
+    e->view.selected = int(e->view.names.size()) - 1;
+    e->cmdEdit_Click();
+    return e;
+}
+
 } // namespace editortest

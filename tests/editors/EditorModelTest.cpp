@@ -17,7 +17,9 @@ using editors::Mode;
 
 using editortest::addNozzle;
 using editortest::Catalogue;
+using editortest::editLast;
 using editortest::typeCell;
+using editortest::writeNozzle;
 
 TEST(EditorModel, OpeningListsEveryRecordIdle)
 {
@@ -159,12 +161,8 @@ TEST(EditorModel, AFailedWriteDuringAnEditKeepsTheRecordAsItWas)
     // The edit stays the user's work in the window; the table keeps the
     // record as stored, so a later No, or another look, finds it unchanged.
     Catalogue c;
-    auto e = c.open(Kind::Nozzle);
-    addNozzle(*e, "Edited Nozzle");
-    ASSERT_EQ(e->cmdOk_Click(), Closing::Close);
-    auto again = c.open(Kind::Nozzle);
-    again->view.selected = int(again->view.names.size()) - 1;
-    again->cmdEdit_Click();
+    writeNozzle(c, "Edited Nozzle");
+    auto again = editLast(c, Kind::Nozzle);
     ASSERT_EQ(again->mode(), Mode::Editing);
     typeCell(*again, 1, 1, "7");
     {
@@ -288,23 +286,15 @@ TEST(EditorModel, AnAddWithoutANameIsGivenUp)
 TEST(EditorModel, AChangeOfFuelAloneIsStoredByOk)
 {
     Catalogue c;
-    {
-        auto e = c.open(Kind::Nozzle);
-        addNozzle(*e, "Gas One");
-        ASSERT_EQ(e->cmdOk_Click(), Closing::Close);
-    }
-    auto e = c.open(Kind::Nozzle);
-    e->view.selected = int(e->view.names.size() - 1);
-    e->cmdEdit_Click();
+    writeNozzle(c, "Gas One");
+    auto e = editLast(c, Kind::Nozzle);
     ASSERT_TRUE(e->view.gas);
     e->chooseFuel(false);
     EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
     EXPECT_FALSE(c.nozzlesOnFile().back().blnGasOr50Hz);
     // Moving about the grid and back to Feet after PSI is no change.
     const QByteArray written = c.file("NOZZLE.DAT");
-    auto look = c.open(Kind::Nozzle);
-    look->view.selected = int(look->view.names.size() - 1);
-    look->cmdEdit_Click();
+    auto look = editLast(c, Kind::Nozzle);
     look->grid_Click(look->grid.rows() - 1);
     look->grid_KeyPress(13);
     look->chooseHeadUnit(true);

@@ -226,30 +226,14 @@ TEST_F(MainWindowTest, ARefusedCellTakesTheUserBack)
 {
     load();
     int row = -1, col = -1;
-    ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
-        d.show();
-        QApplication::setActiveWindow(&d);
-        e.cmdAdd->click();
-        e.nameBox->insert(QStringLiteral("Cell Test"));
-        e.model().setName(e.nameBox->text());
-        e.grid->setFocus();
-        e.grid->setCurrentCell(0, 0);
-        for (const char* key : {"\b", "2", "0", "0", "0"}) {
-            QKeyEvent press(QEvent::KeyPress, key[0] == '\b' ? int(Qt::Key_Backspace) : int(key[0]),
-                            Qt::NoModifier, QString::fromLatin1(key));
-            QApplication::sendEvent(e.grid, &press);
-        }
+    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
         e.grid->setCurrentCell(0, 1); // the user moves on
         QApplication::processEvents();
         row = e.grid->currentRow();
         col = e.grid->currentColumn();
         EXPECT_EQ(e.grid->item(0, 0)->text(), "2000") << "the refused text stays as typed";
-        d.hide();
-        ui.answers = {platform::MsgResult::No};
-        return int(QDialog::Rejected);
-    };
-    w->mnuNozzle_Click();
+    });
     ASSERT_FALSE(messages().empty());
     EXPECT_EQ(messages().front(), "Maximum value is 999.9");
     EXPECT_EQ(row, 0);
