@@ -525,9 +525,11 @@ void Chart::redraw(QSize at)
     // low chart ("Meters of Head" beside a short plot) its letters shrink
     // instead, to no less than 6 points.
     QFont titleFont = d->valueTitleFont;
-    d->y->setTitleFont(titleFont);
     if (c->layout()) {
-        c->layout()->activate();
+        if (d->y->titleFont() != titleFont) {
+            d->y->setTitleFont(titleFont);
+            c->layout()->activate();
+        }
         while (titleFont.pointSizeF() > 6.0
                && QFontMetricsF(titleFont).horizontalAdvance(ya.title) > c->plotArea().height() - 2.0) {
             titleFont.setPointSizeF(titleFont.pointSizeF() - 0.5);

@@ -204,5 +204,9 @@ TEST(Chart, AValueAxisTitleLongerThanThePlotShrinksRatherThanBeingCut)
             EXPECT_LT(shown.pointSizeF(), theme.pointSizeF());
         else
             EXPECT_EQ(shown.pointSizeF(), theme.pointSizeF()) << "the taller chart keeps the title's size";
+        // A short title again (back to US units) takes the theme's size back.
+        chart.setAxisTitle(1, QStringLiteral("Feet"));
+        chart.flush();
+        EXPECT_EQ(view->chart()->axes(Qt::Vertical).first()->titleFont(), theme) << height;
     }
 }
