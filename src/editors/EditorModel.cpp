@@ -566,6 +566,14 @@ bool EditorModel::writeTable()
                     catalogue::ConvertRecordToUS(table[i]);
             }
         }
+        // The leak detectors' reader takes whole flows: what this opening
+        // stored is rounded as the reader will round it, so the table in use
+        // is the one the next start reads.
+        if (m_kind.kind == Kind::LeakDetector)
+            for (size_t i = 0; i < table.size() && i < m_stored.size(); ++i)
+                if (m_stored[i])
+                    for (int k = 0; k < catalogue::heldPoints(table[i]); ++k)
+                        table[i].sngFlow[size_t(k)] = float(platform::roundHalfEven0(table[i].sngFlow[size_t(k)]));
         written = writeKind(m, m_kind.kind);
     });
     if (written)

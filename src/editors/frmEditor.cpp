@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 using platform::named;
 
@@ -266,6 +267,8 @@ void frmEditor::wire()
                                                      }));
     connect(nameBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setName(text); });
     auto queueCheck = [this](bool& waiting) {
+        if (m_returning)
+            return;
         waiting = true;
         QTimer::singleShot(0, this, [this] { runWaitingChecks(); });
     };
@@ -384,7 +387,7 @@ bool frmEditor::runWaitingChecks()
         m_nameWaiting = false;
         if (nameBox->isEnabled() && !m_model.name_LostFocus()) {
             showModel();
-            nameBox->setFocus();
+            returnTo(nameBox);
             return false;
         }
     }
@@ -397,7 +400,7 @@ bool frmEditor::runWaitingChecks()
         m_cellWaiting = false;
         if (grid->isEnabled() && !m_model.grid_LeaveCell()) {
             showGrid();
-            grid->setFocus();
+            returnTo(grid);
             return false;
         }
     }
@@ -416,7 +419,7 @@ void frmEditor::cellChanged(int row, int col, int previousRow, int previousCol)
         // left it has been handled (it would select the cell it hit).
         m_model.grid_EnterCell();
         showGrid();
-        grid->setFocus();
+        returnTo(grid);
         QTimer::singleShot(0, this, [this] { showGrid(); });
         return;
     }
@@ -500,11 +503,21 @@ void frmEditor::showModel()
     m_showing = false;
 }
 
+// Takes the user back to a refused box or cell. The one left on the way is
+// not checked: two refusing fields would hand the focus back and forth for
+// ever. Save and OK still check it.
+void frmEditor::returnTo(QWidget* field)
+{
+    const bool was = std::exchange(m_returning, true);
+    field->setFocus();
+    m_returning = was;
+}
+
 void frmEditor::focusRefused()
 {
     switch (m_model.refusedField()) {
-    case EditorModel::Field::Name: nameBox->setFocus(); break;
-    case EditorModel::Field::Grid: grid->setFocus(); break;
+    case EditorModel::Field::Name: returnTo(nameBox); break;
+    case EditorModel::Field::Grid: returnTo(grid); break;
     case EditorModel::Field::None: break;
     }
 }

@@ -86,6 +86,7 @@ private:
     void closeWith(Closing closing);
     // The focus on the box a command's check refused.
     void focusRefused();
+    void returnTo(QWidget* field);
 
     EditorModel& m_model;
     Module1& m;
@@ -93,6 +94,7 @@ private:
     bool m_showing = false;     // the model is being shown: no handler runs
     int m_cellRefusals = 0;     // moves between cells the leaving check turned back
     bool m_closing = false;     // a command decided to close
+    bool m_returning = false;   // the focus goes back to a refused field
     bool m_nameWaiting = false; // a check queued for the box or cell left
     bool m_lengthWaiting = false;
     bool m_cellWaiting = false;

@@ -352,6 +352,16 @@ TEST(EditorModel, WhatOkWritesTheReaderReadsBackForEveryKind)
                 if (kind.panel == editors::Panel::Frequency) {
                     EXPECT_TRUE(r.blnGasOr50Hz) << "a 50 Hz pump";
                 }
+                // The table this session goes on with is the one read back.
+                catalogue::visitKindTable(*c.m, kind.kind, [&](const auto& inUse, int16_t, int16_t) {
+                    ASSERT_EQ(inUse.size(), table.size()) << kind.window;
+                    const auto& u = inUse.back();
+                    ASSERT_EQ(u.intPoints, r.intPoints) << kind.window;
+                    for (size_t k = 0; k < size_t(r.intPoints); ++k) {
+                        EXPECT_EQ(u.sngFlow[k], r.sngFlow[k]) << kind.window << (us ? " US " : " metric ") << k;
+                        EXPECT_EQ(u.sngLoss[k], r.sngLoss[k]) << kind.window << (us ? " US " : " metric ") << k;
+                    }
+                });
             });
             EXPECT_EQ(again.udtHoses.back().sngLength, 100.0f) << "the standard length, in feet";
         }

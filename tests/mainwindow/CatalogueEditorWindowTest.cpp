@@ -319,3 +319,43 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
     EXPECT_FALSE(focusAfterTab.isEmpty());
     EXPECT_TRUE(messages().empty());
 }
+
+TEST_F(MainWindowTest, TwoRefusingFieldsDoNotHandTheFocusBackAndForth)
+{
+    // A name left unchecked (the press on Cancel answered Cancel lets the
+    // next check stand aside), then a cell over its limit left for the empty
+    // name box: the cell is refused once and the user is back in it.
+    load();
+    QString focus;
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        d.show();
+        QApplication::setActiveWindow(&d);
+        e.cmdAdd->click();
+        QApplication::processEvents();
+        pressMouse(e.cmdCancel);
+        ui.answers = {platform::MsgResult::Cancel};
+        e.cmdCancel->click();
+        e.grid->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        e.grid->setCurrentCell(0, 0);
+        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        ui.messages.clear();
+        int shown = 0;
+        ui.onMessage = [&](const FakeUiServices::Message&) {
+            if (++shown == 10) // would go on for ever: end it for the test's sake
+                e.model().setName(QStringLiteral("Loop Breaker"));
+        };
+        e.nameBox->setFocus(Qt::MouseFocusReason);
+        for (int i = 0; i < 50; ++i)
+            QApplication::processEvents();
+        ui.onMessage = nullptr;
+        focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        d.hide();
+        ui.answers = {platform::MsgResult::No};
+        return int(QDialog::Rejected);
+    };
+    w->mnuNozzle_Click();
+    EXPECT_EQ(messages(), (std::vector<QString>{"Maximum value is 999.9"}));
+    EXPECT_EQ(focus, "flxNozzle");
+}
