@@ -459,9 +459,13 @@ void EditorModel::cmdSave_Click()
     } else if (now == Mode::Editing || now == Mode::Viewing) {
         f.blnEditPending = false;
         recordIndex() = int16_t(view.selected);
-        // A standard entry shown read-only is left as it is.
-        if (now == Mode::Editing)
+        // A standard entry shown read-only, or an entry only looked at, is
+        // left as it is: storing it would re-round its points and cut its
+        // list code to one letter.
+        if (now == Mode::Editing && m_changed)
             storeEntry(view.selected);
+        else
+            selectFeet(); // the heads in feet (metres) after every Save
         fillNames(0);
     }
     m_changed = false;
@@ -629,6 +633,7 @@ Closing EditorModel::cmdOk_Click()
     }
     if (now == Mode::Adding)
         m.blnAddMode = false;
+    showView(); // the heads as stored (in feet) behind a write's message
     if (!writeTable()) {
         restore(std::move(before));
         return Closing::Stay;

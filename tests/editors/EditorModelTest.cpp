@@ -72,8 +72,9 @@ TEST(EditorModel, OkStoresTheEntryInProgressAfterASave)
 
 TEST(EditorModel, ALookAtAnEntryChangesNothing)
 {
-    // Edit of a custom entry and OK without a change, and Save or OK on a
-    // standard entry shown read-only, write the catalogue back byte for byte.
+    // Edit of an entry, custom or standard (shown read-only), then Save or
+    // not and OK without a change, in US or metric units, writes the
+    // catalogue back byte for byte.
     Catalogue c;
     {
         auto e = c.open(Kind::Nozzle);
@@ -86,16 +87,23 @@ TEST(EditorModel, ALookAtAnEntryChangesNothing)
     ASSERT_TRUE(c.m->objNozzleData->SetNozzleFileData());
     const QByteArray shipped = c.file("NOZZLE.DAT");
 
-    for (int last : {1, 0}) {
-        auto e = c.open(Kind::Nozzle);
-        e->view.selected = last ? int(e->view.names.size() - 1) : 0; // the custom one, then a standard one
-        e->cmdEdit_Click();
-        EXPECT_EQ(e->mode(), last ? Mode::Editing : Mode::Viewing);
-        if (!last)
-            e->cmdSave_Click();
-        EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
-        EXPECT_EQ(c.file("NOZZLE.DAT"), shipped) << last;
-    }
+    for (bool us : {true, false})
+        for (int last : {1, 0})
+            for (bool save : {false, true}) {
+                c.m->objConfigureData->setUnits(us);
+                auto e = c.open(Kind::Nozzle);
+                e->view.selected = last ? int(e->view.names.size() - 1) : 0; // the custom one, or a standard one
+                e->cmdEdit_Click();
+                EXPECT_EQ(e->mode(), last ? Mode::Editing : Mode::Viewing);
+                if (save) {
+                    e->chooseHeadUnit(true); // a look in PSI is no change either
+                    e->cmdSave_Click();
+                    EXPECT_FALSE(e->view.psi) << "Feet after every Save";
+                }
+                EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+                EXPECT_EQ(c.file("NOZZLE.DAT"), shipped)
+                    << (us ? "US " : "metric ") << (last ? "custom" : "standard") << (save ? " saved" : "");
+            }
 }
 
 TEST(EditorModel, AMetricOpeningLeavesUntouchedRecordsExact)

@@ -2,6 +2,7 @@
 // editor, OK's new entry reaches the main window's lists, the close keys ask
 // before leaving, and what the name box refuses to be typed it refuses to be
 // pasted.
+#include "FileSizeLimit.h"
 #include "MainWindowFixture.h"
 
 #include "editors/frmEditor.h"
@@ -358,4 +359,30 @@ TEST_F(MainWindowTest, TwoRefusingFieldsDoNotHandTheFocusBackAndForth)
     w->mnuNozzle_Click();
     EXPECT_EQ(messages(), (std::vector<QString>{"Maximum value is 999.9"}));
     EXPECT_EQ(focus, "flxNozzle");
+}
+
+TEST_F(MainWindowTest, TheWindowBehindAFailedWritesMessageShowsTheHeadsAsStored)
+{
+    // OK stores the entry in feet; when the write then fails, the message
+    // does not stand in front of a grid still labelled PSI.
+    load();
+    std::vector<std::pair<QString, bool>> shown; // each message, and whether PSI was shown behind it
+    ui.onModal = [&](QDialog& d) {
+        editors::frmEditor& e = editorOf(d);
+        ui.onMessage = [&](const FakeUiServices::Message& m) { shown.emplace_back(m.text, e.psi->isChecked()); };
+        e.cmdAdd->click();
+        e.nameBox->setText(QStringLiteral("Unwritten Nozzle"));
+        e.model().setName(e.nameBox->text());
+        e.psi->click();
+        {
+            FileSizeLimit full(100);
+            e.cmdOk->click();
+        }
+        ui.onMessage = nullptr;
+        return int(QDialog::Rejected);
+    };
+    w->mnuNozzle_Click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].first.contains("NOZZLE.DAT")) << shown[0].first.toStdString();
+    EXPECT_FALSE(shown[0].second);
 }
