@@ -7,7 +7,6 @@
 #include "catalogue/KindFiles.h"
 #include "catalogue/Merge.h"
 #include "catalogue/RecordFormat.h"
-#include "platform/NumText.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -49,8 +48,7 @@ void merge(QByteArrayView existing, QByteArrayView update, recordformat::FlowFor
     if (form == recordformat::FlowForm::WholeNumber16)
         for (Rec& r : expected)
             for (float& flow : r.sngFlow)
-                flow = float(platform::toInt16(platform::parseDouble(platform::singleToExactText(flow)).value_or(0))
-                                 .value_or(0));
+                flow = recordformat::wholeFlowAsRead(flow);
     TDR_CONTRACT(fuzzcontract::sameRecords(*back, expected));
 }
 

@@ -65,6 +65,11 @@ QString pointLine(float flow, float head)
     return platform::singleToExactText(flow) + QLatin1Char(',') + platform::singleToExactText(head);
 }
 
+float wholeFlowAsRead(float flow)
+{
+    return float(platform::toInt16(platform::parseDouble(platform::singleToExactText(flow)).value_or(0)).value_or(0));
+}
+
 bool skipBlankLines(platform::LineStream& stream, QStringView& line)
 {
     while (line.isEmpty()) {

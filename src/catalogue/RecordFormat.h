@@ -43,6 +43,9 @@ bool parseFlagLine(QStringView line, bool& flag);
 // Point line: the flow before the first ",", the head after it.
 bool splitPointLine(QStringView line, FlowForm form, float& flow, float& head);
 QString pointLine(float flow, float head);
+// A flow as a whole-number reader takes it back once written (halves to
+// even; 0 outside 16 bits).
+float wholeFlowAsRead(float flow);
 
 // Steps over entirely empty lines: line becomes the first line, from itself
 // on, that is not empty. False when the stream ends first.

@@ -577,7 +577,8 @@ bool EditorModel::writeTable()
             for (size_t i = 0; i < table.size() && i < m_stored.size(); ++i)
                 if (m_stored[i])
                     for (int k = 0; k < catalogue::heldPoints(table[i]); ++k)
-                        table[i].sngFlow[size_t(k)] = float(platform::roundHalfEven0(table[i].sngFlow[size_t(k)]));
+                        table[i].sngFlow[size_t(k)] =
+                            catalogue::recordformat::wholeFlowAsRead(table[i].sngFlow[size_t(k)]);
         written = writeKind(m, m_kind.kind);
     });
     if (written)
