@@ -61,6 +61,18 @@ protected:
     }
     platform::FlexGrid& grid(const char* name) const { return *control<platform::FlexGrid>(name); }
 
+    // Calculated flows for a count of nozzles with the fourth pump of the
+    // list, the way the user gets them.
+    void calculate(int nozzles)
+    {
+        w->ctl.cmbPumps->list().setListIndex(3);
+        field("txtNoOfNozzle")->setText(QString::number(nozzles));
+        w->txtNoOfNozzle_LostFocus();
+        w->cmdCalculate_Click();
+        ASSERT_EQ(m->intNozzlesEntered, nozzles);
+        ASSERT_GT(m->sngCurrentGPM[1], 0.0f);
+    }
+
     // Runs the System Settings dialog's OK with the given choices.
     void applySettings(int componentList, bool gas, bool us)
     {

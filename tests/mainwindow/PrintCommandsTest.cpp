@@ -127,16 +127,6 @@ protected:
         load();
     }
 
-    void calculate(int nozzles)
-    {
-        w->ctl.cmbPumps->list().setListIndex(3);
-        field("txtNoOfNozzle")->setText(QString::number(nozzles));
-        w->txtNoOfNozzle_LostFocus();
-        w->cmdCalculate_Click();
-        ASSERT_EQ(m->intNozzlesEntered, nozzles);
-        ASSERT_GT(m->sngCurrentGPM[1], 0.0f);
-    }
-
     void printReport() { w->mnuPrint_Click(); }
     void printPumpCurve() { control<QPushButton>("cmdPrintPump")->click(); }
 

@@ -87,16 +87,6 @@ protected:
         EXPECT_FALSE(overlapped) << "a page outlived its modal run";
         return ui.modalCount > before;
     }
-
-    // Calculated flows for a count of nozzles, the way the user gets them.
-    void calculate(int nozzles)
-    {
-        w->ctl.cmbPumps->list().setListIndex(3);
-        field("txtNoOfNozzle")->setText(QString::number(nozzles));
-        w->txtNoOfNozzle_LostFocus();
-        w->cmdCalculate_Click();
-        ASSERT_EQ(m->intNozzlesEntered, nozzles);
-    }
 };
 
 TEST_F(ReportPreviewTest, PageOneShowsTheSiteFieldsOnlyWhenTheyArePrintedAndAlwaysItsCaptions)
