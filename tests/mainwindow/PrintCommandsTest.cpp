@@ -1,18 +1,21 @@
 // File Print and the pump curve's Print: the question, the printer dialog,
 // the pages written (read back with poppler's tools) and what the printed
 // sheet stores; the layout windows are drawn unseen and gone afterwards.
+#include "FileSizeLimit.h"
 #include "MainWindowFixture.h"
 
 #include "catalogue/SharedServices.h"
 #include "platform/Chart.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -255,4 +258,93 @@ TEST_F(PrintCommandsTest, TheReportStoresWhatItsFlowGraphSheetShows)
                 << "row " << r << " column " << c;
     EXPECT_GT(screenAxis, 0);
     EXPECT_EQ(m->dblFlowAxisMax, screenAxis);
+}
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST_F(PrintCommandsTest, APrintOverAnExistingPdfReplacesItOnlyWhenComplete)
+{
+    calculate(8);
+    const struct {
+        const char* name;
+        std::function<void()> run;
+    } commands[] = {
+        {"report", [&] { printReport(); }},
+        {"pump curve", [&] { printPumpCurve(); }},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.name);
+        // The size of the whole print, to cut a later one short by its last bytes.
+        QTemporaryDir sizing;
+        ui.printFile = sizing.filePath("whole.pdf");
+        ui.printerAnswers = {true};
+        c.run();
+        const qint64 whole = QFileInfo(ui.printFile).size();
+        ASSERT_GT(whole, 1000);
+
+        const QByteArray old = "%PDF-1.4 the report printed last week";
+        // Cancel; a disk that fills at once, in the middle, or before the
+        // last bytes only; then a print that succeeds.
+        const std::optional<qint64> limits[] = {std::nullopt, 1, whole / 2, whole - 3};
+        for (const auto& limit : limits) {
+            SCOPED_TRACE(limit ? "disk full after " + std::to_string(*limit) + " bytes" : std::string("Cancel"));
+            QTemporaryDir dir;
+            const QString target = dir.filePath("report.pdf");
+            {
+                QFile f(target);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(old);
+            }
+            ui.messages.clear();
+            ui.printFile = target;
+            ui.printerAnswers = {limit.has_value()};
+            {
+                std::optional<FileSizeLimit> full;
+                if (limit)
+                    full.emplace(rlim_t(*limit));
+                c.run();
+            }
+            EXPECT_EQ(bytesOf(target), old) << "the old file is kept";
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"})
+                << "nothing is left beside it";
+            ASSERT_EQ(ui.messages.size(), limit ? 2u : 1u) << testing::PrintToString(messages());
+            if (limit) {
+                EXPECT_EQ(ui.messages[1].text,
+                          QStringLiteral("The print could not be completed: \"%1\" could not be written.").arg(target));
+                EXPECT_EQ(ui.messages[1].caption, kAppTitle);
+            }
+            EXPECT_TRUE(!ui.pointers.empty() && ui.pointers.back() == platform::Pointer::Default);
+        }
+
+        // A print that completes replaces the old file by the whole new one,
+        // with the old file's rights.
+        QTemporaryDir dir;
+        const QString target = dir.filePath("report.pdf");
+        {
+            QFile f(target);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        const auto rights = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        ASSERT_TRUE(QFile::setPermissions(target, rights));
+        ui.messages.clear();
+        ui.printFile = target;
+        ui.printerAnswers = {true};
+        c.run();
+        EXPECT_EQ(ui.messages.size(), 1u) << testing::PrintToString(messages());
+        const QByteArray printed = bytesOf(target);
+        EXPECT_EQ(printed.size(), whole);
+        EXPECT_TRUE(printed.startsWith("%PDF-"));
+        EXPECT_TRUE(printed.trimmed().endsWith("%%EOF"));
+        EXPECT_EQ(QFile::permissions(target) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), rights);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
+    }
 }
