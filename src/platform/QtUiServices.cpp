@@ -118,6 +118,11 @@ std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& reque
 bool QtUiServices::printerDialog(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    // The print commands print their whole document: no page range,
+    // selection or current page is offered that they would ignore.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     // The print commands show the hourglass before they ask for the printer.
     const ArrowWhileOpen arrow(m_hourglass);
     return dialog.exec() == QDialog::Accepted;

@@ -40,7 +40,8 @@ public:
     // Open / Save dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
-    // The printer dialog: false when cancelled.
+    // The printer dialog, for a whole document (no page range, selection or
+    // current page to choose): false when cancelled.
     virtual bool printerDialog(QPrinter& printer) = 0;
     // Shows a dialog modally and returns its result code (QDialog::Accepted ...).
     virtual int showModal(QDialog& dialog) = 0;

@@ -3,9 +3,14 @@
 #include "FakeUiServices.h"
 #include "TestFolder.h"
 
+#include "platform/QtUiServices.h"
+
+#include <QApplication>
 #include <QFile>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(PrinterAnswer, YesPrintsToAPdfFileAndNoLeavesThePrinterAlone)
@@ -42,4 +47,42 @@ TEST(PrinterAnswer, ATestChoosesWhereThePdfGoes)
     QPrinter printer;
     ASSERT_TRUE(platform::ui().printerDialog(printer));
     EXPECT_EQ(printer.outputFileName(), dir.file("report.pdf"));
+}
+
+// The program's own printer dialog offers only what the print commands do:
+// they print their whole document, so there is no page range, selection or
+// current page to choose. The dialog is looked at and cancelled; the printer
+// it was given prints to a file, so nothing can reach a real printer.
+TEST(PrinterAnswer, TheDialogOffersNoPartOfTheDocument)
+{
+    TestFolder dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.file("never.pdf"));
+
+    bool seen = false;
+    QAbstractPrintDialog::PrintDialogOptions options;
+    QTimer look;
+    look.setInterval(10);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QPrintDialog*>(w); dialog && dialog->isVisible()) {
+                seen = true;
+                options = dialog->options();
+                dialog->reject();
+                return;
+            }
+    });
+    look.start();
+    platform::QtUiServices services;
+    EXPECT_FALSE(services.printerDialog(printer)) << "cancelled";
+    look.stop();
+
+    ASSERT_TRUE(seen);
+    EXPECT_FALSE(options.testFlag(QAbstractPrintDialog::PrintPageRange));
+    EXPECT_FALSE(options.testFlag(QAbstractPrintDialog::PrintSelection));
+    EXPECT_FALSE(options.testFlag(QAbstractPrintDialog::PrintCurrentPage));
+    EXPECT_TRUE(options.testFlag(QAbstractPrintDialog::PrintToFile)) << "a PDF file stays on offer";
+    EXPECT_EQ(printer.printRange(), QPrinter::AllPages);
+    EXPECT_FALSE(QFile::exists(dir.file("never.pdf")));
 }
