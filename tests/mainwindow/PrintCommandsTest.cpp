@@ -5,6 +5,9 @@
 #include "MainWindowFixture.h"
 
 #include "catalogue/SharedServices.h"
+#include "reports/PrintCommands.h"
+#include "reports/PrintSheets.h"
+#include "reports/ReportPages.h"
 #include "platform/Chart.h"
 
 #include <QDir>
@@ -12,6 +15,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
@@ -77,10 +81,10 @@ int pageCount(const QString& pdf)
 constexpr int kDpi = 50;
 
 // The pages of the PDF as pictures at kDpi.
-std::vector<QImage> renderPages(const QString& pdf, const QTemporaryDir& into)
+std::vector<QImage> renderPages(const QString& pdf, const QTemporaryDir& into, int dpi = kDpi)
 {
     std::vector<QImage> pages;
-    if (!runTool("pdftoppm", {"-r", QString::number(kDpi), "-png", pdf, into.filePath("page")}))
+    if (!runTool("pdftoppm", {"-r", QString::number(dpi), "-png", pdf, into.filePath("page")}))
         return pages;
     const QStringList files = QDir(into.path()).entryList({"page*.png"}, QDir::Files, QDir::Name);
     for (const QString& f : files)
@@ -135,7 +139,8 @@ protected:
 
     // Prints with Yes to the question and OK to the printer dialog; returns
     // the pages, after checking the PDF's page count and the command's leftovers.
-    std::vector<QImage> printed(const std::function<void()>& command, int expectedPages, const QString& name)
+    std::vector<QImage> printed(const std::function<void()>& command, int expectedPages, const QString& name,
+                                int dpi = kDpi)
     {
         ui.printFile = out.filePath(name + ".pdf");
         ui.printerAnswers = {true};
@@ -149,7 +154,7 @@ protected:
         }
         EXPECT_EQ(pageCount(ui.printFile), expectedPages);
         QTemporaryDir pictures;
-        return renderPages(ui.printFile, pictures);
+        return renderPages(ui.printFile, pictures, dpi);
     }
 };
 
@@ -347,4 +352,174 @@ TEST_F(PrintCommandsTest, APrintOverAnExistingPdfReplacesItOnlyWhenComplete)
         EXPECT_EQ(QFile::permissions(target) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), rights);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
     }
+}
+
+namespace {
+
+// Where a layout window's rectangle (twips) lands on a page rendered at
+// `dpi`: the window is fitted into the printable area of the printer the
+// commands use (Qt's PDF page and margins), from its corner.
+class PlacedSheet {
+public:
+    PlacedSheet(QSize sheetTwips, int dpi) : m_dpi(dpi)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
+        m_corner = area.topLeft();
+        m_scale = reports::fitSheet(QSizeF(sheetTwips), area.size() * 1440.0).scale;
+    }
+    QRect onPage(const QRect& twips) const
+    {
+        const auto x = [&](double t) { return int(std::lround((m_corner.x() + t * m_scale / 1440.0) * m_dpi)); };
+        const auto y = [&](double t) { return int(std::lround((m_corner.y() + t * m_scale / 1440.0) * m_dpi)); };
+        return QRect(QPoint(x(twips.left()), y(twips.top())), QPoint(x(twips.right()), y(twips.bottom())));
+    }
+
+private:
+    int m_dpi;
+    QPointF m_corner; // inches
+    double m_scale = 1.0;
+};
+
+// The ink of a part of a page: dark marks (text, lines) and coloured ones
+// (the charts' series and markers), and how far across the coloured reach.
+struct PartInk {
+    int dark = 0, coloured = 0;
+    int colouredLeft = -1, colouredRight = -1;
+    int colouredWidth() const { return colouredLeft < 0 ? 0 : colouredRight - colouredLeft + 1; }
+};
+
+PartInk inkIn(const QImage& page, const QRect& rect)
+{
+    PartInk k;
+    const QRect r = rect.intersected(page.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb c = page.pixel(x, y);
+            const int high = std::max({qRed(c), qGreen(c), qBlue(c)});
+            const int low = std::min({qRed(c), qGreen(c), qBlue(c)});
+            if (high - low > 60) {
+                ++k.coloured;
+                if (k.colouredLeft < 0 || x < k.colouredLeft)
+                    k.colouredLeft = x;
+                k.colouredRight = std::max(k.colouredRight, x);
+            } else if (high < 160) {
+                ++k.dark;
+            }
+        }
+    return k;
+}
+
+// A cell of sheet 1's flow improvement table, inside its rules (twips).
+QRect tableCell(int row, int column)
+{
+    return QRect(2520 + 600 * column + 60, 9360 + 240 * row + 40, 600 - 120, 240 - 80);
+}
+
+constexpr int kContentDpi = 100;
+
+} // namespace
+
+// The printed pages carry what their layouts must show: sheet 1's graph
+// with its lines and markers across the chart, a text in every cell of its
+// flow improvement table and every row caption, the pump captions; the pump
+// page's curve across its chart.
+TEST_F(PrintCommandsTest, EveryPartOfTheSheetsIsOnThePaper)
+{
+    calculate(8);
+    const std::vector<QImage> report = printed([&] { printReport(); }, 2, "content", kContentDpi);
+    ASSERT_EQ(report.size(), 2u);
+    const QImage& sheet = report[0];
+    const PlacedSheet one(reports::kFlowGraphSheetTwips, kContentDpi);
+
+    const QRect chart = one.onPage(QRect(1440, 3240, 7815, 4335));
+    const PartInk graph = inkIn(sheet, chart);
+    EXPECT_GT(graph.coloured, 200) << "the flow graph's lines and markers";
+    EXPECT_GT(graph.colouredWidth(), chart.width() / 2) << "the lines run across the graph";
+    EXPECT_GT(graph.dark, 200) << "the graph's axes and titles";
+    EXPECT_EQ(inkIn(sheet, one.onPage(QRect(240, 9240, 10815, 1455))).coloured, 0) << "the table is black";
+
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_GT(inkIn(sheet, one.onPage(QRect(400, 9360 + 240 * row + 40, 2000, 160))).dark, 10)
+            << "caption of row " << row;
+        for (int column = 0; column < reports::kSheetTableColumns; ++column)
+            EXPECT_GT(inkIn(sheet, one.onPage(tableCell(row, column))).dark, 8)
+                << "table row " << row << ", column " << column << " is empty";
+    }
+    for (const int top : {7920, 8400})
+        EXPECT_GT(inkIn(sheet, one.onPage(QRect(480, top, 6000, 255))).dark, 20) << "pump caption at " << top;
+
+    const std::vector<QImage> pump = printed([&] { printPumpCurve(); }, 1, "pump content", kContentDpi);
+    ASSERT_EQ(pump.size(), 1u);
+    const PlacedSheet page(reports::kPumpCurvePageTwips, kContentDpi);
+    const QRect pumpChart = page.onPage(QRect(840, 1440, 9855, 8775));
+    const PartInk curve = inkIn(pump[0], pumpChart);
+    EXPECT_GT(curve.coloured, 200) << "the pump curve";
+    EXPECT_GT(curve.colouredWidth(), pumpChart.width() / 3) << "the curve runs across the chart";
+    EXPECT_GT(curve.dark, 200) << "the chart's axes and titles";
+    EXPECT_GT(inkIn(pump[0], page.onPage(QRect(4440, 840, 4335, 375))).dark, 20) << "the page's heading";
+}
+
+// Sheet 2 carries every text of its grids: each cell that holds one (a
+// merged run once) has ink inside its lines, the comparison grids above the
+// component list from 15 nozzles.
+TEST_F(PrintCommandsTest, EveryTextOfSheetTwoIsOnThePaper)
+{
+    calculate(15);
+    std::vector<std::pair<reports::ReportGrid, QPoint>> grids;
+    {
+        reports::frmPrintCompare compare(*m);
+        compare.Form_Load();
+        reports::frmComponentList list(*w);
+        list.Form_Load();
+        for (const reports::SheetTwoPart& part : reports::sheetTwoParts(m->intNozzlesEntered))
+            grids.emplace_back(part.item == reports::SheetTwoItem::Compare       ? compare.flxCompare->grid()
+                               : part.item == reports::SheetTwoItem::NextCompare ? compare.flxNextCompare->grid()
+                                                                                 : list.flxComponentPrint->grid(),
+                               part.at);
+    }
+    ASSERT_EQ(grids.size(), 3u);
+    const std::vector<QImage> report = printed([&] { printReport(); }, 2, "sheet two", kContentDpi);
+    ASSERT_EQ(report.size(), 2u);
+
+    QSizeF extent;
+    for (const auto& [grid, at] : grids)
+        extent = extent.expandedTo(QSizeF(at.x() + grid.sizeTwips().width(), at.y() + grid.sizeTwips().height()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
+    const reports::SheetPlacement placement = reports::fitSheetTwo(extent, area.size() * 1440.0);
+    const auto onPage = [&](const QRectF& twips) {
+        const QRectF inches((placement.origin + twips.topLeft() * placement.scale) / 1440.0,
+                            twips.size() * placement.scale / 1440.0);
+        return QRectF(inches.translated(area.topLeft()).topLeft() * kContentDpi, inches.size() * kContentDpi)
+            .toAlignedRect();
+    };
+
+    int cells = 0;
+    for (const auto& [grid, at] : grids) {
+        for (int r = 0, top = 0; r < grid.rows(); top += grid.rowHeight(r), ++r) {
+            const auto runs = reports::mergedRuns(grid, r);
+            for (int c = 0, left = 0; c < grid.cols();) {
+                int last = c;
+                for (const auto& run : runs)
+                    if (run.first == c)
+                        last = run.second;
+                int width = 0;
+                for (int k = c; k <= last; ++k)
+                    width += grid.colWidthTwips[size_t(k)];
+                const QString text = grid.cells.TextMatrix(r, c);
+                if (!text.trimmed().isEmpty() && grid.rowHeight(r) > 0) {
+                    ++cells;
+                    const QRectF inside(at.x() + left + 30, at.y() + top + 40, width - 60, grid.rowHeight(r) - 80);
+                    EXPECT_GT(inkIn(report[1], onPage(inside)).dark, 5)
+                        << "\"" << text.toStdString() << "\" (row " << r << ", column " << c << ") is missing";
+                }
+                left += width;
+                c = last + 1;
+            }
+        }
+    }
+    EXPECT_GT(cells, 100);
 }
