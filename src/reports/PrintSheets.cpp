@@ -134,8 +134,13 @@ void frmPrintFlowGraph::Form_Load()
     for (int row = 0; row < 5; ++row) {
         lblCaptions[size_t(row)]->setText(sheet.table.captions[size_t(row)]);
         fitCaption(lblCaptions[size_t(row)]);
-        for (int k = 0; k < kSheetTableColumns; ++k)
-            tableCells[size_t(row)][size_t(k)]->setText(sheet.table.columns[size_t(k)][size_t(row)]);
+        for (int k = 0; k < kSheetTableColumns; ++k) {
+            // A value wider than its ruled cell in the font that stands in
+            // ("-103.6") is drawn smaller, as the captions are.
+            QLabel* cell = tableCells[size_t(row)][size_t(k)];
+            cell->setText(sheet.table.columns[size_t(k)][size_t(row)]);
+            fitCaption(cell);
+        }
     }
     c.flush();
 }
