@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -115,6 +116,22 @@ std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& reque
     return path;
 }
 
+namespace {
+// Qt's own dialog, where it prints through CUPS, shows its print range again
+// as it opens, for a range the print server would take, which a print to a
+// PDF file never honours: the range is hidden once the dialog shows.
+class NoPrintRange : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* range = watched->findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+                range->hide();
+        return false;
+    }
+};
+} // namespace
+
 bool QtUiServices::printerDialog(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
@@ -123,6 +140,8 @@ bool QtUiServices::printerDialog(QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    NoPrintRange noRange;
+    dialog.installEventFilter(&noRange);
     // The print commands show the hourglass before they ask for the printer.
     const ArrowWhileOpen arrow(m_hourglass);
     return dialog.exec() == QDialog::Accepted;
