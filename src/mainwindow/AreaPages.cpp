@@ -48,16 +48,11 @@ void frmMain::optBasic_Click()
     ctl.fraBranch->setVisible(false);
 }
 
-void frmMain::optBasic_GotFocus()
-{
-    // The Basic panel shows as soon as the option has the focus; the option
-    // is selected with it, so that the mode in force is always the one shown
-    // and one of the two is always on.
-    if (!ctl.optBasic->isChecked())
-        selectOption(ctl.optBasic);
-}
-
+// The picture follows every change of the quantity and of the branches, by
+// the user (a click, a key, the wheel) or by code.
 void frmMain::cmbNoOfBranches_Click() { LoadSiteLayoutPicture(); }
+
+void frmMain::cmbQuantity_Click() { LoadSiteLayoutPicture(); }
 
 void frmMain::cmbQuantity_LostFocus() { LoadSiteLayoutPicture(); }
 

@@ -711,14 +711,15 @@ void frmMain::wireHandlers()
         });
     }
 
-    // Option buttons: a user's choice runs the handler of the option switched on.
+    // Option buttons: a user's choice runs the handler of the option switched
+    // on; the focus alone changes nothing (each pair is one tab stop, at the
+    // option in force: platform::OptionButton).
     for (QRadioButton* b : {ctl.optAdvance, ctl.optBasic, ctl.opt50Hz, ctl.opt60Hz}) {
         connect(b, &QRadioButton::toggled, this, [this, b](bool on) {
             if (on)
                 optionHandler(b)();
         });
     }
-    m_events->onGotFocus(ctl.optBasic, [this](Qt::FocusReason) { optBasic_GotFocus(); });
 
     // Selection lists: a user's choice and a choice made by code run the same handler.
     auto showsChoice = [](ComboBox* box) { return [box] { box->setToolTip(box->currentText()); }; };
@@ -730,6 +731,7 @@ void frmMain::wireHandlers()
         {ctl.cmbLeak, showsChoice(ctl.cmbLeak)},
         {ctl.cmbPumpOthers, showsChoice(ctl.cmbPumpOthers)},
         {ctl.cmbPumps, showsChoice(ctl.cmbPumps)},
+        {ctl.cmbQuantity, [this] { cmbQuantity_Click(); }},
         {ctl.cmbNoOfBranches, [this] { cmbNoOfBranches_Click(); }},
     };
     for (const auto& [box, handler] : clicks) {

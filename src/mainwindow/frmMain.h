@@ -91,8 +91,8 @@ public:
     void areaButton_LostFocus(int page, bool tabHeld, bool shiftHeld);
     void optAdvance_Click();
     void optBasic_Click();
-    void optBasic_GotFocus();
     void cmbNoOfBranches_Click();
+    void cmbQuantity_Click();
     void cmbQuantity_LostFocus();
     void cmbNozzle_GotFocus();
     void cmbHoseSize_GotFocus();

@@ -1,5 +1,6 @@
 #include "Keys.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
@@ -21,6 +22,16 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 
 namespace {
 
+// The window a widget is in. A popup (an open drop-down list, a menu) is a
+// window of its own to Qt, but belongs to the window that opened it.
+QWidget* ownerWindow(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    while (window->windowType() == Qt::Popup && window->parentWidget())
+        window = window->parentWidget()->window();
+    return window;
+}
+
 // Key preview for F1: watches the window and every widget below it, a child
 // given later included, and takes F1 wherever it is pressed in the window.
 class F1Binding : public QObject {
@@ -39,9 +50,10 @@ protected:
             if (child->isWidgetType())
                 watch(child);
         } else if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-                   && static_cast<QWidget*>(watched)->window() == m_window) {
+                   && ownerWindow(static_cast<QWidget*>(watched)) == m_window) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (desktopKeyCode(key->key()) == kKeyF1) {
+                closePopups();
                 const auto handler = m_handler; // the handler may close the window
                 handler(kKeyF1, shiftState(key->modifiers()));
                 return true;
@@ -51,6 +63,17 @@ protected:
     }
 
 private:
+    // F1 in an open popup of the window closes it first, so that the help,
+    // or the message that there is none, comes up over the window.
+    void closePopups()
+    {
+        while (QWidget* popup = QApplication::activePopupWidget()) {
+            if (ownerWindow(popup) != m_window || !popup->close()
+                || QApplication::activePopupWidget() == popup)
+                break;
+        }
+    }
+
     void watch(QObject* object)
     {
         object->installEventFilter(this);

@@ -20,9 +20,11 @@ int desktopKeyCode(int qtKey);
 int shiftState(Qt::KeyboardModifiers modifiers);
 
 // Binds F1 in the window: F1 pressed in the window or in any of its controls
-// (those it has now and those it is given later, not in another window such
-// as a dialog it owns) runs formKeyDown(kKeyF1, shift) before the control
-// sees the key, and goes no further. Other keys pass untouched.
+// (those it has now and those it is given later, the open drop-down list of
+// one of its lists and its open menus included, which close first; not in
+// another window such as a dialog it owns) runs formKeyDown(kKeyF1, shift)
+// before the control sees the key, and goes no further. Other keys pass
+// untouched.
 void bindF1(QWidget* window, std::function<void(int keyCode, int shift)> formKeyDown);
 
 } // namespace platform

@@ -1,11 +1,14 @@
 // The area pages: page routing, the piping panels, the empty list boxes, the
 // selection tool tips and the site-layout picture.
-#include "MainWindowFixture.h"
+#include "SiteFileSupport.h"
+#include "TabWalk.h"
 
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
+#include <QWheelEvent>
+#include <functional>
 
 namespace {
 void pressKey(QWidget* widget, int key)
@@ -71,15 +74,17 @@ TEST_F(MainWindowTest, PipingPanelsFollowTheMode)
     EXPECT_FALSE(control<QGroupBox>("fraTrunk")->isHidden());
     EXPECT_FALSE(basic->isChecked());
 
-    // Focus on Basic shows its panel and puts Basic in force: one mode is
-    // always on, and it is the one shown.
+    // The focus on Basic alone (a press let go elsewhere) changes nothing:
+    // the mode in force stays, and so does its panel.
     showActive(*w);
     w->cmdPiping_Click();
-    basic->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(control<QGroupBox>("fraPipeInfo")->isHidden());
-    EXPECT_TRUE(basic->isChecked());
-    EXPECT_FALSE(advance->isChecked());
-    EXPECT_TRUE(w->optBasic());
+    basic->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), basic);
+    EXPECT_TRUE(control<QGroupBox>("fraPipeInfo")->isHidden());
+    EXPECT_FALSE(control<QGroupBox>("fraTrunk")->isHidden());
+    EXPECT_FALSE(basic->isChecked());
+    EXPECT_TRUE(advance->isChecked());
+    EXPECT_TRUE(w->optAdvance());
 }
 
 TEST_F(MainWindowTest, SelectionToolTipsAndEmptyListBoxes)
@@ -120,15 +125,50 @@ TEST_F(MainWindowTest, SiteLayoutPictureOfQuantityAndBranches)
     list("cmbQuantity")->list().setListIndex(1);
     list("cmbNoOfBranches")->list().setListIndex(2);
     EXPECT_GT(shownColour(box).blue(), 200);
-    // A new quantity shows when the quantity list loses the focus.
+    // A new quantity shows at once.
     list("cmbQuantity")->list().setListIndex(3);
-    EXPECT_GT(shownColour(box).blue(), 200);
-    w->cmbQuantity_LostFocus();
     EXPECT_GT(shownColour(box).green(), 200);
     // No picture of its own: the box empties, the selection stands.
     list("cmbNoOfBranches")->list().setListIndex(4);
     EXPECT_TRUE(box->pixmap().isNull());
     EXPECT_EQ(list("cmbNoOfBranches")->currentText(), "5");
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(MainWindowTest, SiteLayoutPictureFollowsTheQuantityHoweverItChanges)
+{
+    writePicture(folder, "1Pump1Branch.jpg", Qt::red);
+    writePicture(folder, "2Pump1Branch.jpg", Qt::blue);
+    writePicture(folder, "3Pump1Branch.jpg", Qt::green);
+    load();
+    showActive(*w);
+    w->cmdPump_Click();
+    auto* box = control<QLabel>("PicSiteLayout");
+    platform::ComboBox* quantity = list("cmbQuantity");
+    auto notch = [quantity] {
+        QWheelEvent e(QPointF(5, 5), quantity->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(quantity, &e);
+    };
+    // The wheel over the list while another control has the focus changes nothing.
+    list("cmbPumps")->setFocus();
+    notch();
+    EXPECT_EQ(quantity->currentText(), "1");
+    EXPECT_EQ(QApplication::focusWidget(), list("cmbPumps"));
+    // In the list, the wheel and the keys change the quantity, and the
+    // picture follows while the focus is still there.
+    quantity->setFocus();
+    notch();
+    EXPECT_EQ(quantity->currentText(), "2");
+    EXPECT_GT(shownColour(box).blue(), 200);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(quantity, &down);
+    EXPECT_EQ(quantity->currentText(), "3");
+    EXPECT_GT(shownColour(box).green(), 200);
+    // Back To Baseline puts the quantity of the baseline back, picture and all.
+    w->cmdBackToBaseLine_Click();
+    EXPECT_EQ(quantity->currentText(), "1");
+    EXPECT_GT(shownColour(box).red(), 200);
     EXPECT_TRUE(messages().empty());
 }
 
@@ -186,4 +226,118 @@ TEST_F(MainWindowTest, TabWalksTheWholeWindowOrder)
     EXPECT_EQ(tab(false), "flxBaseLine");
     EXPECT_EQ(tab(false), "qt_tabwidget_tabbar");
     EXPECT_EQ(tab(false), "cmdDetails");
+}
+
+// Tab and Shift+Tab walked round the whole window change no mode, frequency
+// or setting: each option pair is one stop, at the option in force, right
+// after start-up and after each command that sets the options in code.
+TEST_F(MainWindowTest, TabAndShiftTabChangeNoOption)
+{
+    struct OptionPair {
+        const char* first;
+        const char* second;
+        int page;
+    };
+    const OptionPair pairs[] = {{"optBasic", "optAdvance", 1}, {"opt50Hz", "opt60Hz", 2}};
+    // The user picks an option with the mouse: the focus goes to it first.
+    auto pick = [this](const char* name) {
+        auto* b = control<QRadioButton>(name);
+        w->ctl.tabMain->setCurrentIndex(QByteArray(name).contains("Hz") ? 2 : 1);
+        b->setFocus(Qt::MouseFocusReason);
+        b->click();
+    };
+    auto saveAs = [this](const char* name) {
+        w->cmdCalculate_Click();
+        ui.fileAnswers.push_back(folder.file(QStringLiteral("SaveSiteInfo/") + name));
+        w->mnuSaveas_Click();
+    };
+    auto open = [this](const char* name) {
+        ui.answers = {platform::MsgResult::No};
+        ui.fileAnswers.push_back(folder.file(QStringLiteral("SaveSiteInfo/") + name));
+        w->mnuOpen_Click();
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        const char* mode;      // the options in force after it
+        const char* frequency;
+    };
+    const Case cases[] = {
+        {"FreshStart", [] {}, "optAdvance", "opt60Hz"},
+        {"BackToBaseline",
+         [&] {
+             pick("optBasic");
+             w->cmdBackToBaseLine_Click();
+         },
+         "optAdvance", "opt60Hz"},
+        {"OpenPutsAdvanceBack",
+         [&] {
+             saveAs("advance.txt");
+             pick("optBasic");
+             pick("opt50Hz");
+             open("advance.txt");
+         },
+         "optAdvance", "opt60Hz"},
+        {"OpenPutsBasicIn",
+         [&] {
+             pick("optBasic");
+             pick("opt50Hz");
+             saveAs("basic.txt");
+             pick("optAdvance");
+             pick("opt60Hz");
+             open("basic.txt");
+         },
+         "optBasic", "opt50Hz"},
+        {"New",
+         [&] {
+             pick("optBasic");
+             pick("opt50Hz");
+             ui.answers = {platform::MsgResult::No};
+             ui.fileAnswers.push_back(folder.file("SaveSiteInfo/new.txt"));
+             w->mnuNew_Click();
+         },
+         "optAdvance", "opt60Hz"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        load();
+        showActive(*w);
+        c.run();
+        ui.messages.clear();
+        ASSERT_TRUE(control<QRadioButton>(c.mode)->isChecked());
+        ASSERT_TRUE(control<QRadioButton>(c.frequency)->isChecked());
+        const int page = w->ctl.tabMain->currentIndex();
+        // Sorted: a page brought to the front is raised among its siblings,
+        // which reorders the children the record walks.
+        auto state = [this] {
+            QStringList s = windowState(*w, *m);
+            s.sort();
+            return s;
+        };
+        const QStringList before = state();
+        // Each pair met once on a walk past its page, at the option in force.
+        auto expectStops = [&](const QStringList& visited, int frontPage) {
+            ASSERT_EQ(visited.last(), "cmdCalculate") << "round the window: " << visited.join(' ').toStdString();
+            for (const OptionPair& p : pairs) {
+                const bool passed = frontPage < 0 || frontPage == p.page;
+                const QString inForce = control<QRadioButton>(p.first)->isChecked() ? p.first : p.second;
+                EXPECT_EQ(visited.count(p.first) + visited.count(p.second), passed ? 1 : 0)
+                    << visited.join(' ').toStdString();
+                if (passed) {
+                    EXPECT_TRUE(visited.contains(inForce)) << visited.join(' ').toStdString();
+                }
+            }
+        };
+        control<QPushButton>("cmdCalculate")->setFocus(Qt::TabFocusReason);
+        expectStops(walkTabOrder(true), -1);
+        // Shift+Tab leaves the page in front: once from each.
+        for (int front = 0; front < 4; ++front) {
+            w->ctl.tabMain->setCurrentIndex(front);
+            control<QPushButton>("cmdCalculate")->setFocus(Qt::TabFocusReason);
+            expectStops(walkTabOrder(false), front);
+        }
+        w->ctl.tabMain->setCurrentIndex(page);
+        EXPECT_SAME_STATE(before, state());
+        EXPECT_TRUE(messages().empty());
+    }
 }

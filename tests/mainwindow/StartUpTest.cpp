@@ -268,6 +268,21 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirTopics)
     QApplication::sendEvent(field("txtHoseLen"), &f1);
     ASSERT_EQ(ui.helps.size(), 3u);
     EXPECT_EQ(ui.helps[2].topic, "Main Functionality\\Dynamic Flow Graph.htm");
+    // F1 with a drop-down list open: the list is a window of its own to Qt,
+    // yet part of the main window; it closes and the selection stands.
+    platform::ComboBox* dispenser = list("cmbDispenser");
+    dispenser->list().setListIndex(1);
+    dispenser->setFocus();
+    dispenser->showPopup();
+    QApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QKeyEvent popupF1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(popup->focusWidget() ? popup->focusWidget() : popup, &popupF1);
+    ASSERT_EQ(ui.helps.size(), 4u);
+    EXPECT_EQ(ui.helps[3].topic, "Main Functionality\\Dynamic Flow Graph.htm");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(dispenser->currentIndex(), 1);
     QFile::remove(folder.file("TDRHelpFile.chm"));
     w->mnuF1_Click();
     EXPECT_EQ(messages().back(), "Help File doesn't exist");

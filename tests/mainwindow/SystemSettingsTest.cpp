@@ -1,5 +1,6 @@
 // The System Settings dialog and what its OK does to the main window.
 #include "MainWindowFixture.h"
+#include "TabWalk.h"
 
 #include "catalogue/clsSiteProperties.h"
 #include "platform/Chart.h"
@@ -200,4 +201,31 @@ TEST_F(MainWindowTest, DialogShowsItsWholeHelpText)
     EXPECT_GE(help->height(), help->heightForWidth(help->width()));
     EXPECT_GE(d.fraHelp->height(), d.fraHelp->minimumSizeHint().height());
     w->settingsLink().unload();
+}
+
+// The dialog's options put in force by code (its loading copies the
+// settings into them): Tab and Shift+Tab stop at each group's option in
+// force and change none.
+TEST_F(MainWindowTest, SettingsDialogTabStopsAtTheOptionsInForce)
+{
+    load();
+    applySettings(2, false, false);
+    frmData& d = w->settingsLink().dialog();
+    ASSERT_TRUE(d.optCommercial->isChecked());
+    auto checked = [&d] {
+        QStringList on;
+        for (QRadioButton* b : d.findChildren<QRadioButton*>())
+            if (b->isChecked())
+                on << b->objectName();
+        return on.join(' ');
+    };
+    const QString before = checked();
+    d.show();
+    d.activateWindow();
+    QApplication::processEvents();
+    d.cmdOk->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(walkTabOrder(true).join(' '), "cmdCancel optCommercial optDiesel optMetric cmdOk");
+    EXPECT_EQ(walkTabOrder(false).join(' '), "optMetric optDiesel optCommercial cmdCancel cmdOk");
+    EXPECT_EQ(checked(), before);
+    d.hide();
 }

@@ -1,11 +1,14 @@
 #include "platform/Keys.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QVBoxLayout>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -83,4 +86,50 @@ TEST(Keys, F1InADialogTheWindowOwnsIsTheDialogs)
     press(field, Qt::Key_F1);
     EXPECT_TRUE(mainCalls.keys.empty());
     EXPECT_EQ(dialogCalls.keys.size(), 1u);
+}
+
+TEST(Keys, F1InAnOpenDropDownListOrMenuOfTheWindow)
+{
+    QWidget window;
+    auto* lay = new QVBoxLayout(&window);
+    auto* combo = new QComboBox;
+    combo->addItems({"None", "Pump A", "Pump B"});
+    lay->addWidget(combo);
+    auto* menu = new QMenu(&window);
+    menu->addAction("Open");
+    // A dialog the window owns, with its own list and its own help.
+    auto* dialog = new QDialog(&window);
+    auto* dialogCombo = new QComboBox(dialog);
+    dialogCombo->addItems({"Gas", "Diesel"});
+    Calls calls, dialogCalls;
+    platform::bindF1(&window, calls.handler());
+    platform::bindF1(dialog, dialogCalls.handler());
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+
+    // F1 in the open popup (a window of its own to Qt) closes it and runs
+    // the handler of the window it belongs to; the selection stands.
+    auto f1InPopup = [](const std::function<void()>& open) {
+        open();
+        QApplication::processEvents();
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            return false;
+        press(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_F1);
+        return QApplication::activePopupWidget() == nullptr;
+    };
+    combo->setCurrentIndex(1);
+    EXPECT_TRUE(f1InPopup([combo] { combo->showPopup(); })) << "the list closes";
+    EXPECT_EQ(calls.keys.size(), 1u);
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_TRUE(f1InPopup([menu, &window] { menu->popup(window.mapToGlobal(QPoint(5, 5))); }));
+    EXPECT_EQ(calls.keys.size(), 2u);
+
+    dialog->show();
+    dialog->activateWindow();
+    QApplication::processEvents();
+    EXPECT_TRUE(f1InPopup([dialogCombo] { dialogCombo->showPopup(); }));
+    EXPECT_EQ(dialogCalls.keys.size(), 1u) << "the dialog's list is the dialog's";
+    EXPECT_EQ(calls.keys.size(), 2u);
 }

@@ -1,17 +1,36 @@
 // The platform's small widget helpers: named children, the drop-down list,
-// the focus and key filters.
+// the option buttons, the focus and key filters.
+#include "TabWalk.h"
+
 #include "platform/ComboBox.h"
 #include "platform/Named.h"
+#include "platform/OptionButton.h"
 #include "platform/WidgetEvents.h"
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
+
+namespace {
+void showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+}
+} // namespace
 
 TEST(Named, CreatesTheChildWithItsName)
 {
@@ -45,6 +64,144 @@ TEST(ComboBox, ChoicesMadeByCodeRunTheHandlerOnceWithoutSignals)
     auto* plain = new QComboBox(&window);
     plain->setObjectName("plain");
     EXPECT_EQ(window.findChild<platform::ComboBox*>("plain"), nullptr) << "a plain QComboBox is no ComboBox";
+}
+
+TEST(ComboBox, TakesTheWheelOnlyWithTheFocus)
+{
+    QWidget window;
+    auto* lay = new QVBoxLayout(&window);
+    auto* field = new QLineEdit;
+    auto* combo = platform::named<platform::ComboBox>("cmbQuantity");
+    lay->addWidget(field);
+    lay->addWidget(combo);
+    for (const char* q : {"1", "2", "3"})
+        combo->list().addItem(q);
+    combo->list().setListIndex(0);
+    int chosen = 0;
+    QObject::connect(combo, &QComboBox::activated, [&] { ++chosen; });
+    showActive(window);
+    field->setFocus();
+    // One notch down; true when the list took it.
+    auto notch = [combo] {
+        QWheelEvent e(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &e);
+        return e.isAccepted();
+    };
+    EXPECT_FALSE(notch()) << "passed on to what lies beneath";
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(chosen, 0);
+    EXPECT_EQ(combo->focusPolicy(), Qt::StrongFocus) << "the wheel gives a list no focus";
+    combo->setFocus();
+    EXPECT_TRUE(notch());
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_EQ(chosen, 1) << "the user's choice, as a click or a key";
+}
+
+// A window of a field, two option groups (three and two options) and a
+// field, each option made by named<> as every window makes them.
+struct OptionWindow {
+    QWidget window;
+    QLineEdit* first = platform::named<QLineEdit>("first");
+    QLineEdit* last = platform::named<QLineEdit>("last");
+    std::array<QRadioButton*, 3> list{platform::named<QRadioButton>("optA", QStringLiteral("A")),
+                                      platform::named<QRadioButton>("optB", QStringLiteral("B")),
+                                      platform::named<QRadioButton>("optC", QStringLiteral("C"))};
+    std::array<QRadioButton*, 2> units{platform::named<QRadioButton>("optUS", QStringLiteral("US")),
+                                       platform::named<QRadioButton>("optMetric", QStringLiteral("Metric"))};
+    OptionWindow()
+    {
+        auto* lay = new QVBoxLayout(&window);
+        lay->addWidget(first);
+        for (auto* frame : {new QGroupBox("List"), new QGroupBox("Units")}) {
+            auto* inner = new QVBoxLayout(frame);
+            if (frame->title() == "List")
+                for (QRadioButton* b : list)
+                    inner->addWidget(b);
+            else
+                for (QRadioButton* b : units)
+                    inner->addWidget(b);
+            lay->addWidget(frame);
+        }
+        lay->addWidget(last);
+    }
+    QString checked() const
+    {
+        QStringList on;
+        for (QRadioButton* b : {list[0], list[1], list[2], units[0], units[1]})
+            if (b->isChecked())
+                on << b->objectName();
+        return on.join(' ');
+    }
+};
+
+TEST(OptionButton, EachGroupIsOneTabStopAtTheOptionInForce)
+{
+    struct Case {
+        const char* name;
+        std::function<void(OptionWindow&)> set; // puts options in force, as a window does
+        const char* stops;                      // the walk from `first`, forward
+    };
+    const Case cases[] = {
+        {"NoneChecked", [](OptionWindow&) {}, "optA optUS last first"},
+        {"ByCode",
+         [](OptionWindow& o) {
+             o.list[2]->setChecked(true);
+             o.units[1]->setChecked(true);
+         },
+         "optC optMetric last first"},
+        {"ByCodeWithSignalsBlocked",
+         [](OptionWindow& o) {
+             o.list[1]->setChecked(true);
+             const QSignalBlocker block(o.list[2]);
+             o.list[2]->setChecked(true);
+         },
+         "optC optUS last first"},
+        // The focus left an option that is not in force (a press let go
+        // elsewhere); then code and a click change the options.
+        {"AfterTheFocusVisitedAnotherOption",
+         [](OptionWindow& o) {
+             o.list[1]->setChecked(true);
+             o.units[1]->setChecked(true);
+             o.list[0]->setFocus(Qt::MouseFocusReason);
+             o.units[0]->setFocus(Qt::MouseFocusReason);
+             o.list[2]->setChecked(true);
+             o.first->setFocus();
+         },
+         "optC optMetric last first"},
+        {"ByAClick", [](OptionWindow& o) { o.units[1]->click(); }, "optA optMetric last first"},
+        // Arrow keys in a group choose, as the desktop's do; the stop follows.
+        {"ByAnArrowKey",
+         [](OptionWindow& o) {
+             o.list[0]->setChecked(true);
+             o.list[0]->setFocus(Qt::TabFocusReason);
+             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+             QApplication::sendEvent(o.list[0], &down);
+             o.first->setFocus();
+         },
+         "optB optUS last first"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OptionWindow o;
+        showActive(o.window);
+        o.first->setFocus();
+        c.set(o);
+        ASSERT_EQ(QApplication::focusWidget(), o.first);
+        const QString before = o.checked();
+        EXPECT_EQ(walkTabOrder(true).join(' '), c.stops);
+        EXPECT_EQ(o.checked(), before) << "the walk changes no option";
+        QStringList back = QString::fromLatin1(c.stops).split(' ');
+        back.removeLast();
+        std::reverse(back.begin(), back.end());
+        back << "first";
+        o.first->setFocus();
+        EXPECT_EQ(walkTabOrder(false).join(' '), back.join(' '));
+        EXPECT_EQ(o.checked(), before);
+    }
+    // Every option button the platform names is one.
+    OptionWindow o;
+    EXPECT_NE(qobject_cast<platform::OptionButton*>(o.list[0]), nullptr);
 }
 
 TEST(WidgetEvents, LostFocusIgnoresMenusAndMessageBoxes)
