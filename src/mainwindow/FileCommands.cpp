@@ -222,6 +222,8 @@ QLineEdit* frmMain::siteField(SiteControl control) const
     }
 }
 
+int frmMain::largestNozzleCount() { return int(platform::leadingNumber(ctl.txtMaxNozz->text())); }
+
 void frmMain::setSettingsOptions(bool gas, std::optional<uint8_t> componentList, bool us)
 {
     ::frmData& d = m_settings.dialog();

@@ -216,6 +216,7 @@ public:
     platform::ListControl& siteList(sitefiles::SiteControl control) override;
     std::optional<QStringList> listEntriesFor(sitefiles::SiteControl control,
                                               const SiteSettings& settings) override;
+    int largestNozzleCount() override;
     void setSettingsOptions(bool gas, std::optional<uint8_t> componentList, bool us) override;
     void selectFrequency(bool fiftyHz) override;
     void selectPipingMode(bool basic) override;
