@@ -4,7 +4,6 @@
 // commands' dialogs, focus and questions around them.
 #include "SiteFileSupport.h"
 
-#include "catalogue/frmUpdate.h"
 #include "platform/TextFile.h"
 
 #include <QPushButton>
@@ -78,12 +77,7 @@ protected:
             updates.writeLines("DISP.DAT", {"$Updated Dispenser #AIC", "#TRUE#", "#Standard#",
                                             "#RATELOSS_BEGIN#", "0,0", "40,12", "#RATELOSS_END#"});
             ui.fileAnswers.push_back(updates.file("DISP.DAT"));
-            ui.onModal = [](QDialog& dialog) {
-                auto& update = dynamic_cast<frmUpdate&>(dialog);
-                update.cmdBrowse_Click();
-                update.cmdUpdate_Click();
-                return dialog.result();
-            };
+            ui.onModal = browseAndUpdate;
             w->mnuUpdate_Click();
             ui.onModal = nullptr;
             break;
@@ -171,32 +165,6 @@ TEST_F(MainWindowTest, HiddenFieldsRefusedValueIsUndone)
     w->cmdCalculate_Click();
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_FALSE(m->blnSaved);
-}
-
-TEST_F(MainWindowTest, SiteWithNoNozzlesAllowedOpensAgain)
-{
-    writeIni({"0", "6", "True", "True", "A"});
-    load();
-    const QString path = folder.file("SaveSiteInfo/none.txt");
-    ui.fileAnswers.push_back(path);
-    w->mnuSaveas_Click();
-    ASSERT_EQ(siteFileLines(path).value(7), "0");
-    ui.fileAnswers.push_back(path);
-    w->mnuOpen_Click();
-    EXPECT_TRUE(messages().empty()) << messages()[0].toStdString();
-    EXPECT_EQ(m->strSiteFile, path);
-    EXPECT_EQ(field("txtNoOfNozzle")->text(), "0");
-
-    // Where nozzles are allowed, a site of none is no site the window can hold.
-    writeIni({"40", "6", "True", "True", "A"});
-    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/other.txt"));
-    w->mnuNew_Click(); // reads the settings file again
-    ASSERT_EQ(field("txtMaxNozz")->text(), "40");
-    ui.messages.clear();
-    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/none.txt"));
-    w->mnuOpen_Click();
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0], kLoadError);
 }
 
 TEST_F(MainWindowTest, SiteTooLongToReadBackIsNotWritten)
