@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
     for (const QString& line : c->lines)
-        TDR_CONTRACT(!line.contains(u'\n') && !line.contains(u'\r'));
+        TDR_CONTRACT(!line.contains(u'\n'));
     // Where the settings allow no nozzle, the file is taken all the same.
     TDR_CONTRACT(parseSiteFile(bytes, nullptr, 0).has_value());
 
@@ -81,8 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     source.current = &grid;
     source.gridMetric = !usUnits(*c);
     source.optUS = usUnits(*c);
-    for (int p = 0; p < kPropertyCount; ++p)
-        source.properties[size_t(p)] = c->lines[size_t(kFirstPropertyLine + p)];
+    source.properties = appliedProperties(*c);
+    for (const QString& text : source.properties)
+        TDR_CONTRACT(!text.contains(u'\r') && !text.contains(u'\n'));
     const std::optional<QStringList> lines = buildSiteFileLines(source);
     TDR_CONTRACT(lines.has_value() && lines->size() == kSiteFileLines);
     const QByteArray written = fuzzcontract::fileBytes(*lines);
