@@ -1,8 +1,11 @@
 // libFuzzer target: the site-file parser on any bytes. Whatever it accepts
-// must be 52 checked lines that the writer's line form gives back unchanged.
+// must be 52 checked lines; saved again as the writer saves what the reader
+// put into the window, it either reads back to the same values or is refused
+// by the writer because the reader would not read it back whole.
 #include "FuzzContract.h"
 
 #include "platform/NumText.h"
+#include "platform/TextGrid.h"
 #include "sitefiles/SiteFile.h"
 
 #include <QByteArray>
@@ -19,6 +22,28 @@ bool isDigits(const QString& t)
     for (QChar c : t)
         if (c < u'0' || c > u'9')
             return false;
+    return true;
+}
+
+// The Current grid as the reader leaves it; a cell the file names nothing
+// for (an unknown frequency or component list) keeps what a fill wrote.
+platform::PlainGrid appliedGrid(const sitefiles::SiteFileContent& c)
+{
+    platform::PlainGrid grid(36, 3);
+    grid.setTextMatrix(27, 1, QStringLiteral("60Hz Pump "));
+    grid.setTextMatrix(35, 1, QStringLiteral("American"));
+    for (const sitefiles::SiteLine& l : sitefiles::siteLines())
+        if (const std::optional<QString> text = sitefiles::appliedCellText(c, l))
+            grid.setTextMatrix(l.row, l.col, *text);
+    return grid;
+}
+
+bool sameCells(const platform::TextGrid& a, const platform::TextGrid& b)
+{
+    for (int r = 0; r < a.Rows(); ++r)
+        for (int col = 0; col < a.Cols(); ++col)
+            if (a.TextMatrix(r, col) != b.TextMatrix(r, col))
+                return false;
     return true;
 }
 
@@ -45,10 +70,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             TDR_CONTRACT(isDigits(text));
         }
     }
-    // The lines written again as the writer writes them parse to the same lines.
     for (const QString& line : c->lines)
         TDR_CONTRACT(!line.contains(u'\n'));
-    const std::optional<SiteFileContent> back = parseSiteFile(fuzzcontract::fileBytes(c->lines));
-    TDR_CONTRACT(back && back->lines == c->lines);
+    // Where the settings allow no nozzle, the file is taken all the same.
+    TDR_CONTRACT(parseSiteFile(bytes, nullptr, 0).has_value());
+
+    // Saved again: the grid the reader filled, the file's units, its texts.
+    const platform::PlainGrid grid = appliedGrid(*c);
+    SiteFileSource source;
+    source.current = &grid;
+    source.gridMetric = !usUnits(*c);
+    source.optUS = usUnits(*c);
+    source.properties = appliedProperties(*c);
+    for (const QString& text : source.properties)
+        TDR_CONTRACT(!text.contains(u'\r') && !text.contains(u'\n'));
+    const std::optional<QStringList> lines = buildSiteFileLines(source);
+    TDR_CONTRACT(lines.has_value() && lines->size() == kSiteFileLines);
+    const QByteArray written = fuzzcontract::fileBytes(*lines);
+    const std::optional<SiteFileContent> back = parseSiteFile(written);
+    if (!withinReadLimit(*lines)) {
+        // Refused by the writer, and only what the reader would not take back.
+        TDR_CONTRACT(written.size() > kMaxSiteFileBytes && !back);
+        return 0;
+    }
+    TDR_CONTRACT(back && QStringList(back->lines.begin(), back->lines.end()) == *lines);
+    TDR_CONTRACT(usUnits(*back) == usUnits(*c));
+    TDR_CONTRACT(sameCells(appliedGrid(*back), grid));
+    for (int p = 0; p < kPropertyCount; ++p)
+        TDR_CONTRACT(back->lines[size_t(kFirstPropertyLine + p)] == source.properties[size_t(p)]);
     return 0;
 }

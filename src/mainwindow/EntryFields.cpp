@@ -14,8 +14,7 @@
 #include <algorithm>
 
 namespace {
-const QString kMax9999 = QStringLiteral("Maximum Value can be entered is 9999");
-const QString kMax3047 = QStringLiteral("Maximum Value can be entered is 3047.7");
+const QString kMaximumIs = QStringLiteral("Maximum Value can be entered is ");
 } // namespace
 
 void frmMain::refuse(QLineEdit* field, const QString& message)
@@ -31,6 +30,11 @@ void frmMain::refuse(QLineEdit* field, const QString& message)
     if (!field->isVisibleTo(this) || !field->isEnabled()) {
         // A field in a hidden piping panel cannot take the focus: the message
         // is all, and commands are not held up by a value the user cannot see.
+        // The typing is undone, back to the value the program last wrote (a
+        // check's, the initialisation's or a site file's), so that no refused
+        // value stays behind for the summary grid and the site file.
+        while (field->isUndoAvailable())
+            field->undo();
         m_returningFocus = false;
         markRefused(field, false);
         return;
@@ -40,56 +44,72 @@ void frmMain::refuse(QLineEdit* field, const QString& message)
     m_returningFocus = false;
 }
 
-bool frmMain::measureCheck(QLineEdit* field, double usLimit, double metricLimit,
-                           const QString& usMessage, const QString& metricMessage)
+std::optional<std::pair<double, double>> frmMain::measureLimits(const QLineEdit* field) const
 {
-    if (field->text().isEmpty()) {
-        platform::writeField(field, QStringLiteral("0"));
-        mblnValid = true;
-    } else {
-        const double value = platform::leadingNumber(field->text());
+    // The largest value in feet (inches) and in metres (centimetres).
+    if (field == ctl.txtHoseLen)
+        return std::pair{999.0, 304.5};
+    if (field == ctl.txtTankDiameter)
+        return std::pair{9999.0, 25397.5};
+    for (const QLineEdit* f : {ctl.txtPipeLen, ctl.txtBranchLength, ctl.txtTrunkLength, ctl.txtBuryDepth,
+                               ctl.txtRise})
+        if (field == f)
+            return std::pair{9999.0, 3047.7};
+    return std::nullopt;
+}
+
+bool frmMain::isFittingField(const QLineEdit* field) const
+{
+    return std::find(ctl.txtBranchFitting.begin(), ctl.txtBranchFitting.end(), field) != ctl.txtBranchFitting.end()
+           || std::find(ctl.txtTrunkFitting.begin(), ctl.txtTrunkFitting.end(), field) != ctl.txtTrunkFitting.end();
+}
+
+std::optional<QString> frmMain::checkedText(const QLineEdit* field) const
+{
+    const QString text = field->text();
+    const std::optional<std::pair<double, double>> limits = measureLimits(field);
+    if (!limits && !isFittingField(field))
+        return text; // the nozzle count has rules of its own
+    if (text.isEmpty())
+        return QStringLiteral("0");
+    const double value = platform::leadingNumber(text);
+    if (limits) {
         const bool us = m.objConfigureData ? m.objConfigureData->Units() : true;
-        if (!us && value > metricLimit) {
-            refuse(field, metricMessage);
-            mblnValid = false;
-            return false;
-        }
-        if (us && value > usLimit) {
-            refuse(field, usMessage);
-            mblnValid = false;
-            return false;
-        }
-        platform::writeField(field, platform::doubleToText(value));
-        mblnValid = true;
+        if (value > (us ? limits->first : limits->second))
+            return std::nullopt;
     }
+    return platform::doubleToText(value);
+}
+
+bool frmMain::measureCheck(QLineEdit* field)
+{
+    const std::optional<QString> checked = checkedText(field);
+    if (!checked) {
+        const bool us = m.objConfigureData ? m.objConfigureData->Units() : true;
+        const std::pair<double, double> limits = *measureLimits(field);
+        refuse(field, kMaximumIs + platform::doubleToText(us ? limits.first : limits.second));
+        mblnValid = false;
+        return false;
+    }
+    platform::writeField(field, *checked);
+    mblnValid = true;
     markRefused(field, false);
     return true;
 }
 
 void frmMain::fittingCheck(QLineEdit* field)
 {
-    if (field->text().isEmpty())
-        platform::writeField(field, QStringLiteral("0"));
-    else
-        platform::writeField(field, platform::doubleToText(platform::leadingNumber(field->text())));
+    platform::writeField(field, *checkedText(field));
     markRefused(field, false);
 }
 
-void frmMain::txtHoseLen_LostFocus()
-{
-    measureCheck(ctl.txtHoseLen, 999, 304.5, QStringLiteral("Maximum Value can be entered is 999"),
-                 QStringLiteral("Maximum Value can be entered is 304.5"));
-}
-void frmMain::txtPipeLen_LostFocus() { measureCheck(ctl.txtPipeLen, 9999, 3047.7, kMax9999, kMax3047); }
-void frmMain::txtBranchLength_LostFocus() { measureCheck(ctl.txtBranchLength, 9999, 3047.7, kMax9999, kMax3047); }
-void frmMain::txtTrunkLength_LostFocus() { measureCheck(ctl.txtTrunkLength, 9999, 3047.7, kMax9999, kMax3047); }
-void frmMain::txtTankDiameter_LostFocus()
-{
-    measureCheck(ctl.txtTankDiameter, 9999, 25397.5, kMax9999,
-                 QStringLiteral("Maximum Value can be entered is 25397.5"));
-}
-void frmMain::txtBuryDepth_LostFocus() { measureCheck(ctl.txtBuryDepth, 9999, 3047.7, kMax9999, kMax3047); }
-void frmMain::txtRise_LostFocus() { measureCheck(ctl.txtRise, 9999, 3047.7, kMax9999, kMax3047); }
+void frmMain::txtHoseLen_LostFocus() { measureCheck(ctl.txtHoseLen); }
+void frmMain::txtPipeLen_LostFocus() { measureCheck(ctl.txtPipeLen); }
+void frmMain::txtBranchLength_LostFocus() { measureCheck(ctl.txtBranchLength); }
+void frmMain::txtTrunkLength_LostFocus() { measureCheck(ctl.txtTrunkLength); }
+void frmMain::txtTankDiameter_LostFocus() { measureCheck(ctl.txtTankDiameter); }
+void frmMain::txtBuryDepth_LostFocus() { measureCheck(ctl.txtBuryDepth); }
+void frmMain::txtRise_LostFocus() { measureCheck(ctl.txtRise); }
 
 void frmMain::txtBranchFitting_LostFocus(int index)
 {
@@ -228,5 +248,16 @@ bool frmMain::runPendingFieldChecks()
     if (platform::leadingNumber(ctl.txtNoOfNozzle->text()) != m.intNozzlesEntered
         && !checkField(ctl.txtNoOfNozzle))
         return false;
+    // The summary grid and the site file take the fields as they stand: each
+    // must hold what its check leaves, also where no check is waiting (a
+    // re-initialisation drops the waiting ones).
+    std::vector<QLineEdit*> fields;
+    for (const LengthField& l : lengthFields())
+        fields.push_back(l.field);
+    fields.insert(fields.end(), ctl.txtBranchFitting.begin(), ctl.txtBranchFitting.end());
+    fields.insert(fields.end(), ctl.txtTrunkFitting.begin(), ctl.txtTrunkFitting.end());
+    for (QLineEdit* field : fields)
+        if (checkedText(field) != field->text() && (!checkField(field) || checkedText(field) != field->text()))
+            return false;
     return true;
 }

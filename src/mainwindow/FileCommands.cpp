@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -22,6 +23,14 @@ using sitefiles::SiteControl;
 
 namespace {
 const QString kNotSaved = QStringLiteral("Current Values are not saved. Do you want to save now?");
+
+// A name typed without an extension takes the site files' one, as a desktop
+// dialog does for its one file type: the Open dialog lists only "*.txt".
+QString withSiteFileExtension(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() || name.contains(QLatin1Char('.')) ? path : path + QStringLiteral(".txt");
+}
 } // namespace
 
 // --- the commands ---
@@ -34,6 +43,19 @@ platform::FileDialogRequest frmMain::siteFileDialog(const QString& title) const
     request.filter = QStringLiteral("TDR Files(*.txt)");
     request.fileName = m_dialogFileName;
     return request;
+}
+
+std::optional<QString> frmMain::chooseSiteFile(const QString& title, SiteFileChoice choice)
+{
+    platform::FileDialogRequest request = siteFileDialog(title);
+    request.mustExist = choice == SiteFileChoice::Existing;
+    std::optional<QString> chosen =
+        choice == SiteFileChoice::SaveAs ? ui().saveFileName(request) : ui().openFileName(request);
+    if (chosen && choice != SiteFileChoice::Existing)
+        chosen = withSiteFileExtension(*chosen);
+    if (chosen && (!chosen->isEmpty() || choice == SiteFileChoice::SaveAs))
+        m_dialogFileName = *chosen;
+    return chosen;
 }
 
 bool frmMain::saveSiteFile(const QString& path)
@@ -62,15 +84,15 @@ bool frmMain::saveBeforeGoingOn()
 
 void frmMain::mnuNew_Click()
 {
-    if (!saveBeforeGoingOn())
+    // The new site keeps the values of the fields: they pass their checks
+    // first, as for Calculate.
+    if (!runPendingFieldChecks() || !saveBeforeGoingOn())
         return;
     m_dialogFileName.clear();
-    platform::FileDialogRequest request = siteFileDialog(QStringLiteral("New"));
-    request.mustExist = false; // a new site has no file yet
-    const std::optional<QString> chosen = ui().openFileName(request);
+    // A new site has no file yet.
+    const std::optional<QString> chosen = chooseSiteFile(QStringLiteral("New"), SiteFileChoice::New);
     if (!chosen || chosen->isEmpty())
         return;
-    m_dialogFileName = *chosen;
     if (platform::fileExists(*chosen)) {
         ui().messageBox(QStringLiteral("File already exists. Please enter a new filename"), kAppTitle,
                         platform::MsgButtons::OK, platform::MsgIcon::None);
@@ -87,10 +109,9 @@ void frmMain::mnuOpen_Click()
 {
     if (!saveBeforeGoingOn())
         return;
-    const std::optional<QString> chosen = ui().openFileName(siteFileDialog(QStringLiteral("Open")));
+    const std::optional<QString> chosen = chooseSiteFile(QStringLiteral("Open"), SiteFileChoice::Existing);
     if (!chosen || chosen->isEmpty())
         return;
-    m_dialogFileName = *chosen;
     // A name that cannot be read leaves the current site and its name as they
     // are, so that nothing unsaved is lost and no later Save overwrites the
     // file that failed.
@@ -116,6 +137,9 @@ void frmMain::mnuOpen_Click()
     m.blnAutoBaseline = true;
     hydraulics::cmdCalculate_Click(m, *this);
     m.blnSaved = true;
+    // The count's page comes to the front with the focus, so that what is
+    // typed next goes where it is seen.
+    cmdDispenser_Click();
     ctl.txtNoOfNozzle->setFocus(Qt::OtherFocusReason);
 }
 
@@ -132,12 +156,11 @@ void frmMain::mnuSave_Click()
 
 void frmMain::mnuSaveas_Click()
 {
-    const std::optional<QString> chosen = ui().saveFileName(siteFileDialog(QStringLiteral("Save As")));
+    const std::optional<QString> chosen = chooseSiteFile(QStringLiteral("Save As"), SiteFileChoice::SaveAs);
     if (!chosen) {
         m.blnSaved = false;
         return;
     }
-    m_dialogFileName = *chosen;
     if (chosen->isEmpty())
         return;
     if (platform::fileExists(*chosen)
@@ -221,6 +244,8 @@ QLineEdit* frmMain::siteField(SiteControl control) const
     default: return nullptr;
     }
 }
+
+int frmMain::largestNozzleCount() { return int(platform::leadingNumber(ctl.txtMaxNozz->text())); }
 
 void frmMain::setSettingsOptions(bool gas, std::optional<uint8_t> componentList, bool us)
 {

@@ -341,6 +341,11 @@ void frmMain::mnuData_Click() { ui().showModal(m_settings.dialog()); }
 
 void frmMain::mnuUpdate_Click()
 {
+    // An update ends in a re-initialisation, which keeps the fields' values
+    // and drops the site's unsaved ones: checks and question first, as for
+    // File New.
+    if (!runPendingFieldChecks() || !saveBeforeGoingOn())
+        return;
     frmUpdate dialog(m, this);
     ui().showModal(dialog);
 }

@@ -27,6 +27,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class Module1;
@@ -216,6 +218,7 @@ public:
     platform::ListControl& siteList(sitefiles::SiteControl control) override;
     std::optional<QStringList> listEntriesFor(sitefiles::SiteControl control,
                                               const SiteSettings& settings) override;
+    int largestNozzleCount() override;
     void setSettingsOptions(bool gas, std::optional<uint8_t> componentList, bool us) override;
     void selectFrequency(bool fiftyHz) override;
     void selectPipingMode(bool basic) override;
@@ -311,6 +314,11 @@ private:
     // Writes the site file; on failure says which file and why and returns false.
     bool saveSiteFile(const QString& path);
     platform::FileDialogRequest siteFileDialog(const QString& title) const;
+    // The name chosen in the site-file dialog (a file to open, a new site's
+    // name, a name to save as), remembered for the dialog's next use; a new
+    // name typed without an extension gets ".txt".
+    enum class SiteFileChoice { Existing, New, SaveAs };
+    std::optional<QString> chooseSiteFile(const QString& title, SiteFileChoice choice);
 
     // field checks
     std::vector<QLineEdit*> m_pendingFields; // left, not yet checked, in order
@@ -321,9 +329,14 @@ private:
     // Checks the fields left since the last run; false when one was refused.
     bool checkPendingFields();
     void markRefused(QLineEdit* field, bool refused);
-    bool measureCheck(QLineEdit* field, double usLimit, double metricLimit,
-                      const QString& usMessage, const QString& metricMessage);
+    bool measureCheck(QLineEdit* field);
     void fittingCheck(QLineEdit* field);
+    // The largest value of a measure field in US and in metric units.
+    std::optional<std::pair<double, double>> measureLimits(const QLineEdit* field) const;
+    bool isFittingField(const QLineEdit* field) const;
+    // The text a measure's or a fitting count's check leaves in it, or nothing
+    // when the check refuses its value; any other field's text as it is.
+    std::optional<QString> checkedText(const QLineEdit* field) const;
     void refuse(QLineEdit* field, const QString& message);
 
     // construction

@@ -179,7 +179,23 @@ std::optional<QStringList> buildSiteFileLines(const SiteFileSource& source, QStr
     return QStringList(out.begin(), out.end());
 }
 
-std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why)
+bool withinReadLimit(const QStringList& lines, QString* why)
+{
+    // One Latin-1 byte a character, and CR LF after every line.
+    qsizetype bytes = 0;
+    for (const QString& line : lines)
+        bytes += line.size() + 2;
+    if (bytes <= kMaxSiteFileBytes)
+        return true;
+    if (why)
+        *why = QStringLiteral("the file would be %1 bytes long, and a site file is read only up to %2 bytes "
+                              "(a site property or a component name is too long)")
+                   .arg(bytes)
+                   .arg(kMaxSiteFileBytes);
+    return false;
+}
+
+std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why, int fewestNozzles)
 {
     auto fail = [why](const QString& reason) {
         if (why)
@@ -215,7 +231,7 @@ std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why)
                 return fail(QStringLiteral("line %1 holds no length from 0 to %2").arg(l.line + 1).arg(l.limit));
             content.length[size_t(l.line)] = *value;
         } else if (l.form == F::Count) {
-            if (!isCount(text) || text.toInt() < 1)
+            if (!isCount(text) || text.toInt() < fewestNozzles)
                 return fail(QStringLiteral("line %1 holds no nozzle count").arg(l.line + 1));
         } else if (l.form == F::Fitting) {
             if (!isCount(text))
@@ -223,6 +239,46 @@ std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why)
         }
     }
     return content;
+}
+
+bool usUnits(const SiteFileContent& content) { return content.lines[39] == QLatin1String("True"); }
+
+std::optional<QString> appliedCellText(const SiteFileContent& content, const SiteLine& l)
+{
+    const QString& text = content.lines[size_t(l.line)];
+    switch (l.form) {
+    case F::Length:
+    case F::Inches: {
+        float value = content.length[size_t(l.line)];
+        if (!usUnits(content)) {
+            const double factor = l.form == F::Inches ? kInchesToCentimetres : kFeetToMetres;
+            value = float(platform::roundHalfEven1(double(value) * factor));
+        }
+        return lengthText(value);
+    }
+    case F::Mode: return text == QLatin1String("True") ? QStringLiteral("Basic") : QStringLiteral("Advance");
+    case F::Frequency:
+        if (text == QLatin1String("True"))
+            return QStringLiteral("50Hz Pump ");
+        if (text == QLatin1String("False"))
+            return QStringLiteral("60Hz Pump ");
+        return std::nullopt;
+    case F::Fuel: return text == QLatin1String("True") ? QStringLiteral("Gas") : QStringLiteral("Diesel");
+    case F::List:
+        if (const std::optional<uint8_t> code = catalogue::componentListCode(text))
+            return catalogue::componentListName(*code);
+        return std::nullopt;
+    case F::Units: return std::nullopt;
+    default: return withoutLineBreaks(text);
+    }
+}
+
+std::array<QString, kPropertyCount> appliedProperties(const SiteFileContent& content)
+{
+    std::array<QString, kPropertyCount> texts;
+    for (int p = 0; p < kPropertyCount; ++p)
+        texts[size_t(p)] = withoutLineBreaks(content.lines[size_t(kFirstPropertyLine + p)]);
+    return texts;
 }
 
 } // namespace sitefiles

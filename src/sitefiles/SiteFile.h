@@ -21,7 +21,8 @@ class TextGrid;
 namespace sitefiles {
 
 inline constexpr int kSiteFileLines = 52;
-// No site file comes near this size; the reader reads no more of a file.
+// No site file comes near this size; the reader reads no more of a file,
+// and the writer writes no file it would not read back whole.
 inline constexpr qsizetype kMaxSiteFileBytes = 64 * 1024;
 inline constexpr int kPropertyCount = 10;
 inline constexpr int kFirstPropertyLine = 42;
@@ -83,6 +84,11 @@ struct SiteFileSource {
 // always has its 52 lines.
 std::optional<QStringList> buildSiteFileLines(const SiteFileSource& source, QString* why = nullptr);
 
+// Whether the reader reads back whole the file the lines make (each ended by
+// CR LF): it does when the file is at most kMaxSiteFileBytes. False, and
+// why, for a longer one, which the writer refuses to write.
+bool withinReadLimit(const QStringList& lines, QString* why = nullptr);
+
 // A length as the file stores it: the single nearest to the decimal, as its
 // shortest text of at most seven significant digits, never with an exponent.
 QString lengthText(float value);
@@ -98,8 +104,26 @@ struct SiteFileContent {
 // lines end at CR LF or LF, lines 0 to 51 must all lie within them and what
 // follows line 51 is ignored. Checks every line that needs no list: a length
 // must be a number from 0 to its limit, the nozzle count one or two ASCII
-// digits of at least 1, a fitting count one or two ASCII digits. Nothing (and
-// why) for a file that fails.
-std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why = nullptr);
+// digits of at least fewestNozzles, a fitting count one or two ASCII digits.
+// Nothing (and why) for a file that fails.
+std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why = nullptr,
+                                             int fewestNozzles = 1);
+
+// Whether a checked file holds its lengths in US units (line 39).
+bool usUnits(const SiteFileContent& content);
+
+// What the reader applies is what the writer would write again: a CR left
+// inside a line (the writer writes a line break as a blank) is a blank.
+//
+// The text the reader puts into the grid cell of a line (and into its field):
+// a selection, a count, a fitting count and the valves as the line holds
+// them; a length in the units of the file, converted to metres (centimetres)
+// and rounded to one decimal when they are metric; "Basic" or "Advance";
+// "Gas" or "Diesel"; the frequency's and the component list's cell texts, or
+// nothing when the line names neither (the cell keeps its text). Nothing for
+// the units line, which has no cell.
+std::optional<QString> appliedCellText(const SiteFileContent& content, const SiteLine& line);
+// The ten site-property texts of lines 42 to 51.
+std::array<QString, kPropertyCount> appliedProperties(const SiteFileContent& content);
 
 } // namespace sitefiles

@@ -3,11 +3,9 @@
 #include "catalogue/ComponentLists.h"
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
-#include "catalogue/UnitConversion.h"
 #include "catalogue/clsConfigureData.h"
 #include "catalogue/clsSiteProperties.h"
 #include "platform/ListControl.h"
-#include "platform/NumText.h"
 #include "platform/TextFile.h"
 #include "platform/TextGrid.h"
 
@@ -44,6 +42,15 @@ int indexOf(const platform::ListControl& list, const QString& text)
     return -1;
 }
 
+// The one line of a form that has one line (the settings and the frequency).
+const SiteLine& lineOf(LineForm form)
+{
+    for (const SiteLine& l : siteLines())
+        if (l.form == form)
+            return l;
+    return siteLines().front();
+}
+
 QByteArray firstBytes(const QString& path, bool& opened)
 {
     QFile file(platform::resolveCase(path));
@@ -66,7 +73,8 @@ bool WriteSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QStrin
             source.properties[size_t(p)] = *texts[size_t(p)];
     }
     const std::optional<QStringList> lines = buildSiteFileLines(source, error);
-    return lines && platform::writeLines(strFile, *lines, error);
+    // A file the reader would cut off is not written: the old one stays.
+    return lines && withinReadLimit(*lines, error) && platform::writeLines(strFile, *lines, error);
 }
 
 SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QString* why)
@@ -78,7 +86,9 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
             *why = QStringLiteral("the file cannot be opened");
         return SiteFileRead::CannotOpen;
     }
-    const std::optional<SiteFileContent> parsed = parseSiteFile(bytes, why);
+    // A count of no nozzles is the one count the window holds while the
+    // settings allow none, and no count it holds otherwise.
+    const std::optional<SiteFileContent> parsed = parseSiteFile(bytes, why, w.largestNozzleCount() == 0 ? 0 : 1);
     if (!parsed)
         return SiteFileRead::Refused;
     const auto& line = parsed->lines;
@@ -89,7 +99,7 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
     settings.gas = line[38] == QLatin1String("True");
     const std::optional<uint8_t> listCode = catalogue::componentListCode(line[40]);
     settings.componentList = listCode.value_or(m.objConfigureData ? m.objConfigureData->ComponentList() : 0);
-    const bool us = line[39] == QLatin1String("True");
+    const bool us = usUnits(*parsed);
     const bool namesFrequency = line[29] == QLatin1String("True") || line[29] == QLatin1String("False");
     settings.fiftyHz = namesFrequency ? line[29] == QLatin1String("True") : w.opt50Hz();
 
@@ -97,7 +107,7 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
     for (const SiteLine& l : siteLines()) {
         if (l.form != LineForm::Selection)
             continue;
-        const QString& text = line[size_t(l.line)];
+        const QString text = *appliedCellText(*parsed, l);
         if (const std::optional<QStringList> entries = w.listEntriesFor(l.control, settings)) {
             if (!entries->contains(text)) {
                 if (why)
@@ -117,6 +127,7 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
         current.setTextMatrix(row, col, text);
         baseline.setTextMatrix(row, col, text);
     };
+    auto lineCells = [&](const SiteLine& l) { cells(l.row, l.col, *appliedCellText(*parsed, l)); };
 
     // Fuel, component list and units.
     w.setSettingsOptions(settings.gas, listCode, us);
@@ -126,9 +137,9 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
             c->setComponentList(*listCode);
         c->setUnits(us);
     }
-    cells(34, 1, settings.gas ? QStringLiteral("Gas") : QStringLiteral("Diesel"));
+    lineCells(lineOf(LineForm::Fuel));
     if (listCode) {
-        cells(35, 1, catalogue::componentListName(*listCode));
+        lineCells(lineOf(LineForm::List));
         m.strComponentList = catalogue::componentListLetter(*listCode);
     }
     for (const LengthLabel& l : kLengthLabels)
@@ -139,39 +150,32 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
     // The lists of the file's settings, then the pump frequency.
     w.RefreshComponentLists();
     if (namesFrequency) {
-        cells(27, 1, settings.fiftyHz ? QStringLiteral("50Hz Pump ") : QStringLiteral("60Hz Pump "));
+        lineCells(lineOf(LineForm::Frequency));
         w.selectFrequency(settings.fiftyHz);
     }
 
     // Lines 1 to 36 in line order.
     for (const SiteLine& l : siteLines()) {
-        const QString& text = line[size_t(l.line)];
         switch (l.form) {
         case LineForm::Selection: {
-            cells(l.row, l.col, text);
+            lineCells(l);
             platform::ListControl& list = w.siteList(l.control);
             list.setListIndex(indexOf(list, current.TextMatrix(l.row, l.col)));
             break;
         }
         case LineForm::Count:
         case LineForm::Fitting:
-            cells(l.row, l.col, text);
-            w.setSiteText(l.control, text);
+            lineCells(l);
+            w.setSiteText(l.control, current.TextMatrix(l.row, l.col));
             break;
         case LineForm::Length:
-        case LineForm::Inches: {
-            float value = parsed->length[size_t(l.line)];
-            if (!us) {
-                const double factor = l.form == LineForm::Inches ? kInchesToCentimetres : kFeetToMetres;
-                value = float(platform::roundHalfEven1(double(value) * factor));
-            }
+        case LineForm::Inches:
             w.setLengthCaption(l.control, us);
-            cells(l.row, l.col, lengthText(value));
-            w.setSiteText(l.control, lengthText(value));
+            lineCells(l);
+            w.setSiteText(l.control, current.TextMatrix(l.row, l.col));
             break;
-        }
         case LineForm::Valves: {
-            cells(l.row, l.col, text);
+            lineCells(l);
             const QString cell = current.TextMatrix(l.row, l.col);
             for (bool ball : {false, true})
                 for (bool swing : {false, true})
@@ -179,12 +183,10 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
                         w.setValves(ball, swing);
             break;
         }
-        case LineForm::Mode: {
-            const bool basic = text == QLatin1String("True");
-            cells(l.row, l.col, basic ? QStringLiteral("Basic") : QStringLiteral("Advance"));
-            w.selectPipingMode(basic);
+        case LineForm::Mode:
+            lineCells(l);
+            w.selectPipingMode(line[size_t(l.line)] == QLatin1String("True"));
             break;
-        }
         default: // the settings and the frequency are in force already
             break;
         }
@@ -193,8 +195,9 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
 
     if (m.objSiteProperties) {
         const auto texts = propertyTexts(*m.objSiteProperties);
+        const auto applied = appliedProperties(*parsed);
         for (int p = 0; p < kPropertyCount; ++p)
-            *texts[size_t(p)] = line[size_t(kFirstPropertyLine + p)];
+            *texts[size_t(p)] = applied[size_t(p)];
     }
     return SiteFileRead::Applied;
 }

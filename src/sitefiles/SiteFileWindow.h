@@ -43,6 +43,8 @@ public:
                                                       const SiteSettings& settings) = 0;
     // The pump frequency option in force.
     virtual bool opt50Hz() = 0;
+    // The largest nozzle count the settings allow.
+    virtual int largestNozzleCount() = 0;
 
     // The System Settings option buttons.
     virtual void setSettingsOptions(bool gas, std::optional<uint8_t> componentList, bool us) = 0;

@@ -80,12 +80,7 @@ TEST_F(MainWindowTest, CompletedUpdateReinitialisesTheWindow)
     updates.writeLines("DISP.DAT", {"$Updated Dispenser #AIC", "#TRUE#", "#Standard#", "#RATELOSS_BEGIN#",
                                     "0,0", "40,12", "#RATELOSS_END#"});
     ui.fileAnswers.push_back(updates.file("DISP.DAT"));
-    ui.onModal = [](QDialog& dialog) {
-        auto& update = dynamic_cast<frmUpdate&>(dialog);
-        update.cmdBrowse_Click();
-        update.cmdUpdate_Click();
-        return dialog.result();
-    };
+    ui.onModal = browseAndUpdate;
     w->mnuUpdate_Click();
     EXPECT_FALSE(ui.ended);
     EXPECT_EQ(entries("cmbDispenser"), QStringList({"None", "Updated Dispenser"}));

@@ -6,6 +6,7 @@
 #include "TestFolder.h"
 
 #include "catalogue/Module1.h"
+#include "catalogue/frmUpdate.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/FlexGrid.h"
 #include "mainwindow/frmMain.h"
@@ -89,6 +90,16 @@ protected:
 
 #include <QApplication>
 #include <QKeyEvent>
+
+// The Update dialog's answer for FakeUiServices::onModal: Browse (the next
+// file answer), then Update.
+inline int browseAndUpdate(QDialog& dialog)
+{
+    auto& update = dynamic_cast<frmUpdate&>(dialog);
+    update.cmdBrowse_Click();
+    update.cmdUpdate_Click();
+    return dialog.result();
+}
 
 // Shows the window and makes it the active one, so that focus moves.
 inline void showActive(QWidget& window)

@@ -250,6 +250,12 @@ TEST_F(MainWindowTest, OpenWithAMaximumOfZeroNozzles)
     QStringList lines = siteFileLines(path);
     ASSERT_EQ(lines.size(), 52);
     EXPECT_EQ(lines[7], "0") << "the start-up count";
+    // Saved as it stands, the site opens again.
+    ui.fileAnswers.push_back(path);
+    w->mnuOpen_Click();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(m->strSiteFile, path);
+    EXPECT_EQ(field("txtNoOfNozzle")->text(), "0");
     lines[7] = "5";
     writeBytes(path, crlfLines(lines));
     ui.fileAnswers.push_back(path);
@@ -260,6 +266,18 @@ TEST_F(MainWindowTest, OpenWithAMaximumOfZeroNozzles)
     EXPECT_EQ(m->intPlotNozzles, 2);
     EXPECT_EQ(m->sngCurrentGPM.size(), 3u);
     EXPECT_TRUE(m->blnSaved);
+
+    // Where nozzles are allowed, a site of none is no site the window can hold.
+    lines[7] = "0";
+    writeBytes(path, crlfLines(lines));
+    writeIni({"40", "6", "True", "True", "A"});
+    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/other.txt"));
+    w->mnuNew_Click(); // reads the settings file again
+    ASSERT_EQ(field("txtMaxNozz")->text(), "40");
+    ui.fileAnswers.push_back(path);
+    w->mnuOpen_Click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], "Error in File Load");
 }
 
 TEST_F(MainWindowTest, SaveAsOntoAnExistingFileAsksFirst)

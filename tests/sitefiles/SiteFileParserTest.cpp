@@ -2,6 +2,7 @@
 #include "SampleSite.h"
 
 #include <functional>
+#include <map>
 
 using sitefiles::kMaxSiteFileBytes;
 using sitefiles::parseSiteFile;
@@ -154,4 +155,61 @@ TEST(SiteFileParser, TakesTheLengthAsTheNearestSingle)
         EXPECT_EQ(content->length[17], c.value) << c.text;
         EXPECT_EQ(content->lines[17], QString::fromLatin1(c.text)); // the text stays as read
     }
+}
+
+TEST(SiteFileParser, TakesNoNozzlesOnlyWhereTheSettingsAllowNone)
+{
+    for (const char* count : {"0", "00"}) {
+        EXPECT_FALSE(parseSiteFile(withLine(7, count)).has_value()) << count;
+        const std::optional<sitefiles::SiteFileContent> c = parseSiteFile(withLine(7, count), nullptr, 0);
+        ASSERT_TRUE(c.has_value()) << count;
+        EXPECT_EQ(c->lines[7], QString::fromLatin1(count));
+    }
+    // Everything else about the count stays as strict.
+    for (const char* count : {"", "-0", "123", " 0", "0 "})
+        EXPECT_FALSE(parseSiteFile(withLine(7, count), nullptr, 0).has_value()) << count;
+}
+
+TEST(SiteFileParser, AppliesWhatTheWriterWritesAgain)
+{
+    using sitefiles::appliedCellText;
+    using sitefiles::siteLines;
+    // A CR left inside a line (the writer writes a line break as a blank).
+    QStringList lines = sampleLines();
+    lines[22] = QStringLiteral("None\r");
+    lines[42] = QStringLiteral("Customer\rName");
+    QByteArray bytes = joinLines(lines);
+    const std::optional<sitefiles::SiteFileContent> c = parseSiteFile(bytes);
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->lines[42], QStringLiteral("Customer\rName")) << "the line itself as read";
+    EXPECT_EQ(sitefiles::appliedProperties(*c)[0], QStringLiteral("Customer Name"));
+    std::map<int, std::optional<QString>> applied;
+    for (const sitefiles::SiteLine& l : siteLines())
+        applied[l.line] = appliedCellText(*c, l);
+    EXPECT_EQ(applied[22], QStringLiteral("None "));
+    EXPECT_EQ(applied[1], QStringLiteral("Dispenser 4 "));
+    EXPECT_EQ(applied[4], QStringLiteral("10.5"));
+    EXPECT_EQ(applied[23], QStringLiteral("Basic"));
+    EXPECT_EQ(applied[29], QStringLiteral("50Hz Pump "));
+    EXPECT_EQ(applied[38], QStringLiteral("Gas"));
+    EXPECT_EQ(applied[39], std::nullopt);
+    EXPECT_EQ(applied[40], QStringLiteral("International"));
+
+    // Metric: lengths in metres and centimetres; unnamed settings keep their cells.
+    lines = sampleLines();
+    lines[39] = QStringLiteral("False");
+    lines[29] = QStringLiteral("maybe");
+    lines[40] = QStringLiteral("X");
+    lines[23] = QStringLiteral("yes");
+    lines[38] = QStringLiteral("gas");
+    const std::optional<sitefiles::SiteFileContent> m = parseSiteFile(joinLines(lines));
+    ASSERT_TRUE(m.has_value());
+    for (const sitefiles::SiteLine& l : siteLines())
+        applied[l.line] = appliedCellText(*m, l);
+    EXPECT_EQ(applied[4], QStringLiteral("3.2"));
+    EXPECT_EQ(applied[33], QStringLiteral("243.8"));
+    EXPECT_EQ(applied[29], std::nullopt);
+    EXPECT_EQ(applied[40], std::nullopt);
+    EXPECT_EQ(applied[23], QStringLiteral("Advance"));
+    EXPECT_EQ(applied[38], QStringLiteral("Diesel"));
 }

@@ -8,6 +8,7 @@
 #include <limits>
 
 using sitefiles::buildSiteFileLines;
+using sitefiles::kMaxSiteFileBytes;
 using sitefiles::lengthText;
 using sitefiles::SiteFileSource;
 
@@ -260,4 +261,45 @@ TEST(SiteFileWriter, EveryFileItBuildsParsesBackToTheSameLines)
                     expectCheckedLinesValid(*parsed);
                     ++n;
                 }
+}
+
+TEST(SiteFileWriter, WritesNoFileTheReaderWouldNotReadBackWhole)
+{
+    const qsizetype sampleSize = sampleFileBytes().size();
+    const struct {
+        const char* name;
+        int row;          // a grid row whose column 1 is made long, or 0 for the customer name
+        qsizetype extra;  // characters added
+        bool fits;
+    } cases[] = {
+        {"customer name to the limit", 0, kMaxSiteFileBytes - sampleSize, true},
+        {"customer name one past", 0, kMaxSiteFileBytes - sampleSize + 1, false},
+        {"dispenser name of 100 kB", 1, 100 * 1000, false},
+        {"pump name one past", 25, kMaxSiteFileBytes - sampleSize + 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::PlainGrid grid = sampleGrid();
+        SiteFileSource source = sourceOf(grid);
+        if (c.row == 0)
+            source.properties[0] = QString(c.extra, u'n');
+        else
+            grid.setTextMatrix(c.row, 1, grid.TextMatrix(c.row, 1) + QString(c.extra, u'n'));
+        const QStringList lines = build(source);
+        const QByteArray bytes = joinLines(lines);
+        QString why;
+        EXPECT_EQ(sitefiles::withinReadLimit(lines, &why), c.fits);
+        // Exactly what the reader reads back whole.
+        const std::optional<sitefiles::SiteFileContent> back = sitefiles::parseSiteFile(bytes);
+        EXPECT_EQ(back.has_value(), c.fits);
+        if (c.fits) {
+            EXPECT_EQ(bytes.size(), kMaxSiteFileBytes);
+            EXPECT_TRUE(why.isEmpty());
+            ASSERT_TRUE(back.has_value());
+            EXPECT_EQ(QStringList(back->lines.begin(), back->lines.end()), lines);
+        } else {
+            EXPECT_TRUE(why.contains(QString::number(bytes.size()))) << why.toStdString();
+            EXPECT_TRUE(why.contains(QString::number(kMaxSiteFileBytes))) << why.toStdString();
+        }
+    }
 }
