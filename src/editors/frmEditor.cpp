@@ -300,18 +300,27 @@ void frmEditor::wire()
                     m_model.selectFrequency(b == fifty);
             });
     } else {
-        auto option = [this](QRadioButton* b, std::function<void()> handler) {
+        // An option converts the grid: the check of the box or cell just
+        // left runs first, though a quick click (press and release at once)
+        // comes before its queued run. A refusal turns the click back.
+        auto option = [this](QRadioButton* b, std::function<bool()> handler) {
             connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
-                if (on && !m_showing) {
-                    handler();
-                    showModel();
+                if (!on || m_showing)
+                    return;
+                if (!runWaitingChecks()) {
+                    showModel(); // the option as it was
+                    return;
                 }
+                const bool done = handler();
+                showModel();
+                if (!done)
+                    focusRefused();
             });
         };
-        option(gas, [this] { m_model.chooseFuel(true); });
-        option(diesel, [this] { m_model.chooseFuel(false); });
-        option(feet, [this] { m_model.chooseHeadUnit(false); });
-        option(psi, [this] { m_model.chooseHeadUnit(true); });
+        option(gas, [this] { return m_model.chooseFuel(true); });
+        option(diesel, [this] { return m_model.chooseFuel(false); });
+        option(feet, [this] { return m_model.chooseHeadUnit(false); });
+        option(psi, [this] { return m_model.chooseHeadUnit(true); });
     }
 
     // A click on Clear or Cancel leaves the box or cell being edited alone:
@@ -335,6 +344,10 @@ void frmEditor::wire()
         m_model.cmdCancel_MouseDown();
         lengthLeft();
     });
+    // The press is over once released, on the button (its command follows)
+    // or off it (no command): the checks stand aside no longer.
+    for (QPushButton* b : {cmdClear, cmdCancel})
+        connect(b, &QPushButton::released, this, [this] { m_model.mousePressEnded(); });
 
     connect(cmdAdd, &QPushButton::clicked, this, [this] {
         m_model.cmdAdd_Click();
