@@ -757,13 +757,15 @@ bool EditorModel::name_LostFocus()
 void EditorModel::length_LostFocus()
 {
     const LengthCheck check = checkHoseLength(view.length, usUnits());
-    if (!check.message.isEmpty())
-        catalogue::ShowText(check.message);
+    // Settled before the message: a check run again while it is shown (its
+    // event loop) finds nothing owed.
     if (check.text != view.length) {
         view.length = check.text;
         m_changed = true;
     }
     m_lengthChecked = true;
+    if (!check.message.isEmpty())
+        catalogue::ShowText(check.message);
 }
 
 bool EditorModel::grid_LeaveCell()

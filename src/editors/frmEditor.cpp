@@ -277,18 +277,19 @@ void frmEditor::wire()
         new platform::AddedTextValidator(lengthBox, refusedUnless(lengthKeyPasses));
         connect(lengthBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setLength(text); });
         m_events->onLostFocus(lengthBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_lengthWaiting); });
-        connect(standard, &QRadioButton::toggled, this, [this](bool on) {
-            if (on && !m_showing) {
-                m_model.optStandard_Click();
+        // As for the fuel and head options, the check of the box just left
+        // runs before the option, even on a quick click.
+        auto lengthOption = [this](QRadioButton* b, void (EditorModel::*handler)()) {
+            connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
+                if (!on || m_showing)
+                    return;
+                if (runWaitingChecks())
+                    (m_model.*handler)();
                 showModel();
-            }
-        });
-        connect(customized, &QRadioButton::toggled, this, [this](bool on) {
-            if (on && !m_showing) {
-                m_model.optCustomized_Click();
-                showModel();
-            }
-        });
+            });
+        };
+        lengthOption(standard, &EditorModel::optStandard_Click);
+        lengthOption(customized, &EditorModel::optCustomized_Click);
     }
     m_events->onLostFocus(grid, [this, queueCheck](Qt::FocusReason) { queueCheck(m_cellWaiting); });
     connect(grid, &QTableWidget::currentCellChanged, this, &frmEditor::cellChanged);

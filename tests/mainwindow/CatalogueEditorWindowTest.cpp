@@ -10,12 +10,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -56,6 +58,9 @@ void clickCell(QTableWidget* grid, int row, int col)
 // nothing the press queued has run when the release arrives.
 void quickClick(QWidget* w)
 {
+    // The press takes the focus first, as the desktop's does.
+    if (w->focusPolicy() & Qt::ClickFocus)
+        w->setFocus(Qt::MouseFocusReason);
     const QPointF at(w->width() / 2.0, w->height() / 2.0);
     for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
@@ -71,6 +76,14 @@ void releaseOff(QWidget* w)
     QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(w, &release);
+}
+
+// What a message box's own event loop runs while it is shown.
+void runModalLoop()
+{
+    QEventLoop loop;
+    QTimer::singleShot(20, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void pressKey(QWidget* w, Qt::Key key)
@@ -518,6 +531,7 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
         {"Diesel over 350 psi on gas", true, {"\b", "3", "5", "0"}, &editors::frmEditor::diesel,
          "Maximum value is 311.4", "350"},
     };
+    ui.onMessage = [](const FakeUiServices::Message&) { runModalLoop(); };
     for (const auto& k : cases) {
         ui.messages.clear();
         bool psiShown = !k.inPsi, gasShown = false, inGrid = false;
@@ -541,6 +555,7 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
         EXPECT_TRUE(inGrid) << k.what;
         EXPECT_EQ(cell, k.kept) << k.what;
     }
+    ui.onMessage = nullptr;
 }
 
 TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
@@ -557,6 +572,9 @@ TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
         {{"\b", "\b", "0"}, {"Hose length must be above 0"}},
         {{"\b", "\b", "."}, {"Hose length must be above 0"}},
     };
+    // A message box runs its own event loop: what the click queued runs
+    // while it is shown.
+    ui.onMessage = [](const FakeUiServices::Message&) { runModalLoop(); };
     for (const auto& k : cases) {
         m->udtHoses[kHose].strKind = "#Custom#";
         m->udtHoses[kHose].sngLength = 50.0f;
@@ -588,4 +606,5 @@ TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
         EXPECT_EQ((*onFile)[kHose].sngLength, 100.0f) << typed.toStdString();
         EXPECT_EQ(messages(), k.shown) << typed.toStdString();
     }
+    ui.onMessage = nullptr;
 }
