@@ -166,6 +166,8 @@ void EditorModel::Form_Load()
     view.psi = false;
     view.fifty = false;
     recordIndex() = int16_t(view.selected);
+    m_uncheckedCells.clear();
+    m_lengthChecked = true;
     if (m_kind.panel == Panel::Hose) {
         view.length.clear();
         view.customizedLength = false;
@@ -218,20 +220,34 @@ void EditorModel::selectGas(bool gas)
     gas ? optGas_Click() : optDiesel_Click();
 }
 
-void EditorModel::chooseFuel(bool gas)
+bool EditorModel::chooseFuel(bool gas)
 {
     if (view.gas == gas)
-        return;
+        return true;
+    // A conversion would read an empty cell as 0 and carry a value over its
+    // limit into another unit: the cells are checked as they stand.
+    m_refused = Field::None;
+    if (!checkChangedCells()) {
+        m_refused = Field::Grid;
+        return false;
+    }
     m_changed = true;
     view.gas = gas;
     gas ? optGas_Click() : optDiesel_Click();
+    return true;
 }
 
-void EditorModel::chooseHeadUnit(bool psi)
+bool EditorModel::chooseHeadUnit(bool psi)
 {
     if (view.psi == psi)
-        return;
+        return true;
+    m_refused = Field::None;
+    if (!checkChangedCells()) {
+        m_refused = Field::Grid;
+        return false;
+    }
     psi ? optPSI_Click() : optFeet_Click();
+    return true;
 }
 
 void EditorModel::optGas_Click() { fuelSelected(false); }
@@ -286,6 +302,10 @@ void EditorModel::selectFrequency(bool fifty)
 
 void EditorModel::optStandard_Click()
 {
+    // The box is about to be locked: a length typed and not yet checked is
+    // checked now, so no locked box holds a length its check refuses.
+    if (!m_lengthChecked && view.lengthOn)
+        length_LostFocus();
     view.standardLength = true;
     view.customizedLength = false;
     if (m_hoseLengthFlag && view.length != standardHoseLength(usUnits())) {
@@ -313,6 +333,7 @@ void EditorModel::cmdAdd_Click()
     view.nameOn = true;
     view.name.clear();
     view.optionsOn = true;
+    m_lengthChecked = true;
     if (m_kind.panel == Panel::Hose) {
         m_hoseLengthFlag = true;
         view.lengthOptionsOn = true;
@@ -336,9 +357,9 @@ void EditorModel::cmdAdd_Click()
     m.blnAddMode = true;
     grid.reset(1);
     grid.forgetRefusal();
+    m_uncheckedCells.clear();
     m_changed = false;
-    m_nameChecked = m_lengthChecked = false;
-    m_cellChecked = true;
+    m_nameChecked = false;
 }
 
 void EditorModel::cmdEdit_Click()
@@ -380,6 +401,7 @@ void EditorModel::cmdEdit_Click()
     view.gridOn = true;
     showPoints(grid, record, custom ? 1 : m_kind.viewingDecimals);
     grid.forgetRefusal();
+    m_uncheckedCells.clear();
     view.addOn = view.editOn = view.deleteOn = false;
     view.saveOn = view.clearOn = true;
     m.blnEditMode = true;
@@ -387,7 +409,6 @@ void EditorModel::cmdEdit_Click()
     f.blnClearDown = f.blnCancelDown = false;
     m_changed = false;
     m_nameChecked = m_lengthChecked = true;
-    m_cellChecked = true;
 }
 
 // --- storing ---
@@ -425,22 +446,20 @@ bool EditorModel::runPendingChecks()
     const Mode now = mode();
     if (now != Mode::Adding && now != Mode::Editing)
         return true;
-    EditorFlags& f = flags();
     // What the user asked to keep is checked whatever the mouse went down on.
-    const bool clearDown = f.blnClearDown, cancelDown = f.blnCancelDown;
-    f.blnClearDown = f.blnCancelDown = false;
-    bool ok = true;
-    if (!m_nameChecked && !(ok = name_LostFocus()))
+    mousePressEnded();
+    if (!m_nameChecked && !name_LostFocus()) {
         m_refused = Field::Name;
-    if (ok && m_kind.panel == Panel::Hose && view.lengthOn && !m_lengthChecked)
-        length_LostFocus();
-    if (ok && !m_cellChecked && !(ok = grid_LeaveCell()))
-        m_refused = Field::Grid;
-    if (!ok) {
-        f.blnClearDown = clearDown;
-        f.blnCancelDown = cancelDown;
+        return false;
     }
-    return ok;
+    // Locked or not, the length stored is one its check accepts.
+    if (m_kind.panel == Panel::Hose && !m_lengthChecked)
+        length_LostFocus();
+    if (!checkChangedCells()) {
+        m_refused = Field::Grid;
+        return false;
+    }
+    return true;
 }
 
 void EditorModel::cmdSave_Click()
@@ -507,6 +526,7 @@ void EditorModel::cmdDelete_Click()
             m.blnAddMode = false;
             grid.reset(12);
             grid.forgetRefusal();
+            m_uncheckedCells.clear();
             view.gridOn = false;
             view.custom = false;
         }
@@ -524,6 +544,9 @@ void EditorModel::cmdClear_Click()
     }
     grid.reset(13);
     grid.forgetRefusal();
+    // The entry is given up: nothing of it is owed a check.
+    m_uncheckedCells.clear();
+    m_lengthChecked = true;
     view.gridOn = false;
     view.addOn = view.editOn = view.deleteOn = true;
     view.saveOn = view.clearOn = false;
@@ -532,6 +555,7 @@ void EditorModel::cmdClear_Click()
     view.listOn = true;
     m.blnAddMode = false;
     m_changed = false;
+    mousePressEnded();
 }
 
 // --- closing ---
@@ -661,8 +685,13 @@ void EditorModel::restoreOriginal()
 Closing EditorModel::closeRequested()
 {
     m_refused = Field::None; // a refusal earlier on is no reason to move now
-    switch (ui().messageBox(QStringLiteral("Do you want to Save changes?"), kAppTitle,
-                            platform::MsgButtons::YesNoCancel, platform::MsgIcon::None)) {
+    const platform::MsgResult answer =
+        ui().messageBox(QStringLiteral("Do you want to Save changes?"), kAppTitle, platform::MsgButtons::YesNoCancel,
+                        platform::MsgIcon::None);
+    // A press on Cancel ends with its question: the editor goes on checking
+    // what the user leaves.
+    mousePressEnded();
+    switch (answer) {
     case platform::MsgResult::Yes:
         return cmdOk_Click();
     case platform::MsgResult::No:
@@ -683,6 +712,8 @@ void EditorModel::cmdCancel_MouseDown()
     flags().blnCancelDown = true;
     flags().blnClearDown = true;
 }
+
+void EditorModel::mousePressEnded() { flags().blnClearDown = flags().blnCancelDown = false; }
 
 // --- boxes and grid ---
 
@@ -726,20 +757,26 @@ bool EditorModel::name_LostFocus()
 void EditorModel::length_LostFocus()
 {
     const LengthCheck check = checkHoseLength(view.length, usUnits());
-    if (!check.message.isEmpty())
-        catalogue::ShowText(check.message);
+    // Settled before the message: a check run again while it is shown (its
+    // event loop) finds nothing owed.
     if (check.text != view.length) {
         view.length = check.text;
         m_changed = true;
     }
     m_lengthChecked = true;
+    if (!check.message.isEmpty())
+        catalogue::ShowText(check.message);
 }
 
 bool EditorModel::grid_LeaveCell()
 {
     // A standard entry shown read-only takes no typing: its cells are not
     // checked either (a shipped curve may lie beyond what can be typed).
-    const bool checking = m_checkCells && !flags().blnClearDown && !viewing();
+    return checkCell(m_checkCells && !flags().blnClearDown && !viewing());
+}
+
+bool EditorModel::checkCell(bool checking)
+{
     const bool us = m.frmData ? m.frmData->optUS() : usUnits();
     const CellLimit head = m_kind.panel == Panel::Frequency ? headLimit(us, false, false)
                                                             : headLimit(us, view.psi, !view.gas);
@@ -749,8 +786,30 @@ bool EditorModel::grid_LeaveCell()
     }
     // A check left aside (the mouse on Clear or Cancel) is still owed.
     if (checking)
-        m_cellChecked = true;
+        m_uncheckedCells.erase({grid.row(), grid.col()});
     return true;
+}
+
+bool EditorModel::checkChangedCells()
+{
+    const int row = grid.row(), col = grid.col();
+    while (!m_uncheckedCells.empty()) {
+        const auto [r, c] = *m_uncheckedCells.begin();
+        grid.setCurrent(r, c);
+        if (!checkCell(true))
+            return false;
+        m_uncheckedCells.erase({r, c});
+    }
+    grid.setCurrent(row, col);
+    return true;
+}
+
+void EditorModel::cellTyped(const QString& before)
+{
+    if (grid.text(grid.row(), grid.col()) != before) {
+        m_changed = true;
+        m_uncheckedCells.insert({grid.row(), grid.col()});
+    }
 }
 
 bool EditorModel::grid_EnterCell() { return grid.enterCell(); }
@@ -761,10 +820,7 @@ KeyResult EditorModel::grid_KeyPress(int code)
     const KeyResult result = grid.keyPress(code, viewing(), m_kind.ctrlBackspaceEmpties);
     if (result == KeyResult::Beep)
         ui().beep();
-    if (grid.text(grid.row(), grid.col()) != before) {
-        m_changed = true;
-        m_cellChecked = false;
-    }
+    cellTyped(before);
     return result;
 }
 
@@ -772,10 +828,7 @@ bool EditorModel::grid_KeyDown(int keyCode)
 {
     const QString before = grid.text(grid.row(), grid.col());
     const bool acted = grid.keyDown(keyCode, viewing());
-    if (grid.text(grid.row(), grid.col()) != before) {
-        m_changed = true;
-        m_cellChecked = false;
-    }
+    cellTyped(before);
     return acted;
 }
 

@@ -22,6 +22,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <set>
+#include <utility>
 #include <vector>
 
 class Module1;
@@ -79,15 +81,18 @@ public:
     Closing cmdCancel_Click();
     Closing closeRequested();
     // The mouse going down on Clear or Cancel: the checks of the box or cell
-    // being left stand aside.
+    // being left stand aside. They do so only while the press lasts: its
+    // command, or its release off the button, ends it.
     void cmdClear_MouseDown();
     void cmdCancel_MouseDown();
+    void mousePressEnded();
 
     // --- options (each runs when its option becomes selected) ---
     // The user's choice of fuel or head unit: the option's handler when it
-    // changes.
-    void chooseFuel(bool gas);
-    void chooseHeadUnit(bool psi);
+    // changes. A cell still unchecked is checked first, in the unit it was
+    // typed in; false when one refused (the option stays as it was).
+    bool chooseFuel(bool gas);
+    bool chooseHeadUnit(bool psi);
     void optGas_Click();
     void optDiesel_Click();
     void optFeet_Click();
@@ -109,7 +114,8 @@ public:
     bool grid_KeyDown(int keyCode);
     bool grid_Click(int selectionRow);
 
-    // Which box refused when Save, OK or Yes ran the checks still pending.
+    // Which box refused when Save, OK, Yes or an option ran the checks still
+    // pending.
     enum class Field { None, Name, Grid };
     Field refusedField() const { return m_refused; }
 
@@ -135,8 +141,10 @@ private:
     std::vector<bool> m_stored;
     bool m_changed = false;     // the entry in progress was changed since Add or Edit
     bool m_nameChecked = false; // the name box passed its check since its last change
-    bool m_lengthChecked = false;
-    bool m_cellChecked = true;
+    bool m_lengthChecked = true;
+    // The cells the user changed in this entry and no check has passed yet
+    // (row, column): Save, OK and the options check each of them.
+    std::set<std::pair<int, int>> m_uncheckedCells;
     Field m_refused = Field::None;
 
     EditorFlags& flags();
@@ -160,6 +168,12 @@ private:
             viewChanged();
     }
     bool runPendingChecks();
+    // Checks the current cell (with `checking`) or only normalises it.
+    bool checkCell(bool checking);
+    // Checks every cell still unchecked, in grid order; the first refused
+    // is left current.
+    bool checkChangedCells();
+    void cellTyped(const QString& before);
     // Stores the entry in progress into record i (appended: -1).
     void storeEntry(int index);
     bool commitNewEntry();

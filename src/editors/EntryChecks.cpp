@@ -7,14 +7,15 @@ namespace editors {
 namespace {
 constexpr int kBackspace = 8;
 
-// Why the catalogue file could not hold the text as it stands: its reader
-// cuts a name at the first "#", a "$" or a line break breaks the record, and
-// the file holds Latin-1 only.
+// Why the catalogue file could not hold the text as it stands: its name line
+// ends the name before the first "#", a line break ends the line, and the
+// file holds Latin-1 only. Anything else, "$" included, is read back as it
+// was written.
 QString unstorable(const QString& text)
 {
     for (QChar c : text) {
-        if (c == u'#' || c == u'$' || c.unicode() < 32 || c.unicode() == 127)
-            return QStringLiteral("Component Name cannot have \"#\", \"$\" or control characters");
+        if (c == u'#' || c == u'\r' || c == u'\n')
+            return QStringLiteral("Component Name cannot have \"#\" or a line break");
         if (c.unicode() > 255)
             return QStringLiteral("Component Name cannot have characters the data file cannot hold");
     }

@@ -32,7 +32,7 @@ struct NameCheck {
 // The name check when the box is left. `entries` are the list's names,
 // `selected` its selection (-1 none). The blank tests apply in every mode,
 // the others only while adding or editing. A name the catalogue file could
-// not hold ("#", "$", a control character or one beyond Latin-1) is refused
+// not hold back ("#", a line break or a character beyond Latin-1) is refused
 // with a message of its own.
 NameCheck checkName(const QString& name, bool addMode, bool editMode, const QStringList& entries, int selected);
 // The hose size: the same, with the size's form tested (message 31) and no

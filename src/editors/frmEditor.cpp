@@ -277,18 +277,19 @@ void frmEditor::wire()
         new platform::AddedTextValidator(lengthBox, refusedUnless(lengthKeyPasses));
         connect(lengthBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setLength(text); });
         m_events->onLostFocus(lengthBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_lengthWaiting); });
-        connect(standard, &QRadioButton::toggled, this, [this](bool on) {
-            if (on && !m_showing) {
-                m_model.optStandard_Click();
+        // As for the fuel and head options, the check of the box just left
+        // runs before the option, even on a quick click.
+        auto lengthOption = [this](QRadioButton* b, void (EditorModel::*handler)()) {
+            connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
+                if (!on || m_showing)
+                    return;
+                if (runWaitingChecks())
+                    (m_model.*handler)();
                 showModel();
-            }
-        });
-        connect(customized, &QRadioButton::toggled, this, [this](bool on) {
-            if (on && !m_showing) {
-                m_model.optCustomized_Click();
-                showModel();
-            }
-        });
+            });
+        };
+        lengthOption(standard, &EditorModel::optStandard_Click);
+        lengthOption(customized, &EditorModel::optCustomized_Click);
     }
     m_events->onLostFocus(grid, [this, queueCheck](Qt::FocusReason) { queueCheck(m_cellWaiting); });
     connect(grid, &QTableWidget::currentCellChanged, this, &frmEditor::cellChanged);
@@ -300,18 +301,27 @@ void frmEditor::wire()
                     m_model.selectFrequency(b == fifty);
             });
     } else {
-        auto option = [this](QRadioButton* b, std::function<void()> handler) {
+        // An option converts the grid: the check of the box or cell just
+        // left runs first, though a quick click (press and release at once)
+        // comes before its queued run. A refusal turns the click back.
+        auto option = [this](QRadioButton* b, std::function<bool()> handler) {
             connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
-                if (on && !m_showing) {
-                    handler();
-                    showModel();
+                if (!on || m_showing)
+                    return;
+                if (!runWaitingChecks()) {
+                    showModel(); // the option as it was
+                    return;
                 }
+                const bool done = handler();
+                showModel();
+                if (!done)
+                    focusRefused();
             });
         };
-        option(gas, [this] { m_model.chooseFuel(true); });
-        option(diesel, [this] { m_model.chooseFuel(false); });
-        option(feet, [this] { m_model.chooseHeadUnit(false); });
-        option(psi, [this] { m_model.chooseHeadUnit(true); });
+        option(gas, [this] { return m_model.chooseFuel(true); });
+        option(diesel, [this] { return m_model.chooseFuel(false); });
+        option(feet, [this] { return m_model.chooseHeadUnit(false); });
+        option(psi, [this] { return m_model.chooseHeadUnit(true); });
     }
 
     // A click on Clear or Cancel leaves the box or cell being edited alone:
@@ -335,6 +345,10 @@ void frmEditor::wire()
         m_model.cmdCancel_MouseDown();
         lengthLeft();
     });
+    // The press is over once released, on the button (its command follows)
+    // or off it (no command): the checks stand aside no longer.
+    for (QPushButton* b : {cmdClear, cmdCancel})
+        connect(b, &QPushButton::released, this, [this] { m_model.mousePressEnded(); });
 
     connect(cmdAdd, &QPushButton::clicked, this, [this] {
         m_model.cmdAdd_Click();

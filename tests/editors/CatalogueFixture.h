@@ -57,14 +57,21 @@ struct Catalogue : EditorHost {
     }
 };
 
-// Types a text into the current cell and leaves it.
-inline void typeCell(editors::EditorModel& e, int row, int col, const char* text)
+// Makes a cell current and types a text over it ("" empties it), staying
+// in the cell.
+inline void typeInto(editors::EditorModel& e, int row, int col, const char* text)
 {
     e.grid.setCurrent(row, col);
     while (!e.grid.text(row, col).isEmpty())
         e.grid_KeyPress(8);
     for (const char* c = text; *c; ++c)
         e.grid_KeyPress(*c);
+}
+
+// Types a text into the current cell and leaves it.
+inline void typeCell(editors::EditorModel& e, int row, int col, const char* text)
+{
+    typeInto(e, row, col, text);
     ASSERT_TRUE(e.grid_LeaveCell()) << text;
 }
 

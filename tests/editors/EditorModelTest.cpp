@@ -5,11 +5,14 @@
 #include "FileSizeLimit.h"
 
 #include "catalogue/CatalogueData.h"
+#include "catalogue/KindFiles.h"
 #include "catalogue/KindTables.h"
 #include "catalogue/RecordFormat.h"
 #include "editors/GridRecord.h"
 
 #include <gtest/gtest.h>
+#include <functional>
+#include <string>
 
 using editors::Closing;
 using editors::EditorModel;
@@ -19,6 +22,7 @@ using editortest::addNozzle;
 using editortest::Catalogue;
 using editortest::editLast;
 using editortest::typeCell;
+using editortest::typeInto;
 using editortest::writeNozzle;
 
 TEST(EditorModel, OpeningListsEveryRecordIdle)
@@ -410,4 +414,222 @@ TEST(EditorModel, DeleteRefusesStandardEntriesAndAsksForCustomOnes)
     EXPECT_EQ(e->mode(), Mode::Idle);
     EXPECT_TRUE(e->view.psi);
     EXPECT_EQ(int(e->view.names.size()), count - 1);
+}
+
+// --- no check slipped past ---
+
+namespace {
+
+// An entry added and named (its name checked), its grid grown to two rows
+// of zeros.
+void addNamed(EditorModel& e)
+{
+    e.cmdAdd_Click();
+    e.setName(e.kind().kind == Kind::Hose ? QStringLiteral("7/8") : QStringLiteral("Checked"));
+    ASSERT_TRUE(e.name_LostFocus());
+    e.grid_Click(0);
+}
+
+} // namespace
+
+TEST(EditorModel, SaveAndOkCheckEveryCellChangedInTheEntry)
+{
+    // A cell typed while a press on Clear held the checks aside (released
+    // off the button, so no Clear), then the user moves on to a cell that is
+    // fine: Save and OK check every cell changed in the entry by its own
+    // rule, stop on the first that refuses with the cell current and store
+    // nothing. Mended, the entry is stored as typed.
+    const struct {
+        int row, col;
+        const char* message;
+    } bad[] = {
+        {0, 0, "Maximum value is 999.9"},
+        {0, 1, "Maximum value is 999.1"},
+    };
+    for (const editors::EditorKind& kind : editors::editorKinds())
+        for (bool ok : {false, true})
+            for (const auto& b : bad) {
+                SCOPED_TRACE(std::string(kind.window) + (ok ? " OK" : " Save") + " column " + std::to_string(b.col));
+                Catalogue c;
+                const char* fileName = catalogue::kindFile(kind.kind).readerName;
+                const QByteArray shipped = c.file(fileName);
+                auto e = c.open(kind.kind);
+                addNamed(*e);
+                const qsizetype records = e->view.names.size();
+                e->cmdClear_MouseDown();
+                typeInto(*e, b.row, b.col, "2000");
+                ASSERT_TRUE(e->grid_LeaveCell()) << "left aside";
+                typeInto(*e, 1, 1, "5");
+                if (ok)
+                    EXPECT_EQ(e->cmdOk_Click(), Closing::Stay);
+                else
+                    e->cmdSave_Click();
+                EXPECT_EQ(c.ui.texts(), (std::vector<QString>{QString::fromLatin1(b.message)}));
+                EXPECT_EQ(e->refusedField(), EditorModel::Field::Grid);
+                EXPECT_EQ(e->grid.row(), b.row);
+                EXPECT_EQ(e->grid.col(), b.col);
+                EXPECT_EQ(e->grid.text(b.row, b.col), "2000") << "kept as typed";
+                EXPECT_EQ(e->mode(), Mode::Adding);
+                EXPECT_EQ(e->view.names.size(), records);
+                EXPECT_EQ(c.file(fileName), shipped);
+
+                typeCell(*e, b.row, b.col, "20");
+                const std::vector<typComponent> onFile = [&] {
+                    if (ok) {
+                        EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+                    } else {
+                        e->cmdSave_Click();
+                        EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+                    }
+                    return c.componentsOnFile(fileName);
+                }();
+                if (kind.kind == Kind::Hose) {
+                    EXPECT_EQ(c.hosesOnFile().back().sngLoss[1], 5.0f);
+                    EXPECT_EQ(b.col == 0 ? c.hosesOnFile().back().sngFlow[0] : c.hosesOnFile().back().sngLoss[0], 20.0f);
+                } else {
+                    ASSERT_FALSE(onFile.empty());
+                    EXPECT_EQ(onFile.back().sngLoss[1], 5.0f);
+                    EXPECT_EQ(b.col == 0 ? onFile.back().sngFlow[0] : onFile.back().sngLoss[0], 20.0f);
+                }
+            }
+
+    // Of two refusing cells the first in the grid is the one reported.
+    Catalogue c;
+    auto e = c.open(Kind::Dispenser);
+    addNamed(*e);
+    e->cmdCancel_MouseDown();
+    typeInto(*e, 1, 0, "2000");
+    ASSERT_TRUE(e->grid_LeaveCell());
+    typeInto(*e, 0, 1, "2000");
+    ASSERT_TRUE(e->grid_LeaveCell());
+    e->grid.setCurrent(1, 1);
+    e->cmdSave_Click();
+    EXPECT_EQ(c.ui.texts(), (std::vector<QString>{"Maximum value is 999.1"}));
+    EXPECT_EQ(e->grid.row(), 0);
+    EXPECT_EQ(e->grid.col(), 1);
+}
+
+TEST(EditorModel, TheFuelAndHeadOptionsCheckTheCellsBeforeConverting)
+{
+    // A cell typed and not yet left (the option clicked at once): the option
+    // checks it in the unit and on the fuel it was typed for, and turns back
+    // when it refuses; no conversion reads an empty cell as 0 or carries a
+    // value over its limit into another unit.
+    auto psi = [](EditorModel& e) { return e.chooseHeadUnit(true); };
+    auto feet = [](EditorModel& e) { return e.chooseHeadUnit(false); };
+    auto gas = [](EditorModel& e) { return e.chooseFuel(true); };
+    auto diesel = [](EditorModel& e) { return e.chooseFuel(false); };
+    const struct {
+        const char* what;
+        bool inPsi, onDiesel;
+        int col;
+        const char* typed;
+        std::function<bool(EditorModel&)> choose;
+        const char* message;
+    } cases[] = {
+        {"PSI over an emptied head", false, false, 1, "", psi, "Field cannot be empty"},
+        {"PSI over 2000 ft", false, false, 1, "2000", psi, "Maximum value is 999.1"},
+        {"PSI over a flow of 2000", false, false, 0, "2000", psi, "Maximum value is 999.9"},
+        {"Feet over 400 psi", true, false, 1, "400", feet, "Maximum value is 311.4"},
+        {"Feet over an emptied head", true, true, 1, "", feet, "Field cannot be empty"},
+        {"Diesel over 350 psi on gas", true, false, 1, "350", diesel, "Maximum value is 311.4"},
+        {"Gas over 380 psi on diesel", true, true, 1, "380", gas, "Maximum value is 376.3"},
+        {"Diesel in feet over an emptied head", false, false, 1, "", diesel, "Field cannot be empty"},
+    };
+    for (const editors::EditorKind& kind : editors::editorKinds()) {
+        if (kind.panel == editors::Panel::Frequency)
+            continue;
+        for (const auto& k : cases) {
+            SCOPED_TRACE(std::string(kind.window) + ": " + k.what);
+            Catalogue c;
+            auto e = c.open(kind.kind);
+            addNamed(*e);
+            typeCell(*e, 1, 0, "10");
+            typeCell(*e, 1, 1, "100");
+            if (k.onDiesel)
+                ASSERT_TRUE(e->chooseFuel(false));
+            if (k.inPsi)
+                ASSERT_TRUE(e->chooseHeadUnit(true));
+            const QString otherHead = e->grid.text(1, 1);
+            typeInto(*e, 0, k.col, k.typed);
+            EXPECT_FALSE(k.choose(*e));
+            EXPECT_EQ(c.ui.texts(), (std::vector<QString>{QString::fromLatin1(k.message)}));
+            EXPECT_EQ(e->refusedField(), EditorModel::Field::Grid);
+            EXPECT_EQ(e->view.psi, k.inPsi);
+            EXPECT_EQ(e->view.gas, !k.onDiesel);
+            EXPECT_EQ(e->grid.text(0, k.col), k.typed) << "kept as typed";
+            EXPECT_EQ(e->grid.text(1, 1), otherHead) << "nothing converted";
+            EXPECT_EQ(e->grid.row(), 0);
+            EXPECT_EQ(e->grid.col(), k.col);
+            // Mended, the option goes through.
+            typeInto(*e, 0, k.col, "1");
+            EXPECT_TRUE(k.choose(*e));
+            EXPECT_EQ(c.ui.texts().size(), 1u);
+        }
+    }
+}
+
+TEST(EditorModel, APressOnClearOrCancelEndsWithItsCommand)
+{
+    // The checks stand aside for the press only: once Cancel's question is
+    // answered (whatever the answer) or Clear has run, both flags are clear
+    // and the next box or cell left is checked.
+    for (Kind kind : {Kind::Nozzle, Kind::Hose}) {
+        for (auto answer : {platform::MsgResult::Cancel, platform::MsgResult::Yes}) {
+            SCOPED_TRACE(std::string(editors::editorKind(kind).window)
+                         + (answer == platform::MsgResult::Yes ? " Yes" : " Cancel"));
+            Catalogue c;
+            auto e = c.open(kind);
+            const EditorFlags& f = c.m->editorFlags[size_t(kind)];
+            e->cmdAdd_Click();
+            e->setName(" bad");
+            e->cmdCancel_MouseDown();
+            c.ui.answers = {answer};
+            EXPECT_EQ(e->cmdCancel_Click(), Closing::Stay);
+            EXPECT_FALSE(f.blnClearDown);
+            EXPECT_FALSE(f.blnCancelDown);
+            c.ui.messages.clear();
+            EXPECT_FALSE(e->name_LostFocus());
+            EXPECT_EQ(c.ui.texts(), (std::vector<QString>{"First Character of Component Name cannot have space"}));
+            e->grid_Click(0);
+            typeInto(*e, 0, 0, "2000");
+            EXPECT_FALSE(e->grid_LeaveCell());
+            EXPECT_EQ(c.ui.texts().back(), "Maximum value is 999.9");
+        }
+        Catalogue c;
+        auto e = c.open(kind);
+        e->cmdAdd_Click();
+        e->cmdClear_MouseDown();
+        e->cmdClear_Click();
+        EXPECT_FALSE(c.m->editorFlags[size_t(kind)].blnClearDown);
+        EXPECT_FALSE(c.m->editorFlags[size_t(kind)].blnCancelDown);
+    }
+}
+
+TEST(EditorModel, AStoredNameWithADollarSignIsKept)
+{
+    // The name line holds a "$" anywhere in a name and reads it back: such a
+    // name, stored by the file, passes its check, is kept by an edit and
+    // written back whole.
+    for (const char* name : {"Flow$Max", "$Flow", "Flow$"}) {
+        SCOPED_TRACE(name);
+        Catalogue c;
+        writeNozzle(c, "Plain");
+        c.m->udtNozzles.back().strName = QString::fromLatin1(name);
+        ASSERT_TRUE(c.m->objNozzleData->SetNozzleFileData());
+        ASSERT_EQ(c.nozzlesOnFile().back().strName, name);
+        auto e = editLast(c, Kind::Nozzle);
+        ASSERT_EQ(e->mode(), Mode::Editing);
+        ASSERT_EQ(e->view.name, name);
+        EXPECT_TRUE(e->name_LostFocus());
+        const QString renamed = QString::fromLatin1(name) + " 2";
+        e->setName(renamed);
+        EXPECT_TRUE(e->name_LostFocus());
+        typeCell(*e, 1, 1, "7");
+        e->cmdSave_Click();
+        EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
+        EXPECT_TRUE(c.ui.texts().empty()) << c.ui.texts().front().toStdString();
+        EXPECT_EQ(c.nozzlesOnFile().back().strName, renamed);
+        EXPECT_EQ(c.nozzlesOnFile().back().sngLoss[1], 7.0f);
+    }
 }

@@ -5,6 +5,7 @@
 #include "EditorTestSupport.h"
 
 #include <functional>
+#include <string>
 
 using editors::Closing;
 using editors::EditorModel;
@@ -141,6 +142,45 @@ TEST(HoseEditor, SaveStoresTheLengthTheBoxEndsWith)
         EXPECT_EQ(e->view.customizedLength, k.customized && !k.standardAgain);
         EXPECT_EQ(e->view.length, QString::number(double(k.stored)));
     }
+}
+
+TEST(HoseEditor, WhateverLocksTheLengthBoxTheLengthStoredPassesItsCheck)
+{
+    // A length typed and not yet checked (the box not left) is checked
+    // before Standard, Save or OK lock the box: an empty box takes the
+    // standard length, 0 and "." are refused for it. No hose is stored with
+    // a length of 0, which would give it no loss at all.
+    for (bool add : {false, true})
+        for (bool standard : {true, false})
+            for (bool ok : {false, true})
+                for (const char* typed : {"", "0", "."}) {
+                    SCOPED_TRACE(std::string(add ? "Add, Customized" : "Edit") + (standard ? ", Standard" : "")
+                                 + (ok ? ", OK: \"" : ", Save: \"") + typed + "\"");
+                    Catalogue c;
+                    makeCustomHose(c);
+                    auto e = c.open(Kind::Hose);
+                    if (add) {
+                        addHose(*e);
+                        e->optCustomized_Click();
+                    } else {
+                        edit(*e, kCustomHose);
+                    }
+                    ASSERT_TRUE(e->view.lengthOn);
+                    e->setLength(QString::fromLatin1(typed));
+                    if (standard) {
+                        e->optStandard_Click();
+                        EXPECT_FALSE(e->view.lengthOn);
+                        EXPECT_EQ(e->view.length, "100");
+                    }
+                    if (!ok)
+                        e->cmdSave_Click();
+                    ASSERT_EQ(e->cmdOk_Click(), Closing::Close);
+                    const auto onFile = c.hosesOnFile();
+                    ASSERT_EQ(onFile.size(), c.m->udtHoses.size());
+                    EXPECT_EQ((add ? onFile.back() : onFile[kCustomHose]).sngLength, 100.0f);
+                    EXPECT_EQ(c.ui.texts(), *typed ? std::vector<QString>{"Hose length must be above 0"}
+                                                   : std::vector<QString>{});
+                }
 }
 
 TEST(HoseEditor, StandardInAnEditKeepsTheRecordsLengthUntilAnAddOfTheOpening)

@@ -5,15 +5,19 @@
 #include "FileSizeLimit.h"
 #include "MainWindowFixture.h"
 
+#include "catalogue/RecordFormat.h"
 #include "editors/frmEditor.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -50,9 +54,48 @@ void clickCell(QTableWidget* grid, int row, int col)
     QApplication::processEvents();
 }
 
-// Opens the nozzle editor shown and active, adds an entry and puts the
+// A press and a release delivered together, as a touchpad tap gives them:
+// nothing the press queued has run when the release arrives.
+void quickClick(QWidget* w)
+{
+    // The press takes the focus first, as the desktop's does.
+    if (w->focusPolicy() & Qt::ClickFocus)
+        w->setFocus(Qt::MouseFocusReason);
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    }
+}
+
+// The mouse, pressed on a button, released off it: no click.
+void releaseOff(QWidget* w)
+{
+    const QPointF at(-20, -20);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+// What a message box's own event loop runs while it is shown.
+void runModalLoop()
+{
+    QEventLoop loop;
+    QTimer::singleShot(20, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void pressKey(QWidget* w, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+// Opens an editor with `open`, shown and active, adds an entry and puts the
 // focus on the first cell of its grid; `work` then acts on the window.
-void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(editors::frmEditor&)>& work)
+void inNewEntry(FakeUiServices& ui, const std::function<void()>& open,
+                const std::function<void(editors::frmEditor&)>& work)
 {
     ui.onModal = [&](QDialog& d) {
         editors::frmEditor& e = editorOf(d);
@@ -69,7 +112,12 @@ void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(editor
         ui.answers = {platform::MsgResult::No};
         return int(QDialog::Rejected);
     };
-    w.mnuNozzle_Click();
+    open();
+}
+
+void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(editors::frmEditor&)>& work)
+{
+    inNewEntry(ui, [&] { w.mnuNozzle_Click(); }, work);
 }
 
 } // namespace
@@ -190,7 +238,7 @@ TEST_F(MainWindowTest, AClickOnClearOrCancelLeavesTheNameUncheckedTabDoesNot)
         {false, false, {}},
         {false, true, {nameMessage}},
         {true, true, {nameMessage, question}},
-        {true, false, {question}}, // last: a press answered Cancel leaves the flags set
+        {true, false, {question}},
     };
     for (const auto& c : cases) {
         ui.messages.clear();
@@ -272,14 +320,12 @@ TEST_F(MainWindowTest, TheWindowBehindADeleteQuestionShowsWhetherTheEntryIsCusto
 TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
 {
     load();
-    // A cell over its limit, typed after a press on Cancel answered Cancel
-    // (which leaves the mouse flags set): Save still checks it.
+    // A cell over its limit, typed while a press on Clear holds the checks
+    // aside: Save still checks it.
     size_t stored = 0;
     inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
         const size_t before = m->udtNozzles.size();
-        pressMouse(e.cmdCancel);
-        ui.answers = {platform::MsgResult::Cancel};
-        e.cmdCancel->click();
+        pressMouse(e.cmdClear);
         e.grid->setFocus();
         QApplication::processEvents();
         typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
@@ -291,7 +337,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
         EXPECT_TRUE(e.grid->hasFocus());
     });
     EXPECT_EQ(stored, 0u);
-    EXPECT_EQ(messages(), (std::vector<QString>{"Do you want to Save changes?", "Maximum value is 999.9"}));
+    EXPECT_EQ(messages(), (std::vector<QString>{"Maximum value is 999.9"}));
 
     // A click the check turns back leaves the emptied cell empty and adds no row.
     ui.messages.clear();
@@ -323,9 +369,9 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
 
 TEST_F(MainWindowTest, TwoRefusingFieldsDoNotHandTheFocusBackAndForth)
 {
-    // A name left unchecked (the press on Cancel answered Cancel lets the
-    // next check stand aside), then a cell over its limit left for the empty
-    // name box: the cell is refused once and the user is back in it.
+    // A name left unchecked (a press on Clear held lets its check stand
+    // aside), then a cell over its limit left for the empty name box: the
+    // cell is refused once and the user is back in it.
     load();
     QString focus;
     ui.onModal = [&](QDialog& d) {
@@ -334,9 +380,7 @@ TEST_F(MainWindowTest, TwoRefusingFieldsDoNotHandTheFocusBackAndForth)
         QApplication::setActiveWindow(&d);
         e.cmdAdd->click();
         QApplication::processEvents();
-        pressMouse(e.cmdCancel);
-        ui.answers = {platform::MsgResult::Cancel};
-        e.cmdCancel->click();
+        pressMouse(e.cmdClear);
         e.grid->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         e.grid->setCurrentCell(0, 0);
@@ -385,4 +429,182 @@ TEST_F(MainWindowTest, TheWindowBehindAFailedWritesMessageShowsTheHeadsAsStored)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].first.contains("NOZZLE.DAT")) << shown[0].first.toStdString();
     EXPECT_FALSE(shown[0].second);
+}
+
+TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
+{
+    // Once the question is answered the press is over: the name box left by
+    // Tab and a cell left for the next one are checked as usual.
+    load();
+    const QString question = QStringLiteral("Do you want to Save changes?");
+    auto cancelAnsweredCancel = [&](editors::frmEditor& e) {
+        pressMouse(e.cmdCancel);
+        ui.answers = {platform::MsgResult::Cancel};
+        e.cmdCancel->click();
+        QApplication::processEvents();
+    };
+    ui.messages.clear();
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+        e.nameBox->setFocus();
+        QApplication::processEvents();
+        typeKeys(e.nameBox, {" "}); // a blank after the name
+        cancelAnsweredCancel(e);
+        e.grid->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        EXPECT_TRUE(e.nameBox->hasFocus());
+    });
+    EXPECT_EQ(messages(),
+              (std::vector<QString>{question, "Last Character of Component Name cannot have space"}));
+
+    ui.messages.clear();
+    int row = -1, col = -1;
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+        clickCell(e.grid, 0, 0);
+        cancelAnsweredCancel(e);
+        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        pressKey(e.grid, Qt::Key_Right);
+        QApplication::processEvents();
+        row = e.grid->currentRow();
+        col = e.grid->currentColumn();
+    });
+    EXPECT_EQ(messages(), (std::vector<QString>{question, "Maximum value is 999.9"}));
+    EXPECT_EQ(row, 0);
+    EXPECT_EQ(col, 0);
+}
+
+TEST_F(MainWindowTest, SaveAndOkCheckEveryCellTypedWhileTheChecksStoodAside)
+{
+    // A press on Clear held while 2000 is typed into a flow cell and the
+    // user moves on to type 5 beside it, then released off the button: Save
+    // and OK find the flow cell, take the user back to it and store nothing.
+    load();
+    const QByteArray shipped = folder.read(QStringLiteral("Components/DISP.DAT"));
+    size_t added = 1;
+    int row = -1, col = -1;
+    bool inGrid = false;
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+        const size_t before = m->udtDispensers.size();
+        clickCell(e.grid, 0, 0);
+        pressMouse(e.cmdClear);
+        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        pressKey(e.grid, Qt::Key_Right);
+        typeKeys(e.grid, {"\b", "5"});
+        releaseOff(e.cmdClear);
+        QApplication::processEvents();
+        e.cmdSave->click();
+        QApplication::processEvents();
+        e.cmdOk->click();
+        QApplication::processEvents();
+        added = m->udtDispensers.size() - before;
+        row = e.grid->currentRow();
+        col = e.grid->currentColumn();
+        inGrid = e.grid->hasFocus();
+        EXPECT_EQ(e.grid->item(0, 0)->text(), "2000");
+        EXPECT_TRUE(e.isVisible()) << "OK refused: the editor stays";
+    });
+    EXPECT_EQ(added, 0u);
+    EXPECT_EQ(messages(), (std::vector<QString>{"Maximum value is 999.9", "Maximum value is 999.9"}));
+    EXPECT_EQ(row, 0);
+    EXPECT_EQ(col, 0);
+    EXPECT_TRUE(inGrid);
+    EXPECT_EQ(folder.read(QStringLiteral("Components/DISP.DAT")), shipped);
+}
+
+TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
+{
+    // The option's press moves the focus out of the grid and its release
+    // selects it before the queued check could run: the option runs the
+    // check first and, refused, is turned back with nothing converted.
+    load();
+    const struct {
+        const char* what;
+        bool inPsi;
+        std::initializer_list<const char*> keys;
+        QRadioButton* editors::frmEditor::*option;
+        const char* message;
+        const char* kept;
+    } cases[] = {
+        {"PSI over an emptied head", false, {"\x7f"}, &editors::frmEditor::psi, "Field cannot be empty", ""},
+        {"PSI over 2000 ft", false, {"\b", "2", "0", "0", "0"}, &editors::frmEditor::psi, "Maximum value is 999.1",
+         "2000"},
+        {"Feet over 400 psi", true, {"\b", "4", "0", "0"}, &editors::frmEditor::feet, "Maximum value is 311.4", "400"},
+        {"Diesel over 350 psi on gas", true, {"\b", "3", "5", "0"}, &editors::frmEditor::diesel,
+         "Maximum value is 311.4", "350"},
+    };
+    ui.onMessage = [](const FakeUiServices::Message&) { runModalLoop(); };
+    for (const auto& k : cases) {
+        ui.messages.clear();
+        bool psiShown = !k.inPsi, gasShown = false, inGrid = false;
+        QString cell;
+        inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+            if (k.inPsi)
+                e.psi->click();
+            e.grid->setCurrentCell(0, 1);
+            QApplication::processEvents();
+            typeKeys(e.grid, k.keys);
+            quickClick(e.*k.option);
+            QApplication::processEvents();
+            psiShown = e.psi->isChecked();
+            gasShown = e.gas->isChecked();
+            inGrid = e.grid->hasFocus();
+            cell = e.grid->item(0, 1)->text();
+        });
+        EXPECT_EQ(messages(), (std::vector<QString>{k.message})) << k.what;
+        EXPECT_EQ(psiShown, k.inPsi) << k.what;
+        EXPECT_TRUE(gasShown) << k.what;
+        EXPECT_TRUE(inGrid) << k.what;
+        EXPECT_EQ(cell, k.kept) << k.what;
+    }
+    ui.onMessage = nullptr;
+}
+
+TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
+{
+    // Edit of a custom hose, its length box emptied (or 0, or "."), a quick
+    // click on Standard, Save, OK: the file holds the standard length, not 0.
+    load();
+    constexpr int kHose = 5;
+    const struct {
+        std::initializer_list<const char*> keys;
+        std::vector<QString> shown;
+    } cases[] = {
+        {{"\b", "\b"}, {}},
+        {{"\b", "\b", "0"}, {"Hose length must be above 0"}},
+        {{"\b", "\b", "."}, {"Hose length must be above 0"}},
+    };
+    // A message box runs its own event loop: what the click queued runs
+    // while it is shown.
+    ui.onMessage = [](const FakeUiServices::Message&) { runModalLoop(); };
+    for (const auto& k : cases) {
+        m->udtHoses[kHose].strKind = "#Custom#";
+        m->udtHoses[kHose].sngLength = 50.0f;
+        ui.messages.clear();
+        QString typed;
+        ui.onModal = [&](QDialog& d) {
+            editors::frmEditor& e = editorOf(d);
+            d.show();
+            QApplication::setActiveWindow(&d);
+            e.names->setCurrentRow(kHose);
+            e.cmdEdit->click();
+            QApplication::processEvents();
+            e.lengthBox->setFocus();
+            e.lengthBox->end(false);
+            QApplication::processEvents();
+            typeKeys(e.lengthBox, k.keys);
+            typed = e.lengthBox->text();
+            quickClick(e.standard);
+            QApplication::processEvents();
+            e.cmdSave->click();
+            e.cmdOk->click();
+            return d.result();
+        };
+        w->mnuHoseData_Click();
+        const auto onFile = catalogue::recordformat::parseHoses(folder.read(QStringLiteral("Components/HOSES.DAT")),
+                                                                catalogue::recordformat::FlowForm::Single, 32767);
+        ASSERT_TRUE(onFile.has_value());
+        ASSERT_GT(onFile->size(), size_t(kHose));
+        EXPECT_EQ((*onFile)[kHose].sngLength, 100.0f) << typed.toStdString();
+        EXPECT_EQ(messages(), k.shown) << typed.toStdString();
+    }
+    ui.onMessage = nullptr;
 }
