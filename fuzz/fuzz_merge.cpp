@@ -1,7 +1,8 @@
 // libFuzzer target: the update merge on any bytes. The first byte picks the
 // catalogue kind; the rest is the catalogue file, a NUL byte, and the update
-// file. A merge reported as a success leaves records that the kind's reader
-// takes back from the written file, all of them.
+// file. A merge reported as a success holds the catalogue's custom records in
+// their order followed by the update file's records, each as the update file
+// holds it, and the kind's reader takes them all back from the written file.
 #include "FuzzContract.h"
 
 #include "catalogue/KindFiles.h"
@@ -32,10 +33,16 @@ void merge(QByteArrayView existing, QByteArrayView update, recordformat::FlowFor
     const std::optional<std::vector<Rec>> merged = mergeRecords(std::move(*records), update, form);
     if (!merged)
         return;
-    // The custom records first, in their order, then the update's.
-    TDR_CONTRACT(merged->size() > kept.size());
+    // The custom records first, in their order, then the update's, read as
+    // the merge reads an update: every flow a single, at most 255 records.
+    const std::optional<std::vector<Rec>> updates =
+        recordformat::parseRecords<Rec>(update, recordformat::FlowForm::Single, kMaxUpdateRecords);
+    TDR_CONTRACT(updates && !updates->empty());
+    TDR_CONTRACT(merged->size() == kept.size() + updates->size());
     for (size_t i = 0; i < kept.size(); ++i)
         TDR_CONTRACT(fuzzcontract::sameRecord((*merged)[i], kept[i]));
+    for (size_t j = 0; j < updates->size(); ++j)
+        TDR_CONTRACT(fuzzcontract::sameRecord((*merged)[kept.size() + j], (*updates)[j]));
     QStringList lines;
     for (const Rec& r : *merged)
         recordformat::appendRecordLines(lines, r);

@@ -14,8 +14,6 @@ using recordformat::FlowForm;
 
 namespace {
 
-constexpr int kMaxUpdateRecords = 255;
-
 bool sameFile(const QString& a, const QString& b)
 {
     const QString ca = QFileInfo(platform::resolveCase(a)).canonicalFilePath();

@@ -21,6 +21,9 @@ class Module1;
 
 namespace catalogue {
 
+// The most records an update file may hold.
+inline constexpr int kMaxUpdateRecords = 255;
+
 // The merge itself, without files: the catalogue's records less its standard
 // ones, then every record of the update file's bytes (at most 255, at least
 // one). Nothing when the update does not read, the merge would hold more

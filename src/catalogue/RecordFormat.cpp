@@ -10,7 +10,7 @@ namespace catalogue::recordformat {
 bool splitNameLine(QStringView line, QString& name, QString& listCode)
 {
     const qsizetype hash = line.indexOf(u'#');
-    if (hash < 2)
+    if (hash < 2 || hash - 2 > kMaxNameLength)
         return false;
     // The first character (normally "$") and the one before the "#" (normally
     // a blank) are dropped whatever they are.
@@ -167,6 +167,8 @@ QString reasonFor(const typComponent& record, FlowForm form, const float* hoseLe
         return QStringLiteral("holds fewer curve points than its point count");
     if (record.strName.startsWith(QLatin1Char('#')))
         return QStringLiteral("has a name beginning with \"#\"");
+    if (record.strName.size() > kMaxNameLength)
+        return QStringLiteral("has a name longer than %1 characters").arg(kMaxNameLength);
     if (hasLineBreak(record.strName) || hasLineBreak(record.strListCode)
         || hasLineBreak(record.strKind))
         return QStringLiteral("has a line break in its name, list code or kind");

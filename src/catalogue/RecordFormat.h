@@ -29,9 +29,16 @@ inline const QString kStandard = QStringLiteral("#Standard#");
 // 16-bit whole number rounded halves to even and stored as a single.
 enum class FlowForm { Single, WholeNumber16 };
 
+// The longest name a record may have. Far above any real name (the editors
+// let a user type 30 characters, 7 for a hose size, and keep a longer name
+// they were given from growing): a longer one is a damaged file, refused
+// rather than laid out in every list and grid.
+inline constexpr qsizetype kMaxNameLength = 4096;
+
 // Name line. The name is everything between the first character and the one
 // before the first "#"; the list code everything after that "#". False when
-// the line has no "#" or its first "#" is the line's first or second character.
+// the line has no "#", its first "#" is the line's first or second character,
+// or the name is longer than kMaxNameLength.
 bool splitNameLine(QStringView line, QString& name, QString& listCode);
 QString nameLine(const QString& name, const QString& listCode);
 
@@ -83,8 +90,9 @@ void appendRecordLines(QStringList& lines, const typComponent& record);
 void appendRecordLines(QStringList& lines, const typHose& record);
 
 // Why the lines written for this record would not be read back as it stands
-// (no points, a value that is not a number, a name beginning with "#", a line
-// break in a text, a leak-detector flow outside 16 bits); empty when they are.
+// (no points, a value that is not a number, a name beginning with "#" or
+// longer than kMaxNameLength, a line break in a text, a leak-detector flow
+// outside 16 bits); empty when they are.
 QString unwritableReason(const typComponent& record, FlowForm form);
 QString unwritableReason(const typHose& record, FlowForm form);
 

@@ -62,9 +62,12 @@ void frmMain::LoadSiteLayoutPicture()
     const int branches = int(platform::leadingNumber(ctl.cmbNoOfBranches->currentText()));
     const QString file = m.programPath(
         QStringLiteral("Image/%1Pump%2Branch.jpg").arg(quantity).arg(branches));
+    // A missing or unreadable picture leaves the box empty; the selection
+    // stands. Read as the text files are, so a FIFO or device in its place
+    // is never opened.
+    QByteArray bytes;
     QPixmap picture;
-    // A missing or unreadable picture leaves the box empty; the selection stands.
-    if (!picture.load(platform::resolveCase(file))) {
+    if (platform::readBytes(file, bytes) != platform::ReadStatus::Ok || !picture.loadFromData(bytes)) {
         ctl.PicSiteLayout->clear();
         return;
     }

@@ -91,28 +91,54 @@ QString fileNameOf(const QString& path)
     return p < 0 ? path : path.mid(p + 1);
 }
 
-ReadStatus readBytes(const QString& path, QByteArray& bytes)
+ReadStatus openRegularFile(const QString& path, QFile& file)
 {
-    bytes.clear();
     const QFileInfo info(resolveCase(path));
     if (!info.isFile())
         return ReadStatus::Missing;
-    if (info.size() > kMaxTextFileBytes)
-        return ReadStatus::TooLarge;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadStatus::CannotOpen;
-    // What the file holds, read in pieces so that nothing is reserved for a
-    // size it does not have, and at most one byte past the limit: a file
-    // that grew meanwhile is refused too.
+    file.setFileName(info.filePath());
+    return file.open(QIODevice::ReadOnly) ? ReadStatus::Ok : ReadStatus::CannotOpen;
+}
+
+namespace {
+// What the open file holds from its start, read in pieces so that nothing is
+// reserved for a size it does not have, and at most `count` bytes.
+QByteArray readUpTo(QFile& file, qint64 count)
+{
     constexpr qint64 kPiece = 64 * 1024;
-    bytes.reserve(qsizetype(std::min(info.size(), kMaxTextFileBytes) + 1));
-    while (bytes.size() <= kMaxTextFileBytes) {
-        const QByteArray piece = file.read(std::min(kPiece, kMaxTextFileBytes + 1 - bytes.size()));
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::min(file.size(), count)));
+    while (bytes.size() < count) {
+        const QByteArray piece = file.read(std::min(kPiece, count - bytes.size()));
         if (piece.isEmpty())
             break;
         bytes += piece;
     }
+    return bytes;
+}
+} // namespace
+
+ReadStatus readFirstBytes(const QString& path, qint64 count, QByteArray& bytes)
+{
+    bytes.clear();
+    QFile file;
+    const ReadStatus status = openRegularFile(path, file);
+    if (status == ReadStatus::Ok)
+        bytes = readUpTo(file, count);
+    return status;
+}
+
+ReadStatus readBytes(const QString& path, QByteArray& bytes)
+{
+    bytes.clear();
+    QFile file;
+    const ReadStatus status = openRegularFile(path, file);
+    if (status != ReadStatus::Ok)
+        return status;
+    if (file.size() > kMaxTextFileBytes)
+        return ReadStatus::TooLarge;
+    // One byte past the limit tells a file that grew meanwhile, refused too.
+    bytes = readUpTo(file, kMaxTextFileBytes + 1);
     if (bytes.size() > kMaxTextFileBytes) {
         bytes.clear();
         return ReadStatus::TooLarge;

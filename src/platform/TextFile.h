@@ -5,6 +5,7 @@
 // to the file that exists ("Pump.DAT" rewrites "PUMP.DAT").
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,16 @@ enum class ReadStatus { Ok, Missing, CannotOpen, TooLarge };
 // No text file the program reads is anywhere near this size; a larger one is
 // refused rather than loaded into memory.
 inline constexpr qint64 kMaxTextFileBytes = 32 * 1024 * 1024;
+
+// Opens a file that the program reads by name, for reading, only when a
+// regular file is at the path (letter case ignored): a FIFO, a device or a
+// folder counts as missing and is never opened (opening a FIFO waits for a
+// writer that may never come). Every reader of a named file opens it so.
+ReadStatus openRegularFile(const QString& path, QFile& file);
+
+// At most `count` bytes from the start of the file (the rest is not read),
+// opened as openRegularFile opens it.
+ReadStatus readFirstBytes(const QString& path, qint64 count, QByteArray& bytes);
 
 // Reads the whole file into lines. A line ends at CR LF or a lone LF; a final
 // line end does not start another line.

@@ -9,8 +9,6 @@
 #include "platform/TextFile.h"
 #include "platform/TextGrid.h"
 
-#include <QFile>
-
 namespace sitefiles {
 
 std::array<QString*, kPropertyCount> propertyTexts(clsSiteProperties& p)
@@ -51,14 +49,6 @@ const SiteLine& lineOf(LineForm form)
     return siteLines().front();
 }
 
-QByteArray firstBytes(const QString& path, bool& opened)
-{
-    QFile file(platform::resolveCase(path));
-    opened = file.open(QIODevice::ReadOnly);
-    // One byte beyond the limit tells whether the file goes on past it.
-    return opened ? file.read(kMaxSiteFileBytes + 1) : QByteArray();
-}
-
 } // namespace
 
 bool WriteSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QString* error)
@@ -79,9 +69,10 @@ bool WriteSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QStrin
 
 SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QString* why)
 {
-    bool opened = false;
-    const QByteArray bytes = firstBytes(strFile, opened);
-    if (!opened) {
+    // One byte beyond the limit tells whether the file goes on past it; a
+    // FIFO or device in place of the file is never opened.
+    QByteArray bytes;
+    if (platform::readFirstBytes(strFile, kMaxSiteFileBytes + 1, bytes) != platform::ReadStatus::Ok) {
         if (why)
             *why = QStringLiteral("the file cannot be opened");
         return SiteFileRead::CannotOpen;

@@ -1,4 +1,6 @@
 #include "catalogue/CatalogueData.h"
+#include "catalogue/KindFiles.h"
+#include "catalogue/KindTables.h"
 #include "catalogue/Module1.h"
 #include "catalogue/RecordFormat.h"
 #include "catalogue/SharedServices.h"
@@ -312,6 +314,50 @@ TEST(CatalogueReader, RefusesAFileTooLargeToBeACatalogueWithoutLoadingIt)
     ASSERT_TRUE(f.resize(catalogue::recordformat::kMaxFileBytes + 1));
     EXPECT_FALSE(p.load(k));
     EXPECT_EQ(fake.texts(), std::vector<QString>{k.unreadable});
+}
+
+TEST(CatalogueFiles, ANameBeyondTheLongestARecordMayHaveIsRefusedByReaderAndWriter)
+{
+    using catalogue::recordformat::kMaxNameLength;
+    const QString longest(int(kMaxNameLength), QLatin1Char('n'));
+    for (const auto& k : kKinds) {
+        const Kind code = catalogue::kindOfFileName(k.readerFile)->kind;
+        FakeUiServices fake;
+        Program p;
+        // The longest name reads back and is written back as it stands.
+        p.put(k, recordLines(recordFor(k, {.name = longest, .listCode = "AIC"}))
+                     + recordLines(recordFor(k, {.name = "Short"})));
+        const QByteArray before = p.bytes(k);
+        ASSERT_TRUE(p.load(k)) << k.label;
+        ASSERT_TRUE(k.write(p.m)) << k.label;
+        EXPECT_EQ(p.bytes(k), before) << k.label;
+        EXPECT_TRUE(fake.messages.empty()) << k.label;
+        // One character more: the writer keeps the file and says why.
+        catalogue::visitKindTable(p.m, code, [](auto& table, int16_t&, int16_t&) { table[0].strName += 'n'; });
+        EXPECT_FALSE(k.write(p.m)) << k.label;
+        ASSERT_EQ(fake.messages.size(), 1u) << k.label;
+        EXPECT_TRUE(fake.messages[0].text.contains("has a name longer than 4096 characters")) << k.label;
+        EXPECT_EQ(p.bytes(k), before) << k.label;
+    }
+    // A file holding such a name is damaged: the kind's unreadable message.
+    const struct {
+        const char* kind;
+        QString name;
+    } damaged[] = {
+        {"dispensers", longest + "n"},
+        {"hoses", longest + "n"},
+        {"leak detectors", longest + "n"},
+        {"pumps", QString(16 * 1024 * 1024, QLatin1Char('N'))},
+    };
+    for (const auto& c : damaged) {
+        FakeUiServices fake;
+        Program p;
+        const KindUnderTest& k = kind(c.kind);
+        p.put(k, recordLines(recordFor(k, {.name = "Short"})) + recordLines(recordFor(k, {.name = c.name})));
+        EXPECT_FALSE(p.load(k)) << c.kind << " " << c.name.size();
+        EXPECT_TRUE(fake.ended);
+        EXPECT_EQ(fake.texts(), std::vector<QString>{k.unreadable}) << c.kind;
+    }
 }
 
 TEST(CatalogueWriter, AnUnchangedTableIsWrittenBackByteForByte)

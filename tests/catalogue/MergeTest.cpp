@@ -262,6 +262,67 @@ TEST(Merge, TheMergedFileStaysWithinTheSizeTheReaderTakes)
     EXPECT_EQ(s.existingBytes(), before);
 }
 
+TEST(Merge, NamesAreTakenUpToTheLongestTheReaderTakes)
+{
+    using catalogue::recordformat::kMaxNameLength;
+    const QString longest(int(kMaxNameLength), QLatin1Char('n'));
+    {
+        // The longest name is merged and read back by the kind's reader.
+        MergeSetup s;
+        s.existingName = "Components/HOSES.DAT";
+        s.updateName = "mail/Hoses.dat";
+        s.existing(fileLines({custom(longest, "100")}));
+        s.update(fileLines({standard(longest, "50")}));
+        ASSERT_TRUE(catalogue::UpdateStandardHoses(s.m, s.U(), s.E()));
+        EXPECT_EQ(s.existingBytes(), bytesOf(fileLines({custom(longest, "100"), standard(longest, "50")})));
+        s.m.CreateDataObjects();
+        ASSERT_TRUE(catalogue::runOrEndProgram(s.m, [&] { s.m.objHoseData->GetHoseFileData(); }));
+        EXPECT_EQ(s.m.udtHoses[1].strName, longest);
+    }
+    // One character more, in either file, is a damaged file.
+    const struct {
+        const char* what;
+        QStringList existing;
+        QStringList update;
+    } cases[] = {
+        {"in the update", fileLines({custom("C1")}), fileLines({standard("N1"), standard(longest + "n")})},
+        {"in the update, 16 MB", fileLines({custom("C1")}),
+         fileLines({standard(QString(16 * 1024 * 1024, QLatin1Char('N')))})},
+        {"in a custom record of the catalogue", fileLines({custom(longest + "n")}), fileLines({standard("N1")})},
+        {"in a standard record of the catalogue", fileLines({standard(longest + "n"), custom("C1")}),
+         fileLines({standard("N1")})},
+    };
+    for (const auto& c : cases) {
+        MergeSetup s;
+        s.existing(c.existing);
+        s.update(c.update);
+        const QByteArray before = s.existingBytes();
+        EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E())) << c.what;
+        EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File got corrupted"}) << c.what;
+        EXPECT_EQ(s.existingBytes(), before) << c.what;
+    }
+}
+
+TEST(Merge, TheMergedFileOfNamesWithinTheirLimitStaysWithinTheSizeTheReaderTakes)
+{
+    using catalogue::recordformat::kMaxFileBytes;
+    // Names of up to the longest length (a prefix and a number of at most four
+    // digits): as many custom records as a catalogue file holds, and a full
+    // update, which together pass the size the reader takes.
+    const QString prefix(int(catalogue::recordformat::kMaxNameLength) - 4, QLatin1Char('n'));
+    const qint64 recordBytes = bytesOf(recordLines(custom(prefix + "9999"))).size();
+    const int kept = int(kMaxFileBytes / recordBytes);
+    ASSERT_LT(kept, 9999);
+    MergeSetup s;
+    s.existing(manyRecords(kept, prefix, "#Custom#"));
+    s.update(manyRecords(255, prefix, "#Standard#"));
+    ASSERT_LE(s.existingBytes().size(), kMaxFileBytes);
+    const QByteArray before = s.existingBytes();
+    EXPECT_FALSE(catalogue::UpdateStandardComponents(s.m, s.U(), s.E()));
+    EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File got corrupted"});
+    EXPECT_EQ(s.existingBytes(), before);
+}
+
 TEST(Merge, AnUpdateThatIsNoRegularFileCountsAsMissing)
 {
     MergeSetup s;

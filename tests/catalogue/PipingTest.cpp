@@ -257,6 +257,61 @@ TEST(PipingLoader, UnreadableFilesEndWithMessage33)
     }
 }
 
+TEST(PipingLoader, LinesEndingInALoneCrOrLfReadAsTheirCrLfTwin)
+{
+    // Every value of the well-formed file, as its CR LF form loads it.
+    const auto tables = [](const PipingLoad& p) {
+        QStringList out = entries(p.lists.piping) + entries(p.lists.branch) + entries(p.lists.trunk)
+                          + entries(p.lists.pipeSize);
+        for (int i = 0; i < 3; ++i)
+            out << QString::number(p.m.sngPipeRoughness[i], 'g', 9);
+        for (int s = 0; s < 5; ++s) {
+            out << QString::number(p.m.sngPipeDiameter[s], 'g', 9);
+            for (int v = 0; v < 2; ++v)
+                out << QString::number(p.m.udtValves[v].sngLength[s], 'g', 9);
+            for (int k = 0; k < 4; ++k)
+                out << QString::number(p.m.sngFittingLength[s][k], 'g', 9);
+        }
+        return out << p.m.udtValves[0].strName << p.m.udtValves[1].strName;
+    };
+    PipingLoad crlf;
+    ASSERT_TRUE(crlf.load(wellFormed()));
+    const QStringList expected = tables(crlf);
+
+    const QStringList lines = wellFormed();
+    const auto joined = [&](const std::function<QByteArray(int)>& end) {
+        QByteArray bytes;
+        for (int i = 0; i < lines.size(); ++i)
+            bytes += lines[i].toLatin1() + end(i);
+        return bytes;
+    };
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"CR", joined([](int) { return QByteArray("\r"); })},
+        {"CR, the last line without an end", joined([](int) { return QByteArray("\r"); }).chopped(1)},
+        {"LF", joined([](int) { return QByteArray("\n"); })},
+        {"CR, LF and CR LF by turns", joined([](int i) { return QByteArray(i % 3 == 0 ? "\r" : i % 3 == 1 ? "\n" : "\r\n"); })},
+        {"a stray CR before CR LF", joined([](int) { return QByteArray("\r\r\n"); })},
+    };
+    for (const auto& c : cases) {
+        PipingLoad p;
+        p.dir.write("Components/PIPING.DAT", c.bytes);
+        ASSERT_TRUE(p.run()) << c.what;
+        EXPECT_TRUE(p.fake.messages.empty()) << c.what;
+        EXPECT_EQ(tables(p), expected) << c.what;
+    }
+
+    // Two CRs in a row make an empty line, which has no place among the sizes.
+    QByteArray blank = joined([](int) { return QByteArray("\r"); });
+    blank.replace("2 inch,0.1723\r", "2 inch,0.1723\r\r");
+    PipingLoad p;
+    p.dir.write("Components/PIPING.DAT", blank);
+    EXPECT_FALSE(p.run());
+    EXPECT_EQ(p.fake.texts(), std::vector<QString>{kUnreadable});
+}
+
 TEST(PipingLoader, AFileTooLargeToBePipingDataIsUnreadable)
 {
     PipingLoad p;

@@ -1,5 +1,7 @@
 // The area pages: page routing, the piping panels, the empty list boxes, the
 // selection tool tips and the site-layout picture.
+#include "FifoWatch.h"
+#include "MainWindowFixture.h"
 #include "SiteFileSupport.h"
 #include "TabWalk.h"
 
@@ -169,6 +171,28 @@ TEST_F(MainWindowTest, SiteLayoutPictureFollowsTheQuantityHoweverItChanges)
     w->cmdBackToBaseLine_Click();
     EXPECT_EQ(quantity->currentText(), "1");
     EXPECT_GT(shownColour(box).red(), 200);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(MainWindowTest, ANonRegularFileInPlaceOfAPictureIsNeverOpened)
+{
+    // Opening a FIFO would wait for a writer: the start-up would never end.
+    writePicture(folder, "2Pump1Branch.jpg", Qt::blue);
+    QFile::remove(folder.file("Image/1Pump1Branch.jpg"));
+    FifoWatch fifo(folder.file("Image/1Pump1Branch.jpg"));
+    ASSERT_TRUE(fifo.made());
+    QDir().mkpath(folder.file("Image/1Pump2Branch.jpg"));
+    load();
+    auto* box = control<QLabel>("PicSiteLayout");
+    EXPECT_TRUE(box->pixmap().isNull());
+    list("cmbNoOfBranches")->list().setListIndex(1); // a folder of the picture's name
+    EXPECT_TRUE(box->pixmap().isNull());
+    EXPECT_EQ(list("cmbNoOfBranches")->currentText(), "2");
+    list("cmbNoOfBranches")->list().setListIndex(0);
+    list("cmbQuantity")->list().setListIndex(1);
+    w->cmbQuantity_LostFocus();
+    EXPECT_GT(shownColour(box).blue(), 200) << "a picture beside them still shows";
+    EXPECT_FALSE(fifo.opened());
     EXPECT_TRUE(messages().empty());
 }
 

@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include "FifoWatch.h"
 #include "FileSizeLimit.h"
 #include "TestFolder.h"
 
@@ -34,6 +35,45 @@ TEST(TextFile, RefusesAFileLargerThanAnyTheProgramReads)
     EXPECT_TRUE(lines.isEmpty());
     ASSERT_TRUE(f.resize(kMaxTextFileBytes));
     EXPECT_EQ(readLines(dir.file("big.txt"), lines), ReadStatus::Ok);
+}
+
+TEST(TextFile, ReadersOpenOnlyRegularFiles)
+{
+    TestFolder dir;
+    dir.write("folder/inside.txt", "x\r\n");
+    dir.write("plain.txt", "one\r\ntwo\r\n");
+    FifoWatch fifo(dir.file("fifo.txt"));
+    ASSERT_TRUE(fifo.made());
+    // A FIFO (opening it would wait for a writer) and a folder count as
+    // missing, whatever the letter case of the name.
+    for (const QString name : {"fifo.txt", "FIFO.TXT", "folder", "absent.txt"}) {
+        const QString path = dir.file(name);
+        QFile file;
+        EXPECT_EQ(openRegularFile(path, file), ReadStatus::Missing) << name.toStdString();
+        EXPECT_FALSE(file.isOpen());
+        QByteArray bytes = "stale";
+        EXPECT_EQ(readBytes(path, bytes), ReadStatus::Missing);
+        EXPECT_TRUE(bytes.isEmpty());
+        bytes = "stale";
+        EXPECT_EQ(readFirstBytes(path, 10, bytes), ReadStatus::Missing);
+        EXPECT_TRUE(bytes.isEmpty());
+        QString text;
+        EXPECT_EQ(readText(path, text), ReadStatus::Missing);
+        QStringList lines;
+        EXPECT_EQ(readLines(path, lines), ReadStatus::Missing);
+        EXPECT_FALSE(fileExists(path));
+    }
+    EXPECT_FALSE(fifo.opened());
+
+    QFile file;
+    ASSERT_EQ(openRegularFile(dir.file("PLAIN.TXT"), file), ReadStatus::Ok);
+    EXPECT_EQ(file.readAll(), QByteArray("one\r\ntwo\r\n"));
+    // The first bytes only, however long the file.
+    QByteArray first;
+    ASSERT_EQ(readFirstBytes(dir.file("plain.txt"), 4, first), ReadStatus::Ok);
+    EXPECT_EQ(first, QByteArray("one\r"));
+    ASSERT_EQ(readFirstBytes(dir.file("plain.txt"), 100, first), ReadStatus::Ok);
+    EXPECT_EQ(first, QByteArray("one\r\ntwo\r\n"));
 }
 
 TEST(TextFile, NamesResolveWithoutRegardToCase)
