@@ -157,38 +157,86 @@ SelectedPumps selectPumps(const Module1& m, MainWindowInputs& w)
     return s;
 }
 
-} // namespace
+// The friction loss of one run worked in steps: the start (velocity,
+// Reynolds number, the laminar factor), the Colebrook-White passes and the
+// Darcy-Weisbach loss. Two runs worked pass by pass side by side give each
+// the values it gets alone, while the processor works both at once.
+struct FrictionRun {
+    double D = 0, L = 0, E = 0;
+    double V = 0, Re = 0;
+    float f = 0.0f, previous = 0.001f;
+    int passes = 0;
+    bool iterating = false; // Colebrook-White passes to go
+    bool loss = false;      // a loss to work out (else 0)
+};
 
-float GetPipeFrictionLoss(const Module1& m, float D, float L, float Q, float E)
+FrictionRun startFriction(const Module1& m, float D, float L, float Q, float E)
 {
+    FrictionRun r;
     if (!(Q > 0.0f))
-        return 0.0f;
+        return r;
     const float nu = m.sngViscosity;
     // No pipe: no friction rather than a loss without a value.
     if (!std::isfinite(D) || !(D > 0.0f) || !std::isfinite(nu) || !(nu > 0.0f)
         || !std::isfinite(E) || !(E >= 0.0f) || !std::isfinite(L) || !std::isfinite(Q))
-        return 0.0f;
-
+        return r;
+    r.loss = true;
+    r.D = D;
+    r.L = L;
+    r.E = E;
     const float V = float(double(Q) / (double(D) * double(D) * kGpmSquareFeetToFeetPerSecond));
     const float Re = float(double(V) * double(D) / double(nu));
-    float f;
-    if (Re <= 4000.0f) {
-        f = float(64.0 / double(Re));
-    } else {
-        float previous = 0.001f;
-        f = previous;
-        for (int pass = 0; pass < kMaxFrictionPasses; ++pass) {
-            const double a = double(E) / (double(D) * 3.7) + 2.51 / (double(Re) * std::sqrt(double(previous)));
-            const double x = -2.0 * std::log(a) / std::log(10.0);
-            f = float(1.0 / (x * x));
-            const float change = float(std::fabs((double(f) - double(previous)) / double(f)));
-            if (change <= 1E-4f || !std::isfinite(f))
-                break;
-            previous = f;
-        }
-    }
-    const float h = float((double(V) * double(V) / kTwoG) * ((double(L) / double(D)) * double(f)));
+    r.V = V;
+    r.Re = Re;
+    if (Re <= 4000.0f)
+        r.f = float(64.0 / double(Re));
+    else
+        r.iterating = true;
+    return r;
+}
+
+void frictionPass(FrictionRun& r)
+{
+    const double a = r.E / (r.D * 3.7) + 2.51 / (r.Re * std::sqrt(double(r.previous)));
+    const double x = -2.0 * std::log(a) / std::log(10.0);
+    r.f = float(1.0 / (x * x));
+    const float change = float(std::fabs((double(r.f) - double(r.previous)) / double(r.f)));
+    ++r.passes;
+    if (change <= 1E-4f || !std::isfinite(r.f) || r.passes == kMaxFrictionPasses)
+        r.iterating = false;
+    else
+        r.previous = r.f;
+}
+
+float finishFriction(const FrictionRun& r)
+{
+    if (!r.loss)
+        return 0.0f;
+    const float h = float((r.V * r.V / kTwoG) * ((r.L / r.D) * double(r.f)));
     return finiteOrZero(h);
+}
+
+// The trunk's and a branch's friction, their passes side by side.
+void frictionPair(FrictionRun& trunk, FrictionRun& branch)
+{
+    while (trunk.iterating && branch.iterating) {
+        frictionPass(trunk);
+        frictionPass(branch);
+    }
+    while (trunk.iterating)
+        frictionPass(trunk);
+    while (branch.iterating)
+        frictionPass(branch);
+}
+
+} // namespace
+
+float GetPipeFrictionLoss(const Module1& m, float D, float L, float Q, float E)
+{
+    FrictionRun r = startFriction(m, D, L, Q, E);
+    while (r.iterating)
+        frictionPass(r);
+    return finishFriction(r);
 }
 
 float GetDispenserLoss(Module1& m, MainWindowInputs& w, float q)
@@ -321,9 +369,12 @@ float GetSystemHead(Module1& m, const CalculationInputs& in, float q, int16_t n)
     if (in.advance)
         m.sngValveLength = in.valveLength;
     const float totalFlow = float(double(float(n)) * double(q));
-    m.sngTrunkLoss = GetPipeFrictionLoss(m, in.trunkDiameter, in.trunkLength, totalFlow, in.roughness);
     const float branchFlow = float(double(totalFlow) / in.branches);
-    m.sngBranchLoss = GetPipeFrictionLoss(m, in.branchDiameter, in.branchLength, branchFlow, in.roughness);
+    FrictionRun trunk = startFriction(m, in.trunkDiameter, in.trunkLength, totalFlow, in.roughness);
+    FrictionRun branch = startFriction(m, in.branchDiameter, in.branchLength, branchFlow, in.roughness);
+    frictionPair(trunk, branch);
+    m.sngTrunkLoss = finishFriction(trunk);
+    m.sngBranchLoss = finishFriction(branch);
     m.sngTotalRise = in.totalRise;
 
     float total = float(double(m.sngBranchLoss) + double(m.sngTrunkLoss) + double(m.sngTotalRise));
