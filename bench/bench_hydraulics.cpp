@@ -1,6 +1,7 @@
 // The calculation on a realistic site with 40 nozzles: one evaluation of the
-// system head, the search for 1 to 40 nozzles alone, Calculate with the chart
-// update, and the pump curve.
+// system head (reading the window, and from the inputs a command reads once),
+// the search for 1 to 40 nozzles alone, Calculate with the chart update, and
+// the pump curve.
 #include "../tests/hydraulics/ShippedSite.h"
 #include "hydraulics/Commands.h"
 #include "hydraulics/Hydraulics.h"
@@ -25,6 +26,16 @@ void BM_SystemHead(benchmark::State& state)
         benchmark::DoNotOptimize(hydraulics::GetSystemHead(*s.m, s.w, 5.0f, 4));
 }
 BENCHMARK(BM_SystemHead);
+
+// One evaluation as the search makes it: from the inputs read once.
+void BM_SystemHeadFromInputs(benchmark::State& state)
+{
+    Site s;
+    const hydraulics::CalculationInputs in = hydraulics::ReadCalculationInputs(*s.m, s.w);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(hydraulics::GetSystemHead(*s.m, in, 5.0f, 4));
+}
+BENCHMARK(BM_SystemHeadFromInputs);
 
 void BM_Search1To40(benchmark::State& state)
 {

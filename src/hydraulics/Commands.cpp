@@ -85,7 +85,7 @@ void chartColumnFromTable(Module1& m, platform::Chart& c, int column)
 
 } // namespace
 
-float SearchFirstFailingFlow(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n)
+float SearchFirstFailingFlow(Module1& m, const CalculationInputs& in, int16_t n)
 {
     m.sngNozzleFlow = 0.0f;
     for (;;) {
@@ -95,8 +95,8 @@ float SearchFirstFailingFlow(Module1& m, MainWindowInputs& w, int16_t pumpPositi
         if (m.sngNozzleFlow == previous)
             break;
         const float total = float(double(float(n)) * double(m.sngNozzleFlow));
-        const float need = GetSystemHead(m, w, m.sngNozzleFlow, n);
-        const float have = GetPumpHead(m, w, pumpPosition, total);
+        const float need = GetSystemHead(m, in, m.sngNozzleFlow, n);
+        const float have = GetPumpHead(in.pumps, total);
         if (!(have > need))
             break;
         // have > need and have <= 0 means a negative system head, which no
@@ -108,24 +108,36 @@ float SearchFirstFailingFlow(Module1& m, MainWindowInputs& w, int16_t pumpPositi
     return m.sngNozzleFlow;
 }
 
-float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n)
+float SearchFirstFailingFlow(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, int16_t n)
 {
-    SearchFirstFailingFlow(m, w, pumpPosition, n);
+    return SearchFirstFailingFlow(m, ReadCalculationInputs(m, w), n);
+}
+
+float SearchFlowPerNozzle(Module1& m, const CalculationInputs& in, int16_t n)
+{
+    SearchFirstFailingFlow(m, in, n);
     m.sngNozzleFlow = float(double(m.sngNozzleFlow) - 0.1);
     return m.sngNozzleFlow;
 }
 
-int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
+float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, int16_t n)
+{
+    return SearchFlowPerNozzle(m, ReadCalculationInputs(m, w), n);
+}
+
+int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/,
                              std::vector<float>& results, const std::vector<float>& lpm)
 {
+    // Nothing the search does changes the window: it is read once.
+    const CalculationInputs in = ReadCalculationInputs(m, w);
+    const double entered = platform::leadingNumber(w.txtNoOfNozzle());
     // Counts beyond the arrays the main window sized are not solved.
     const int capacity = std::min<int>({int(results.size()) - 1, int(lpm.size()) - 1, 32767});
     int n = 1;
     for (;;) {
-        const double entered = platform::leadingNumber(w.txtNoOfNozzle());
         if (n > entered || n > capacity)
             break;
-        results[size_t(n)] = SearchFlowPerNozzle(m, w, pumpPosition, int16_t(n));
+        results[size_t(n)] = SearchFlowPerNozzle(m, in, int16_t(n));
         // The counts end one element past the last count solved.
         m.sngNozzleCount.resize(size_t(n + 2), 0.0f);
         m.sngNozzleCount[size_t(n)] = float(n);

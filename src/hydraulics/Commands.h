@@ -14,6 +14,7 @@
 // arrays were sized for (the GPM and LPM arrays of the command): a count
 // beyond them solves only the counts they hold.
 
+#include "Hydraulics.h"
 #include "MainWindowInputs.h"
 #include "catalogue/Module1.h"
 
@@ -111,15 +112,20 @@ void FlowGraphRowLabels(Module1& m, platform::Chart& chart);
 // Leaves it in sngNozzleFlow and the loss terms of the first failing step.
 // With a system head of 0 or more the bound below never changes a result: a
 // step ends once the pumps' head is 0 or less (beyond the curve it is 0), or
-// when the trial flow can grow no further in single precision.
+// when the trial flow can grow no further in single precision. The forms that
+// take the window read it once (pumpPosition is not used: the pump is found
+// by name).
 float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n);
+float SearchFlowPerNozzle(Module1& m, const CalculationInputs& in, int16_t n);
 // The same steps, ending at the first failing one: returns its trial flow
 // (left in sngNozzleFlow), whose loss terms and sngTDH the module keeps.
 // The operating point is one step below it.
 float SearchFirstFailingFlow(Module1& m, MainWindowInputs& w, int16_t pumpPosition, int16_t n);
+float SearchFirstFailingFlow(Module1& m, const CalculationInputs& in, int16_t n);
 // Solves counts 1 to the number in txtNoOfNozzle into results (element n),
 // as far as results and lpm hold elements; records each count in
-// sngNozzleCount. Returns the number of counts solved.
+// sngNozzleCount. Reads the window once, for every count. Returns the number
+// of counts solved.
 int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
                              std::vector<float>& results, const std::vector<float>& lpm);
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the hydraulic calculation reads of the main window and its System
-// Settings dialog, read afresh at every evaluation, and the main-window
-// routines and charts the commands use. The main window implements it; tests
+// Settings dialog (once per command, see CalculationInputs), and the
+// main-window routines and charts the commands use. The main window implements it; tests
 // use a plain object.
 
 #include "catalogue/MainWindowLinks.h"

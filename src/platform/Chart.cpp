@@ -79,6 +79,15 @@ struct Chart::Impl {
     QValueAxis* y = nullptr;
     QFont valueTitleFont; // the value axis's title font before any shrinking
     std::vector<std::pair<QString, int>> shownLabels;
+    // The widest row label last measured, with what it was measured from:
+    // a calculation redraws the same labels at every run, and laying out a
+    // text document per label costs more than the rest of the redraw.
+    struct LabelWidth {
+        std::vector<QString> labels;
+        int every = 0;
+        QFont font;
+        double widest = 0.0;
+    } measured;
     struct Drawn {
         std::vector<QLineSeries*> lines;
         QScatterSeries* marks = nullptr;
@@ -398,14 +407,20 @@ void Chart::redraw(QSize at)
     if (c->layout())
         c->layout()->activate();
     if (d->rows > 1) {
-        QGraphicsTextItem measure;
-        measure.document()->setDocumentMargin(kLabelTextMargin);
-        measure.setFont(d->x->labelsFont());
-        double widest = 0.0;
-        for (int r = 1; r <= d->rows; r += every) {
-            measure.setHtml(d->labels[size_t(r - 1)]);
-            widest = std::max(widest, measure.boundingRect().width());
+        auto& m = d->measured;
+        const QFont font = d->x->labelsFont();
+        if (m.labels != d->labels || m.every != every || m.font != font) {
+            QGraphicsTextItem measure;
+            measure.document()->setDocumentMargin(kLabelTextMargin);
+            measure.setFont(font);
+            double widest = 0.0;
+            for (int r = 1; r <= d->rows; r += every) {
+                measure.setHtml(d->labels[size_t(r - 1)]);
+                widest = std::max(widest, measure.boundingRect().width());
+            }
+            m = {d->labels, every, font, widest};
         }
+        const double widest = m.widest;
         const double plotWidth = c->plotArea().width() > 0 ? c->plotArea().width() : double(width());
         auto fits = [&](int spacing) {
             const int shown = (d->rows - 1) / spacing + 1;

@@ -130,3 +130,32 @@ TEST_F(SystemHead, NeitherModeNorSelectionMeansNoFriction)
     EXPECT_EQ(m->sngTrunkLoss, 0);
     EXPECT_GT(m->sngBranchLoss, 0);
 }
+
+TEST_F(SystemHead, TrunkAndBranchFrictionAreThoseOfEachRunAlone)
+{
+    // The evaluation works the two runs' friction side by side; each must be
+    // the single run's value to the last bit, whichever needs more passes,
+    // laminar beside turbulent, and a run without flow or pipe beside one.
+    m->sngPipeDiameter[3] = 0; // a size without diameter
+    int compared = 0;
+    for (float roughness : {0.0f, 5.0E-06f, 1.5E-04f, 3.0E-03f})
+        for (int trunk : {0, 1, 2, 3})
+            for (int branch : {0, 2, 3})
+                for (const char* branches : {"1", "3"})
+                    for (float q : {0.0f, 0.1f, 0.7f, 2.3f, 9.9f, 31.0f})
+                        for (int16_t n : {int16_t(1), int16_t(4), int16_t(40)}) {
+                            m->sngPipeRoughness[0] = roughness;
+                            w.trunk.setListIndex(trunk);
+                            w.branch.setListIndex(branch);
+                            PlainWindow::choose(w.noOfBranches, branches);
+                            hydraulics::GetSystemHead(*m, w, q, n);
+                            const float total = float(double(float(n)) * double(q));
+                            const float share = float(double(total) / QString(branches).toDouble());
+                            ASSERT_EQ(m->sngTrunkLoss, friction(trunk, 150, total, 0))
+                                << roughness << " " << trunk << " " << q << " " << n;
+                            ASSERT_EQ(m->sngBranchLoss, friction(branch, 40, share, 0))
+                                << roughness << " " << branch << " " << q << " " << n << " " << branches;
+                            compared += m->sngTrunkLoss > 0 && m->sngBranchLoss > 0;
+                        }
+    EXPECT_GT(compared, 300);
+}

@@ -170,6 +170,46 @@ TEST(Chart, RowLabelsThatWouldNotFitAreThinnedOut)
     }
 }
 
+TEST(Chart, RowLabelsChangedOnTheSameChartAreThinnedAsOnAFreshOne)
+{
+    // The widest label is measured again only when the labels change: short
+    // labels all fit, long ones do not, in whichever order they come.
+    auto label = [](bool longText, int r) {
+        return longText ? QStringLiteral("Nozzles operating %1").arg(r) : QString::number(r);
+    };
+    auto fill = [&](Chart& chart, bool longText) {
+        for (int r = 1; r <= 10; ++r) {
+            chart.setRow(r);
+            chart.setRowLabel(label(longText, r));
+        }
+    };
+    auto make = [&](Chart& chart, bool longText) {
+        chart.resize(480, 230);
+        chart.setRowCount(10);
+        for (int r = 1; r <= 10; ++r)
+            chart.setData(r, 1, r, false);
+        fill(chart, longText);
+        chart.show();
+        QApplication::processEvents();
+    };
+    Chart freshShort, freshLong;
+    make(freshShort, false);
+    make(freshLong, true);
+    const QStringList shortShown = shownRowLabels(freshShort), longShown = shownRowLabels(freshLong);
+    ASSERT_EQ(shortShown.size(), 10);
+    ASSERT_LT(longShown.size(), 10);
+
+    for (bool longFirst : {false, true}) {
+        Chart chart;
+        make(chart, longFirst);
+        EXPECT_EQ(shownRowLabels(chart), longFirst ? longShown : shortShown);
+        fill(chart, !longFirst);
+        EXPECT_EQ(shownRowLabels(chart), longFirst ? shortShown : longShown) << longFirst;
+        fill(chart, longFirst);
+        EXPECT_EQ(shownRowLabels(chart), longFirst ? longShown : shortShown) << longFirst;
+    }
+}
+
 TEST(Chart, AValueAxisTitleLongerThanThePlotShrinksRatherThanBeingCut)
 {
     // The pump curve's size on the main window, and a chart twice as high.
