@@ -546,10 +546,12 @@ TEST(EditorModel, TheFuelAndHeadOptionsCheckTheCellsBeforeConverting)
             addNamed(*e);
             typeCell(*e, 1, 0, "10");
             typeCell(*e, 1, 1, "100");
-            if (k.onDiesel)
+            if (k.onDiesel) {
                 ASSERT_TRUE(e->chooseFuel(false));
-            if (k.inPsi)
+            }
+            if (k.inPsi) {
                 ASSERT_TRUE(e->chooseHeadUnit(true));
+            }
             const QString otherHead = e->grid.text(1, 1);
             typeInto(*e, 0, k.col, k.typed);
             EXPECT_FALSE(k.choose(*e));
