@@ -218,8 +218,9 @@ TEST(FlowGraphSheet, TableValuesShrinkToFitTheirCells)
             // Centred in the label, the text ends before the next column's rule.
             EXPECT_LE(cell->x() + (cell->width() + advance) / 2, reports::px(3120 + 600 * k));
             EXPECT_GE(cell->font().pointSizeF(), 6.0);
-            if (QFontMetrics(sheet.font()).horizontalAdvance(cell->text()) + 2 <= cell->width())
+            if (QFontMetrics(sheet.font()).horizontalAdvance(cell->text()) + 2 <= cell->width()) {
                 EXPECT_EQ(cell->font().pointSizeF(), sheetSize) << "a text that fits keeps its size";
+            }
         }
     EXPECT_LT(sheet.tableCells[3][0]->font().pointSizeF(), sheetSize) << "the fallback font is too wide for -103.6";
 }
