@@ -1,12 +1,11 @@
 #include "EntryChecks.h"
 
 #include "PointGrid.h"
+#include "platform/Keys.h"
 
 namespace editors {
 
 namespace {
-constexpr int kBackspace = 8;
-
 // Why the catalogue file could not hold the text as it stands: its name line
 // ends the name before the first "#", a line break ends the line, and the
 // file holds Latin-1 only. Anything else, "$" included, is read back as it
@@ -103,18 +102,18 @@ bool badSizeForm(const QString& s)
 
 bool nameKeyPasses(int code)
 {
-    if (code >= 128)
+    if (code >= platform::kAsciiEnd)
         return false;
-    if (code == kBackspace)
+    if (code == platform::kAsciiBackspace)
         return true;
     return code != '#' && code != '$';
 }
 
 bool sizeKeyPasses(int code, const QString& text)
 {
-    if (code >= 128)
+    if (code >= platform::kAsciiEnd)
         return false;
-    if (code == kBackspace)
+    if (code == platform::kAsciiBackspace)
         return true;
     if (code == '/')
         return !text.contains(u'/');
@@ -125,9 +124,9 @@ bool sizeKeyPasses(int code, const QString& text)
 
 bool lengthKeyPasses(int code, const QString& text)
 {
-    if (code >= 128)
+    if (code >= platform::kAsciiEnd)
         return false;
-    if (code == kBackspace)
+    if (code == platform::kAsciiBackspace)
         return true;
     if (code == '.')
         return !text.contains(u'.');

@@ -1,5 +1,6 @@
 #include "PointGrid.h"
 
+#include "platform/Keys.h"
 #include "platform/NumText.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 namespace editors {
 
 namespace {
-constexpr int kBackspace = 8, kEnter = 13, kCtrlBackspace = 127, kDeleteKey = 46;
 // Typing stops at five characters (a limit on typing only).
 constexpr int kTypedLength = 5;
 } // namespace
@@ -22,7 +22,7 @@ double cellValue(QStringView text)
         const QChar c = text[end];
         if (c == u'.' && !point)
             point = true;
-        else if (!c.isDigit() || c.unicode() > 127)
+        else if (!c.isDigit() || c.unicode() >= platform::kAsciiEnd)
             break;
         ++end;
     }
@@ -103,13 +103,13 @@ KeyResult PointGrid::keyPress(int code, bool viewing, bool ctrlBackspaceEmpties)
     if (viewing)
         code = 0;
     QString& text = m_cells[size_t(m_row)][size_t(m_col)];
-    if (code != kBackspace && text.size() == kTypedLength)
+    if (code != platform::kAsciiBackspace && text.size() == kTypedLength)
         return KeyResult::Ignored;
     if (code >= '0' && code <= '9') {
         text.append(QChar(code));
         return KeyResult::Typed;
     }
-    if (code == kBackspace) {
+    if (code == platform::kAsciiBackspace) {
         text.chop(1);
         return KeyResult::Typed;
     }
@@ -119,9 +119,9 @@ KeyResult PointGrid::keyPress(int code, bool viewing, bool ctrlBackspaceEmpties)
         text.append(u'.');
         return KeyResult::Typed;
     }
-    if (code == kEnter)
+    if (code == platform::kAsciiEnter)
         return click(m_row) ? KeyResult::Grew : KeyResult::Typed;
-    if (code == kCtrlBackspace && ctrlBackspaceEmpties) {
+    if (code == platform::kAsciiCtrlBackspace && ctrlBackspaceEmpties) {
         text.clear();
         return KeyResult::Typed;
     }
@@ -130,7 +130,7 @@ KeyResult PointGrid::keyPress(int code, bool viewing, bool ctrlBackspaceEmpties)
 
 bool PointGrid::keyDown(int keyCode, bool viewing)
 {
-    if (viewing || keyCode != kDeleteKey)
+    if (viewing || keyCode != platform::kKeyDelete)
         return false;
     m_cells[size_t(m_row)][size_t(m_col)].clear();
     return true;

@@ -73,15 +73,16 @@ void PointGridView::keyPressEvent(QKeyEvent* event)
     int code = -1;
     switch (event->key()) {
     case Qt::Key_Delete:
-        model.grid_KeyDown(46);
+        model.grid_KeyDown(platform::kKeyDelete);
         m_window.showGrid();
         return;
     case Qt::Key_Backspace:
-        code = event->modifiers() & Qt::ControlModifier ? 127 : 8;
+        code = event->modifiers() & Qt::ControlModifier ? platform::kAsciiCtrlBackspace
+                                                       : platform::kAsciiBackspace;
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        code = 13;
+        code = platform::kAsciiEnter;
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -97,8 +98,7 @@ void PointGridView::keyPressEvent(QKeyEvent* event)
         QTableWidget::keyPressEvent(event);
         return;
     default:
-        if (event->text().size() == 1)
-            code = event->text().at(0).unicode();
+        code = platform::keyAscii(*event);
         break;
     }
     if (code < 0) {

@@ -11,6 +11,7 @@
 #include "platform/Keys.h"
 #include "platform/Named.h"
 #include "platform/NumericField.h"
+#include "platform/Twips.h"
 #include "platform/WidgetEvents.h"
 
 #include <QAction>
@@ -271,7 +272,7 @@ QWidget* frmMain::buildResultsPanel()
     ctl.MSChart1->setAxisTitle(0, QStringLiteral("Number of Nozzles Operating"));
     ctl.MSChart1->setAxisTitle(1, QStringLiteral("GPM per Nozzle"));
     // Never smaller than its design size of 4935 x 3495 twips.
-    ctl.MSChart1->setMinimumSize(4935 / 15, 3495 / 15);
+    ctl.MSChart1->setMinimumSize(platform::px(4935), platform::px(3495));
     ctl.MSChart1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     graphLay->addWidget(ctl.MSChart1, 1);
     ctl.lblCurrentPump = caption(QString(), "lblCurrentPump");

@@ -1,5 +1,7 @@
 #include "Chart.h"
 
+#include "Twips.h"
+
 #include <QCategoryAxis>
 #include <QGraphicsTextItem>
 #include <QTextDocument>
@@ -526,7 +528,7 @@ void Chart::redraw(QSize at)
                 drawn.marks->setMarkerShape(st->markerStyle == MarkerStyle::Triangle
                                                ? QScatterSeries::MarkerShapeTriangle
                                                : QScatterSeries::MarkerShapeCircle);
-                drawn.marks->setMarkerSize(std::max(4.0, st->markerSize / 15.0)); // twips to pixels
+                drawn.marks->setMarkerSize(std::max(4.0, st->markerSize / double(kTwipsPerPixel)));
                 drawn.marks->setColor(st->markerFill);
                 drawn.marks->setBorderColor(colour);
             }

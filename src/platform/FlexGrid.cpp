@@ -135,7 +135,7 @@ void FlexGrid::setColAlignment(int col, int alignment)
             c->setTextAlignment(a);
 }
 
-void FlexGrid::setColWidthTwips(int col, int twips) { setColumnWidth(col, (twips + 7) / 15); }
+void FlexGrid::setColWidthTwips(int col, int twips) { setColumnWidth(col, pxNearest(twips)); }
 
 void FlexGrid::fitColumnsToWidth()
 {

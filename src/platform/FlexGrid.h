@@ -8,6 +8,7 @@
 // a TextGrid, for code that reads them without the widget.
 
 #include "TextGrid.h"
+#include "Twips.h"
 
 #include <QImage>
 #include <QTableWidget>
@@ -43,9 +44,9 @@ public:
     // Column alignment: 1 left, 4 centre (vertically centred both).
     void setColAlignment(int col, int alignment);
     // Width of the grid and of a column, in twips (15 to the pixel).
-    int widthTwips() const { return width() * 15; }
+    int widthTwips() const { return pixelsToTwips(width()); }
     void setColWidthTwips(int col, int twips);
-    int colWidthTwips(int col) const { return columnWidth(col) * 15; }
+    int colWidthTwips(int col) const { return pixelsToTwips(columnWidth(col)); }
     // Scales the columns, keeping their proportions, to the grid's visible width.
     void fitColumnsToWidth();
     // Background of the fixed header cells.

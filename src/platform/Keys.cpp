@@ -7,6 +7,12 @@
 
 namespace platform {
 
+int keyAscii(const QKeyEvent& key)
+{
+    const QString text = key.text();
+    return text.size() == 1 ? int(text[0].unicode()) : -1;
+}
+
 int desktopKeyCode(int qtKey)
 {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)

@@ -1,5 +1,6 @@
 #include "NumericField.h"
 
+#include "Keys.h"
 #include "WidgetEvents.h"
 
 #include <QKeyEvent>
@@ -22,15 +23,14 @@ bool keyDiscarded(const QKeyEvent& key, const QString& textBefore, bool decimal)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete)
         return false;
-    const QString t = key.text();
-    if (t.isEmpty())
+    if (key.text().isEmpty())
         return false;
-    if (t.size() != 1)
+    const int k = keyAscii(key);
+    if (k < 0)
         return true;
-    const char16_t k = t[0].unicode();
-    if (k >= 128)
+    if (k >= kAsciiEnd)
         return true;
-    if (k == 8)
+    if (k == kAsciiBackspace)
         return false;
     if (k >= '0' && k <= '9')
         return false;

@@ -5,6 +5,7 @@
 
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
+#include "platform/Twips.h"
 #include "platform/UiServices.h"
 
 #include <QDir>
@@ -136,13 +137,13 @@ public:
     QSizeF areaTwips() const
     {
         const QRectF inches = m_printer.pageLayout().paintRect(QPageLayout::Inch);
-        return inches.size() * 1440.0;
+        return inches.size() * double(platform::kTwipsPerInch);
     }
     // The painter set for a sheet's placement (one unit one twip).
     void place(const SheetPlacement& at)
     {
         m_painter.resetTransform();
-        const double toDevice = m_printer.resolution() / 1440.0;
+        const double toDevice = m_printer.resolution() / double(platform::kTwipsPerInch);
         m_painter.scale(toDevice, toDevice);
         m_painter.translate(at.origin);
         m_painter.scale(at.scale, at.scale);

@@ -1,5 +1,7 @@
 #include "ReportGrid.h"
 
+#include "platform/Twips.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -76,7 +78,7 @@ QFont twipsFont(const QString& family, double pointSize, bool bold)
     QFont font(family);
     // A point is 20 twips; a pixel size follows the painter's scale, where a
     // point size would follow the device's resolution as well.
-    font.setPixelSize(std::max(1, int(std::lround(pointSize * 20.0))));
+    font.setPixelSize(std::max(1, int(std::lround(pointSize * platform::kTwipsPerPoint))));
     font.setBold(bold);
     return font;
 }
@@ -125,7 +127,7 @@ void paintReportGrid(QPainter& painter, const ReportGrid& grid)
     const double pointSize = fittedPointSize(grid);
 
     QPen linePen(grid.gridLines);
-    linePen.setWidth(15); // one screen pixel
+    linePen.setWidth(platform::kTwipsPerPixel); // one screen pixel
     for (int r = 0, top = 0; r < grid.rows(); top += grid.rowHeight(r), ++r) {
         const int height = grid.rowHeight(r);
         if (height <= 0)

@@ -163,13 +163,13 @@ void ReportGridView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_grid.background);
-    painter.scale(1.0 / 15.0, 1.0 / 15.0);
+    painter.scale(1.0 / platform::kTwipsPerPixel, 1.0 / platform::kTwipsPerPixel);
     paintReportGrid(painter, m_grid);
 }
 
 void ReportGridView::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF at = event->position() * 15.0;
+    const QPointF at = event->position() * double(platform::kTwipsPerPixel);
     if (const auto cell = cellAt(m_grid, int(at.x()), int(at.y())))
         setCurrentCell(cell->first, cell->second);
 }

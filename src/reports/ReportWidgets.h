@@ -3,6 +3,7 @@
 // the preview pages, the report grid view and the two header pictures.
 
 #include "ReportGrid.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -11,8 +12,8 @@
 
 namespace reports {
 
-// Twips to the screen's pixels (15 twips to the pixel at 96 dpi) and back.
-constexpr int px(int twips) { return twips / 15; }
+// Twips to the screen's pixels (platform/Twips.h).
+using platform::px;
 QRect pxRect(int left, int top, int width, int height);
 
 // A label named and placed in twips, its text vertically centred.

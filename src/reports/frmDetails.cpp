@@ -3,6 +3,7 @@
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
 #include "platform/Named.h"
+#include "platform/Twips.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,8 +12,7 @@
 using platform::named;
 
 namespace {
-// Twips to pixels at the desktop's 15 twips to the pixel.
-constexpr int px(int twips) { return twips / 15; }
+using platform::px;
 
 // The client area and the places in it, in twips.
 constexpr int kClientWidth = 11520, kClientHeight = 2250;

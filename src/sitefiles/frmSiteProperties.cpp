@@ -140,15 +140,15 @@ void frmSiteProperties::makeBox(QLineEdit* box, bool report, int index)
     platform::setTypingLimit(box, kTypingLimit);
     // Typed keys: the handler of the box's control array sees each character.
     m_events->onKeyPress(box, [this, report, index](QKeyEvent* e) {
-        const QString text = e->text();
         // A text of several characters at once is an insertion like a paste:
         // the validator judges it.
-        if (text.size() != 1)
+        int KeyAscii = platform::keyAscii(*e);
+        if (KeyAscii < 0)
             return false;
-        int KeyAscii = text[0].unicode();
         // Keys that type no character (Tab, Enter, Esc, Delete, the Ctrl
         // shortcuts) go on to Qt; a paste they start meets the validator.
-        if (KeyAscii != 8 && (KeyAscii < 32 || KeyAscii == 127))
+        if (KeyAscii != platform::kAsciiBackspace
+            && (KeyAscii < platform::kAsciiPrintable || KeyAscii == platform::kAsciiCtrlBackspace))
             return false;
         if (report)
             txtReport_KeyPress(index, KeyAscii);
@@ -161,7 +161,7 @@ void frmSiteProperties::makeBox(QLineEdit* box, bool report, int index)
         QString text = before;
         for (QChar c : added) {
             // A pasted code 8 is a character, not Backspace.
-            const bool refused = c.unicode() == 8 ? report && index == kPhoneBox
+            const bool refused = c.unicode() == platform::kAsciiBackspace ? report && index == kPhoneBox
                                                   : characterDiscarded(report, index, c.unicode(), text);
             if (refused)
                 return true;
@@ -173,9 +173,9 @@ void frmSiteProperties::makeBox(QLineEdit* box, bool report, int index)
 
 bool frmSiteProperties::characterDiscarded(bool report, int index, char16_t code, QStringView textBefore)
 {
-    if (code >= 128)
+    if (code >= platform::kAsciiEnd)
         return true;
-    if (!report || code == 8)
+    if (!report || code == platform::kAsciiBackspace)
         return false;
     if (index == kPhoneBox)
         return !((code >= '0' && code <= '9') || code == 'x' || code == '-' || code == ' ' || code == '('

@@ -133,3 +133,33 @@ TEST(Keys, F1InAnOpenDropDownListOrMenuOfTheWindow)
     EXPECT_EQ(dialogCalls.keys.size(), 1u) << "the dialog's list is the dialog's";
     EXPECT_EQ(calls.keys.size(), 2u);
 }
+
+TEST(Keys, TheCodeAKeyEventTypes)
+{
+    // The codes the key filters compare against: a wrong one lets a key
+    // through or refuses it.
+    EXPECT_EQ(platform::kAsciiBackspace, 8);
+    EXPECT_EQ(platform::kAsciiEnter, 13);
+    EXPECT_EQ(platform::kAsciiEsc, 27);
+    EXPECT_EQ(platform::kAsciiCtrlBackspace, 127);
+    EXPECT_EQ(platform::kAsciiPrintable, 32);
+    EXPECT_EQ(platform::kAsciiEnd, 128);
+    EXPECT_EQ(platform::kKeyDelete, 46);
+
+    const struct {
+        int key;
+        QString text;
+        int code;
+    } cases[] = {
+        {Qt::Key_A, QStringLiteral("a"), 'a'},
+        {Qt::Key_Backspace, QStringLiteral("\b"), 8},
+        {Qt::Key_Return, QStringLiteral("\r"), 13},
+        {Qt::Key_Eacute, QString(QChar(0xE9)), 0xE9},
+        {Qt::Key_Shift, QString(), -1},                    // types nothing
+        {Qt::Key_unknown, QStringLiteral("ab"), -1},       // several at once, as an input method sends
+    };
+    for (const auto& c : cases) {
+        const QKeyEvent e(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
+        EXPECT_EQ(platform::keyAscii(e), c.code) << c.text.toStdString();
+    }
+}
