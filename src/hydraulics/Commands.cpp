@@ -3,7 +3,6 @@
 #include "Hydraulics.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/UnitsInForce.h"
-#include "catalogue/clsConfigureData.h"
 #include "platform/Chart.h"
 #include "platform/NumText.h"
 #include "platform/UiServices.h"

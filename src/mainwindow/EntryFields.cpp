@@ -5,7 +5,6 @@
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/UnitsInForce.h"
-#include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
 #include "platform/NumericField.h"
 

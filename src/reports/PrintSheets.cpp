@@ -7,7 +7,6 @@
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/UnitsInForce.h"
-#include "catalogue/clsConfigureData.h"
 #include "hydraulics/Commands.h"
 #include "platform/Chart.h"
 #include "platform/Named.h"
