@@ -11,6 +11,7 @@
 #include "catalogue/RecordFormat.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/UnitConversion.h"
+#include "catalogue/UnitsInForce.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
 #include "platform/UiServices.h"
@@ -77,7 +78,7 @@ EditorModel::EditorModel(Module1& module, Kind kind) : m(module), m_kind(editorK
 
 EditorFlags& EditorModel::flags() { return m.editorFlags[size_t(m_kind.kind)]; }
 
-bool EditorModel::usUnits() const { return !m.objConfigureData || m.objConfigureData->Units(); }
+bool EditorModel::usUnits() const { return catalogue::settingsSayUS(m); }
 
 bool EditorModel::metricTable() const { return m.editorFlags[size_t(m_kind.kind)].blnMetricA; }
 
@@ -777,7 +778,9 @@ bool EditorModel::grid_LeaveCell()
 
 bool EditorModel::checkCell(bool checking)
 {
-    const bool us = m.frmData ? m.frmData->optUS() : usUnits();
+    // An editor opened without the main window (only tests do) follows the
+    // settings rather than the buttons' default.
+    const bool us = m.frmData ? catalogue::windowShowsUS(m) : usUnits();
     const CellLimit head = m_kind.panel == Panel::Frequency ? headLimit(us, false, false)
                                                             : headLimit(us, view.psi, !view.gas);
     if (const std::optional<Refusal> refusal = grid.leaveCell(checking, head)) {

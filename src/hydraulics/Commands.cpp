@@ -2,7 +2,7 @@
 
 #include "Hydraulics.h"
 #include "catalogue/SharedServices.h"
-#include "catalogue/clsConfigureData.h"
+#include "catalogue/UnitsInForce.h"
 #include "platform/Chart.h"
 #include "platform/NumText.h"
 #include "platform/UiServices.h"
@@ -22,7 +22,7 @@ float at(const std::vector<float>& v, int i) { return i >= 0 && i < int(v.size()
 
 // US units in force (the settings object); a store without one counts as a
 // new settings object, which holds metric units.
-bool usUnits(const Module1& m) { return m.objConfigureData && m.objConfigureData->Units(); }
+bool usUnits(const Module1& m) { return catalogue::settingsSayUS(m); }
 
 int plotRows(const Module1& m) { return std::max<int>(m.intPlotNozzles, 0); }
 
@@ -361,7 +361,7 @@ void FlowGraphUnitsRedraw(Module1& m, platform::Chart& c)
 {
     // The baseline's largest flow in the units now shown too, so that the
     // shared scale compares like with like after a units switch.
-    const bool us = !m.objConfigureData || m.objConfigureData->Units();
+    const bool us = catalogue::settingsSayUS(m);
     const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
     float largest = 0;
     for (int i = 1; i <= m.intPlotNozzles && i < int(baseline.size()); ++i)

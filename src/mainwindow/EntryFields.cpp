@@ -4,7 +4,7 @@
 
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
-#include "catalogue/clsConfigureData.h"
+#include "catalogue/UnitsInForce.h"
 #include "platform/NumText.h"
 #include "platform/NumericField.h"
 
@@ -74,7 +74,7 @@ std::optional<QString> frmMain::checkedText(const QLineEdit* field) const
         return QStringLiteral("0");
     const double value = platform::leadingNumber(text);
     if (limits) {
-        const bool us = m.objConfigureData ? m.objConfigureData->Units() : true;
+        const bool us = catalogue::settingsSayUS(m);
         if (value > (us ? limits->first : limits->second))
             return std::nullopt;
     }
@@ -85,7 +85,7 @@ bool frmMain::measureCheck(QLineEdit* field)
 {
     const std::optional<QString> checked = checkedText(field);
     if (!checked) {
-        const bool us = m.objConfigureData ? m.objConfigureData->Units() : true;
+        const bool us = catalogue::settingsSayUS(m);
         const std::pair<double, double> limits = *measureLimits(field);
         refuse(field, kMaximumIs + platform::doubleToText(us ? limits.first : limits.second));
         mblnValid = false;

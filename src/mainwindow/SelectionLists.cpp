@@ -8,6 +8,7 @@
 #include "catalogue/clsConfigureData.h"
 
 #include <QRadioButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -143,25 +144,27 @@ std::optional<QStringList> frmMain::listEntriesFor(sitefiles::SiteControl contro
 
     // The filters read the component list from the settings buttons and leave
     // their letters in the store: lend them the given settings, fill a list
-    // of no window, and put everything back.
+    // of no window, and put everything back on every way out (a fill that
+    // throws must not leave the store pointing at these buttons).
     PlainSettingsButtons buttons;
     buttons.gas = settings.gas;
     buttons.componentList = settings.componentList;
-    SystemSettingsButtons* const inForce = m.frmData;
-    const int16_t record = m.intRecord;
-    const QString chosen = m.strComponentList, a = m.strListA, b = m.strListI, c = m.strListC;
+    const auto putBack = qScopeGuard([&store = m, inForce = m.frmData, record = m.intRecord,
+                                      chosen = m.strComponentList, a = m.strListA, b = m.strListI,
+                                      c = m.strListC] {
+        store.frmData = inForce;
+        store.intRecord = record;
+        store.strComponentList = chosen;
+        store.strListA = a;
+        store.strListI = b;
+        store.strListC = c;
+    });
     m.frmData = &buttons;
     platform::PlainList list;
     if (i == 0)
         fillPumps(m, all[0], settings.fiftyHz, list);
     else
         fillList(m, list, all[i], [&] { return settings.gas ? all[i].gas : all[i].diesel; }, true);
-    m.frmData = inForce;
-    m.intRecord = record;
-    m.strComponentList = chosen;
-    m.strListA = a;
-    m.strListI = b;
-    m.strListC = c;
 
     QStringList entries;
     for (int k = 0; k < list.listCount(); ++k)

@@ -5,6 +5,7 @@
 #include "catalogue/ComponentLists.h"
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
+#include "catalogue/UnitsInForce.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/FlexGrid.h"
 
@@ -42,7 +43,7 @@ void frmMain::FillBaseLineGrid() { fillGrid(*ctl.flxBaseLine, true); }
 
 void frmMain::fillGrid(FlexGrid& g, bool baseline)
 {
-    const bool us = m.objConfigureData && m.objConfigureData->Units();
+    const bool us = catalogue::settingsSayUS(m);
     const bool gas = m.objConfigureData && m.objConfigureData->Data();
     auto put = [&g](int row, const QString& label, const QString& c1, const QString& c2) {
         if (!label.isNull())

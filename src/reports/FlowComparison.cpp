@@ -2,6 +2,7 @@
 
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
+#include "catalogue/UnitsInForce.h"
 #include "platform/NumText.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ float flowAt(const std::vector<float>& values, int i)
     return i >= 0 && size_t(i) < values.size() ? values[size_t(i)] : 0.0f;
 }
 
-bool unitsSwitchUS(const Module1& m) { return m.frmData ? m.frmData->optUS() : true; }
+bool unitsSwitchUS(const Module1& m) { return catalogue::windowShowsUS(m); }
 
 ComparisonFlows comparisonFlows(const Module1& m, bool us)
 {

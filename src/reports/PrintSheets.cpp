@@ -6,7 +6,7 @@
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
-#include "catalogue/clsConfigureData.h"
+#include "catalogue/UnitsInForce.h"
 #include "hydraulics/Commands.h"
 #include "platform/Chart.h"
 #include "platform/Named.h"
@@ -37,7 +37,7 @@ const char* const kDesignCaptions[] = {"No. of Nozzles", "Current Flow Rate(GPM)
 FlowGraphSheet buildFlowGraphSheet(Module1& m)
 {
     FlowGraphSheet sheet;
-    const bool units = m.objConfigureData && m.objConfigureData->Units();
+    const bool units = catalogue::settingsSayUS(m);
     sheet.axisTitle = units ? QStringLiteral(" GPM per Nozzle ") : QStringLiteral(" LPM per Nozzle ");
     const std::vector<float>& scanned = units ? m.sngCurrentGPM : m.sngCurrentLPM;
     const int n = m.intNozzlesEntered;

@@ -2,6 +2,7 @@
 
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
+#include "catalogue/UnitsInForce.h"
 #include "platform/Named.h"
 #include "platform/Twips.h"
 
@@ -77,7 +78,7 @@ void frmDetails::fitCaptionFont(int columnPixels)
 void frmDetails::Form_Load()
 {
     reports::SearchHeadLossDetails(m, m_inputs);
-    const bool us = m.frmData ? m.frmData->optUS() : true;
+    const bool us = catalogue::windowShowsUS(m);
     const reports::DetailsTexts texts = reports::detailsTexts(m, us);
     for (int c = 0; c < reports::kDetailsColumns; ++c) {
         captionLabels[size_t(c)]->setText(texts.captions[size_t(c)]);

@@ -3,6 +3,7 @@
 #include "catalogue/ComponentLists.h"
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
+#include "catalogue/UnitsInForce.h"
 #include "catalogue/clsConfigureData.h"
 #include "catalogue/clsSiteProperties.h"
 #include "platform/ListControl.h"
@@ -56,7 +57,7 @@ bool WriteSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile, QStrin
     SiteFileSource source;
     source.current = &w.currentGrid();
     source.gridMetric = w.currentGridMetric();
-    source.optUS = m.frmData ? m.frmData->optUS() : true;
+    source.optUS = catalogue::windowShowsUS(m);
     if (m.objSiteProperties) {
         const auto texts = propertyTexts(*m.objSiteProperties);
         for (int p = 0; p < kPropertyCount; ++p)
