@@ -46,15 +46,9 @@ void frmMain::refuse(QLineEdit* field, const QString& message)
 
 std::optional<std::pair<double, double>> frmMain::measureLimits(const QLineEdit* field) const
 {
-    // The largest value in feet (inches) and in metres (centimetres).
-    if (field == ctl.txtHoseLen)
-        return std::pair{999.0, 304.5};
-    if (field == ctl.txtTankDiameter)
-        return std::pair{9999.0, 25397.5};
-    for (const QLineEdit* f : {ctl.txtPipeLen, ctl.txtBranchLength, ctl.txtTrunkLength, ctl.txtBuryDepth,
-                               ctl.txtRise})
-        if (field == f)
-            return std::pair{9999.0, 3047.7};
+    for (const LengthField& l : lengthFields())
+        if (l.field == field)
+            return std::pair{l.usLimit, l.metricLimit};
     return std::nullopt;
 }
 

@@ -185,13 +185,14 @@ bool SystemSettingsLink::optCommercial() { return dialog().optCommercial->isChec
 std::array<frmMain::LengthField, 7> frmMain::lengthFields() const
 {
     return {{
-        {ctl.txtHoseLen, ctl.lblHoseLength, "Hose length(ft)", "Hose Length(m)", kFeetToMetres},
-        {ctl.txtBranchLength, ctl.lblLength, "Length(ft)", "Length(m)", kFeetToMetres},
-        {ctl.txtTrunkLength, ctl.lblTrunkLength, "Length(ft)", "Length(m)", kFeetToMetres},
-        {ctl.txtPipeLen, ctl.lblPipeLen, "Length(ft)", "Length(m)", kFeetToMetres},
-        {ctl.txtBuryDepth, ctl.lblBuryDepth, "Bury Depth(ft)", "Bury Depth(m)", kFeetToMetres},
-        {ctl.txtRise, ctl.lblRise, "Rise(ft)", "Rise(m)", kFeetToMetres},
-        {ctl.txtTankDiameter, ctl.lblTankDiameter, "Tank Diameter(inch)", "Tank Diameter(cm)", kInchesToCentimetres},
+        {ctl.txtHoseLen, ctl.lblHoseLength, "Hose length(ft)", "Hose Length(m)", kFeetToMetres, 999, 304.5},
+        {ctl.txtBranchLength, ctl.lblLength, "Length(ft)", "Length(m)", kFeetToMetres, 9999, 3047.7},
+        {ctl.txtTrunkLength, ctl.lblTrunkLength, "Length(ft)", "Length(m)", kFeetToMetres, 9999, 3047.7},
+        {ctl.txtPipeLen, ctl.lblPipeLen, "Length(ft)", "Length(m)", kFeetToMetres, 9999, 3047.7},
+        {ctl.txtBuryDepth, ctl.lblBuryDepth, "Bury Depth(ft)", "Bury Depth(m)", kFeetToMetres, 9999, 3047.7},
+        {ctl.txtRise, ctl.lblRise, "Rise(ft)", "Rise(m)", kFeetToMetres, 9999, 3047.7},
+        {ctl.txtTankDiameter, ctl.lblTankDiameter, "Tank Diameter(inch)", "Tank Diameter(cm)", kInchesToCentimetres,
+         9999, 25397.5},
     }};
 }
 

@@ -297,13 +297,16 @@ private:
     void openEditor(Kind kind);
     QLineEdit* siteField(sitefiles::SiteControl control) const;
 
-    // The seven length fields with their labels, captions and unit factors.
+    // The seven length fields with their labels, captions, unit factors and
+    // the largest value each takes in feet (inches) and in metres (centimetres).
     struct LengthField {
         QLineEdit* field;
         QLabel* label;
         const char* us;
         const char* metric;
         double factor;
+        double usLimit;
+        double metricLimit;
     };
     std::array<LengthField, 7> lengthFields() const;
 
