@@ -22,7 +22,7 @@ void BM_PreviewPage1(benchmark::State& state)
 {
     ShippedMainWindow s(int(state.range(0)));
     for (auto _ : state) {
-        reports::frmPrint page(*s.m, *s.w, *s.w);
+        frmPrint page(*s.m, *s.w, *s.w);
         page.Form_Load();
         benchmark::DoNotOptimize(page.picGraph->pixmap().cacheKey());
     }
@@ -33,7 +33,7 @@ void BM_PreviewPage2(benchmark::State& state)
 {
     ShippedMainWindow s(int(state.range(0)));
     for (auto _ : state) {
-        reports::frmCompare page(*s.m);
+        frmCompare page(*s.m);
         page.Form_Load();
         benchmark::DoNotOptimize(page.flxCompare->grid().rows());
     }
@@ -44,7 +44,7 @@ void BM_PreviewPage3(benchmark::State& state)
 {
     ShippedMainWindow s(int(state.range(0)));
     for (auto _ : state) {
-        reports::frmComponentList page(*s.w);
+        frmComponentList page(*s.w);
         page.Form_Load();
         benchmark::DoNotOptimize(page.flxComponentPrint->grid().rows());
     }
@@ -55,7 +55,7 @@ void BM_FlowGraphSheet(benchmark::State& state)
 {
     ShippedMainWindow s(int(state.range(0)));
     for (auto _ : state) {
-        reports::frmPrintFlowGraph sheet(*s.m, *s.w);
+        frmPrintFlowGraph sheet(*s.m, *s.w);
         sheet.Form_Load();
         benchmark::DoNotOptimize(sheet.msChartFlowGraph->rowCount());
     }

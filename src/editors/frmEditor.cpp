@@ -26,11 +26,9 @@
 
 using platform::named;
 
-namespace editors {
-
 namespace {
 
-QString name(const EditorKind& kind, const char* prefix, const char* suffix = "")
+QString name(const editors::EditorKind& kind, const char* prefix, const char* suffix = "")
 {
     return controlName(kind, prefix, suffix);
 }
@@ -51,6 +49,8 @@ platform::AddedTextValidator::Rule refusedUnless(std::function<bool(int code, co
 }
 
 } // namespace
+
+namespace editors {
 
 // --- the grid ---
 
@@ -122,12 +122,14 @@ void PointGridView::mousePressEvent(QMouseEvent* event)
     }
 }
 
+} // namespace editors
+
 // --- the window ---
 
-frmEditor::frmEditor(EditorModel& model, Module1& module, QWidget* parent)
+frmEditor::frmEditor(editors::EditorModel& model, Module1& module, QWidget* parent)
     : QDialog(parent), m_model(model), m(module), m_events(new platform::WidgetEvents(this))
 {
-    const EditorKind& k = m_model.kind();
+    const editors::EditorKind& k = m_model.kind();
     setObjectName(QLatin1String(k.window));
     setWindowTitle(QLatin1String(k.caption));
     build();
@@ -143,8 +145,8 @@ frmEditor::~frmEditor()
 
 void frmEditor::build()
 {
-    const EditorKind& k = m_model.kind();
-    const bool hose = k.panel == Panel::Hose;
+    const editors::EditorKind& k = m_model.kind();
+    const bool hose = k.panel == editors::Panel::Hose;
     auto* top = new QGridLayout(this);
 
     names = named<QListWidget>(name(k, "lst", "Names"));
@@ -186,7 +188,7 @@ void frmEditor::build()
         entry->addLayout(lengths, row, 2);
         ++row;
     }
-    if (k.panel == Panel::Frequency) {
+    if (k.panel == editors::Panel::Frequency) {
         fifty = named<QRadioButton>(QStringLiteral("optPump50"), QStringLiteral("50Hz Pump"));
         sixty = named<QRadioButton>(QStringLiteral("optPump60"), QStringLiteral("60Hz Pump"));
         auto* frequency = new QHBoxLayout;
@@ -219,7 +221,7 @@ void frmEditor::build()
     auto* curve = new QGridLayout;
     flowHeading = named<QLabel>(name(k, "lbl", "GPM"), QStringLiteral("GPM"));
     headHeading = named<QLabel>(name(k, "lbl", "TDH"), QLatin1String(k.usHeadHeading));
-    grid = new PointGridView(*this, this);
+    grid = new editors::PointGridView(*this, this);
     grid->setObjectName(name(k, "flx"));
     curve->addWidget(flowHeading, 0, 0, Qt::AlignHCenter);
     curve->addWidget(headHeading, 0, 1, Qt::AlignHCenter);
@@ -252,8 +254,8 @@ void frmEditor::build()
 
 void frmEditor::wire()
 {
-    const EditorKind& k = m_model.kind();
-    const bool hose = k.panel == Panel::Hose;
+    const editors::EditorKind& k = m_model.kind();
+    const bool hose = k.panel == editors::Panel::Hose;
     connect(names, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_showing)
             m_model.view.selected = row;
@@ -261,9 +263,9 @@ void frmEditor::wire()
 
     // Typing and pasting pass the same rules; a name the program writes
     // shows whole.
-    new platform::AddedTextValidator(nameBox, hose ? refusedUnless(sizeKeyPasses)
+    new platform::AddedTextValidator(nameBox, hose ? refusedUnless(editors::sizeKeyPasses)
                                                    : refusedUnless([](int code, const QString&) {
-                                                         return nameKeyPasses(code);
+                                                         return editors::nameKeyPasses(code);
                                                      }));
     connect(nameBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setName(text); });
     auto queueCheck = [this](bool& waiting) {
@@ -274,12 +276,12 @@ void frmEditor::wire()
     };
     m_events->onLostFocus(nameBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_nameWaiting); });
     if (hose) {
-        new platform::AddedTextValidator(lengthBox, refusedUnless(lengthKeyPasses));
+        new platform::AddedTextValidator(lengthBox, refusedUnless(editors::lengthKeyPasses));
         connect(lengthBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setLength(text); });
         m_events->onLostFocus(lengthBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_lengthWaiting); });
         // As for the fuel and head options, the check of the box just left
         // runs before the option, even on a quick click.
-        auto lengthOption = [this](QRadioButton* b, void (EditorModel::*handler)()) {
+        auto lengthOption = [this](QRadioButton* b, void (editors::EditorModel::*handler)()) {
             connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
                 if (!on || m_showing)
                     return;
@@ -288,13 +290,13 @@ void frmEditor::wire()
                 showModel();
             });
         };
-        lengthOption(standard, &EditorModel::optStandard_Click);
-        lengthOption(customized, &EditorModel::optCustomized_Click);
+        lengthOption(standard, &editors::EditorModel::optStandard_Click);
+        lengthOption(customized, &editors::EditorModel::optCustomized_Click);
     }
     m_events->onLostFocus(grid, [this, queueCheck](Qt::FocusReason) { queueCheck(m_cellWaiting); });
     connect(grid, &QTableWidget::currentCellChanged, this, &frmEditor::cellChanged);
 
-    if (k.panel == Panel::Frequency) {
+    if (k.panel == editors::Panel::Frequency) {
         for (QRadioButton* b : {fifty, sixty})
             connect(b, &QRadioButton::toggled, this, [this, b](bool on) {
                 if (on && !m_showing)
@@ -358,7 +360,7 @@ void frmEditor::wire()
     connect(cmdEdit, &QPushButton::clicked, this, [this] {
         m_model.cmdEdit_Click();
         showModel();
-        if (m_model.mode() == Mode::Editing)
+        if (m_model.mode() == editors::Mode::Editing)
             nameBox->setFocus();
     });
     connect(cmdDelete, &QPushButton::clicked, this, [this] {
@@ -446,7 +448,7 @@ void frmEditor::showGrid()
 {
     const bool was = m_showing;
     m_showing = true;
-    const PointGrid& g = m_model.grid;
+    const editors::PointGrid& g = m_model.grid;
     grid->setRowCount(g.rows());
     for (int r = 0; r < g.rows(); ++r)
         for (int c = 0; c < 2; ++c) {
@@ -467,7 +469,7 @@ void frmEditor::showGrid()
 void frmEditor::showModel()
 {
     m_showing = true;
-    const EditorView& v = m_model.view;
+    const editors::EditorView& v = m_model.view;
     QStringList shown;
     for (int i = 0; i < names->count(); ++i)
         shown << names->item(i)->text();
@@ -530,15 +532,15 @@ void frmEditor::returnTo(QWidget* field)
 void frmEditor::focusRefused()
 {
     switch (m_model.refusedField()) {
-    case EditorModel::Field::Name: returnTo(nameBox); break;
-    case EditorModel::Field::Grid: returnTo(grid); break;
-    case EditorModel::Field::None: break;
+    case editors::EditorModel::Field::Name: returnTo(nameBox); break;
+    case editors::EditorModel::Field::Grid: returnTo(grid); break;
+    case editors::EditorModel::Field::None: break;
     }
 }
 
-void frmEditor::closeWith(Closing closing)
+void frmEditor::closeWith(editors::Closing closing)
 {
-    if (closing == Closing::Stay) {
+    if (closing == editors::Closing::Stay) {
         showModel();
         focusRefused();
         return;
@@ -565,5 +567,3 @@ void frmEditor::reject()
     }
     closeWith(m_model.closeRequested());
 }
-
-} // namespace editors

@@ -23,9 +23,9 @@ namespace platform {
 class WidgetEvents;
 }
 
-namespace editors {
-
 class frmEditor;
+
+namespace editors {
 
 // The point grid: the model's cells, keys and cell moves.
 class PointGridView : public QTableWidget {
@@ -40,14 +40,16 @@ private:
     frmEditor& m_window;
 };
 
+} // namespace editors
+
 class frmEditor : public QDialog {
     Q_OBJECT
 public:
-    frmEditor(EditorModel& model, Module1& m, QWidget* parent = nullptr);
+    frmEditor(editors::EditorModel& model, Module1& m, QWidget* parent = nullptr);
     ~frmEditor() override;
 
     void Form_Load();
-    EditorModel& model() { return m_model; }
+    editors::EditorModel& model() { return m_model; }
     // Shows the model's state in the controls.
     void showModel();
     // Runs the checks still waiting for a box or cell just left; false when
@@ -66,7 +68,7 @@ public:
     QLabel* lengthLabel = nullptr;
     QLineEdit* lengthBox = nullptr;
     QRadioButton *standard = nullptr, *customized = nullptr;
-    PointGridView* grid = nullptr;
+    editors::PointGridView* grid = nullptr;
     QLabel *flowHeading = nullptr, *headHeading = nullptr, *help = nullptr;
     QPushButton *cmdAdd = nullptr, *cmdEdit = nullptr, *cmdDelete = nullptr, *cmdSave = nullptr,
                 *cmdClear = nullptr, *cmdOk = nullptr, *cmdCancel = nullptr;
@@ -76,19 +78,19 @@ protected:
     void reject() override;
 
 private:
-    friend class PointGridView;
+    friend class editors::PointGridView;
     void build();
     void wire();
     void showGrid();
     // A grid cell change by the user: the left cell checked, a refused one
     // made current again.
     void cellChanged(int row, int col, int previousRow, int previousCol);
-    void closeWith(Closing closing);
+    void closeWith(editors::Closing closing);
     // The focus on the box a command's check refused.
     void focusRefused();
     void returnTo(QWidget* field);
 
-    EditorModel& m_model;
+    editors::EditorModel& m_model;
     Module1& m;
     platform::WidgetEvents* m_events;
     bool m_showing = false;     // the model is being shown: no handler runs
@@ -99,5 +101,3 @@ private:
     bool m_lengthWaiting = false;
     bool m_cellWaiting = false;
 };
-
-} // namespace editors

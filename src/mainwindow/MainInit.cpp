@@ -314,7 +314,7 @@ void frmMain::openEditor(Kind kind)
         model = std::make_unique<editors::EditorModel>(m, kind);
         model->host = this;
     }
-    editors::frmEditor window(*model, m, this);
+    frmEditor window(*model, m, this);
     window.Form_Load();
     ui().showModal(window);
 }

@@ -25,7 +25,7 @@
 
 using platform::named;
 
-frmData::frmData(Module1& module, frmMain& main, SystemSettingsLink& link)
+frmData::frmData(Module1& module, frmMain& main, mainwindow::SystemSettingsLink& link)
     : QDialog(&main), m(module), m_main(main), m_link(link)
 {
     setObjectName(QStringLiteral("frmData"));
@@ -151,6 +151,8 @@ void frmData::Form_KeyDown(int keyCode, int)
 
 // --- the link ---
 
+namespace mainwindow {
+
 SystemSettingsLink::~SystemSettingsLink() { delete m_dialog.data(); }
 
 frmData& SystemSettingsLink::dialog()
@@ -179,6 +181,8 @@ bool SystemSettingsLink::optMetric() { return dialog().optMetric->isChecked(); }
 bool SystemSettingsLink::optAmerican() { return dialog().optAmerican->isChecked(); }
 bool SystemSettingsLink::optInternational() { return dialog().optInternational->isChecked(); }
 bool SystemSettingsLink::optCommercial() { return dialog().optCommercial->isChecked(); }
+
+} // namespace mainwindow
 
 // --- what the OK does to the main window ---
 

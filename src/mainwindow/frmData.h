@@ -18,12 +18,14 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+namespace mainwindow {
 class SystemSettingsLink;
+}
 
 class frmData : public QDialog {
     Q_OBJECT
 public:
-    frmData(Module1& m, frmMain& main, SystemSettingsLink& link);
+    frmData(Module1& m, frmMain& main, mainwindow::SystemSettingsLink& link);
 
     // Copies the settings object into the option buttons; fills the help text.
     void Form_Load();
@@ -59,11 +61,13 @@ private:
 
     Module1& m;
     frmMain& m_main;
-    SystemSettingsLink& m_link;
+    mainwindow::SystemSettingsLink& m_link;
 };
 
 // The option buttons as the rest of the program reads them: a read loads the
 // dialog hidden when it is not loaded. Module1::frmData points here.
+namespace mainwindow {
+
 class SystemSettingsLink : public SystemSettingsButtons {
 public:
     SystemSettingsLink(Module1& m, frmMain& main) : m(m), m_main(main) {}
@@ -88,3 +92,5 @@ private:
     frmMain& m_main;
     QPointer<frmData> m_dialog;
 };
+
+} // namespace mainwindow

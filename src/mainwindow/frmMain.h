@@ -167,7 +167,7 @@ public:
     void mnuF1_Click();
     void Form_KeyDown(int keyCode, int shift);
 
-    SystemSettingsLink& settingsLink() { return m_settings; }
+    mainwindow::SystemSettingsLink& settingsLink() { return m_settings; }
 
     // --- MainWindowInputs / PipingLists ---
     platform::ListControl& cmbDispenser() override;
@@ -275,7 +275,7 @@ protected:
 
 private:
     Module1& m;
-    SystemSettingsLink m_settings;
+    mainwindow::SystemSettingsLink m_settings;
     platform::WidgetEvents* m_events = nullptr;
     typInputSnapshot m_udtInputBaseLine;
 

@@ -63,6 +63,8 @@ FlowGraphSheet buildFlowGraphSheet(Module1& m)
     return sheet;
 }
 
+} // namespace reports
+
 // --- sheet 1 ---
 
 frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* parent)
@@ -71,12 +73,12 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
     setObjectName(QStringLiteral("frmPrintFlowGraph"));
     setWindowTitle(QStringLiteral("DynamicFLowGraph"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    hiddenPage(this);
-    setFixedSize(px(kFlowGraphSheetTwips.width()), px(kFlowGraphSheetTwips.height()));
+    reports::hiddenPage(this);
+    setFixedSize(platform::px(reports::kFlowGraphSheetTwips.width()), platform::px(reports::kFlowGraphSheetTwips.height()));
 
-    named<HeaderPicture>("Picture1", 1, this)->setGeometry(pxRect(480, 960, 1815, 375));
-    named<HeaderPicture>("Picture2", 2, this)->setGeometry(pxRect(8160, 840, 2535, 495));
-    Label1 = placedLabel(this, QStringLiteral("Label1"), QStringLiteral("Tandril Report"), 3720, 360, 3975, 375,
+    named<reports::HeaderPicture>("Picture1", 1, this)->setGeometry(reports::pxRect(480, 960, 1815, 375));
+    named<reports::HeaderPicture>("Picture2", 2, this)->setGeometry(reports::pxRect(8160, 840, 2535, 495));
+    Label1 = reports::placedLabel(this, QStringLiteral("Label1"), QStringLiteral("Tandril Report"), 3720, 360, 3975, 375,
                    Qt::AlignHCenter);
     QFont title = font();
     title.setPointSizeF(13.5);
@@ -86,29 +88,29 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
     heading.setBold(true);
     fields.build(this, {600, 1440, 600, 1320, 2160, 3255, 6120, 1200, 7440, 3615, 1800});
     msChartFlowGraph = named<platform::Chart>("msChartFlowGraph", this);
-    msChartFlowGraph->setGeometry(pxRect(1440, 3240, 7815, 4335));
+    msChartFlowGraph->setGeometry(reports::pxRect(1440, 3240, 7815, 4335));
     msChartFlowGraph->setTitle(QStringLiteral("Dynamic Flow Graph"));
     msChartFlowGraph->setAxisTitle(0, QStringLiteral("Number of Nozzles Operating"));
-    lblCurrentPumpPrint = placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"), 480, 7920, 6495, 255);
-    lblBaselinePumpPrint = placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"), 480, 8400, 6375, 255);
-    Label3 = placedLabel(this, QStringLiteral("Label3"), QStringLiteral("Flow Improvement Baseline Vs Current"), 4320, 8880,
+    lblCurrentPumpPrint = reports::placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"), 480, 7920, 6495, 255);
+    lblBaselinePumpPrint = reports::placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"), 480, 8400, 6375, 255);
+    Label3 = reports::placedLabel(this, QStringLiteral("Label3"), QStringLiteral("Flow Improvement Baseline Vs Current"), 4320, 8880,
                    3375, 255, Qt::AlignHCenter);
     Label3->setFont(heading);
-    fitCaption(Label3);
+    reports::fitCaption(Label3);
     for (int row = 0; row < 5; ++row) {
         const int top = 9360 + 240 * row;
-        lblCaptions[size_t(row)] = placedLabel(this, platform::elementName("lblCaptions", row), QString::fromLatin1(kDesignCaptions[row]),
+        lblCaptions[size_t(row)] = reports::placedLabel(this, platform::elementName("lblCaptions", row), QString::fromLatin1(reports::kDesignCaptions[row]),
                                          360, top, 2100);
-        for (int k = 0; k < kSheetTableColumns; ++k)
+        for (int k = 0; k < reports::kSheetTableColumns; ++k)
             tableCells[size_t(row)][size_t(k)] =
-                placedLabel(this, platform::elementName(kTableRows[row], k), QString(), 2640 + 600 * k, top, 495, 240,
+                reports::placedLabel(this, platform::elementName(reports::kTableRows[row], k), QString(), 2640 + 600 * k, top, 495, 240,
                             Qt::AlignHCenter);
     }
 }
 
 void frmPrintFlowGraph::Form_Load()
 {
-    const FlowGraphSheet sheet = buildFlowGraphSheet(m);
+    const reports::FlowGraphSheet sheet = reports::buildFlowGraphSheet(m);
     platform::Chart& c = *msChartFlowGraph;
     c.setChartType(platform::ChartType::Line2D);
     c.setWallBrushStyle(platform::BrushStyle::Solid);
@@ -133,13 +135,13 @@ void frmPrintFlowGraph::Form_Load()
     fields.fill(sheet.fields);
     for (int row = 0; row < 5; ++row) {
         lblCaptions[size_t(row)]->setText(sheet.table.captions[size_t(row)]);
-        fitCaption(lblCaptions[size_t(row)]);
-        for (int k = 0; k < kSheetTableColumns; ++k) {
+        reports::fitCaption(lblCaptions[size_t(row)]);
+        for (int k = 0; k < reports::kSheetTableColumns; ++k) {
             // A value wider than its ruled cell in the font that stands in
             // ("-103.6") is drawn smaller, as the captions are.
             QLabel* cell = tableCells[size_t(row)][size_t(k)];
             cell->setText(sheet.table.columns[size_t(k)][size_t(row)]);
-            fitCaption(cell);
+            reports::fitCaption(cell);
         }
     }
     c.flush();
@@ -148,17 +150,17 @@ void frmPrintFlowGraph::Form_Load()
 void frmPrintFlowGraph::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    drawFieldBlock(painter, 480, 1800, 5055, 1215, 1920);
-    drawFieldBlock(painter, 6000, 1800, 5175, 1215, 7320);
+    reports::drawFieldBlock(painter, 480, 1800, 5055, 1215, 1920);
+    reports::drawFieldBlock(painter, 6000, 1800, 5175, 1215, 7320);
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(pxRect(240, 9240, 10815, 1455));
+    painter.drawRect(reports::pxRect(240, 9240, 10815, 1455));
     for (int row = 1; row < 5; ++row) {
-        const int y = px(9360 + 240 * row);
-        painter.drawLine(px(240), y, px(11040), y);
+        const int y = platform::px(9360 + 240 * row);
+        painter.drawLine(platform::px(240), y, platform::px(11040), y);
     }
-    for (int k = 0; k < kSheetTableColumns; ++k) {
-        const int x = px(2520 + 600 * k);
-        painter.drawLine(x, px(9240), x, px(10680));
+    for (int k = 0; k < reports::kSheetTableColumns; ++k) {
+        const int x = platform::px(2520 + 600 * k);
+        painter.drawLine(x, platform::px(9240), x, platform::px(10680));
     }
 }
 
@@ -168,15 +170,15 @@ frmPrintCompare::frmPrintCompare(Module1& module, QWidget* parent) : QWidget(par
 {
     setObjectName(QStringLiteral("frmPrintCompare"));
     setWindowTitle(QStringLiteral("CompareTable"));
-    hiddenPage(this);
-    flxCompare = named<ReportGridView>("flxCompare", this);
-    flxNextCompare = named<ReportGridView>("flxNextCompare", this);
+    reports::hiddenPage(this);
+    flxCompare = named<reports::ReportGridView>("flxCompare", this);
+    flxNextCompare = named<reports::ReportGridView>("flxNextCompare", this);
 }
 
 void frmPrintCompare::Form_Load()
 {
-    const bool us = unitsSwitchUS(m);
-    PrintedComparison grids = printedComparisonGrids(us, comparisonFlows(m, us));
+    const bool us = reports::unitsSwitchUS(m);
+    reports::PrintedComparison grids = printedComparisonGrids(us, reports::comparisonFlows(m, us));
     flxCompare->setGrid(std::move(grids.first));
     flxNextCompare->setGrid(std::move(grids.second));
 }
@@ -188,15 +190,15 @@ frmPrintPumpCurve::frmPrintPumpCurve(Module1& module, MainWindowInputs& w, QWidg
 {
     setObjectName(QStringLiteral("frmPrintPumpCurve"));
     setWindowTitle(QStringLiteral("PumpCurve"));
-    hiddenPage(this);
-    setFixedSize(px(kPumpCurvePageTwips.width()), px(kPumpCurvePageTwips.height()));
-    lblPumpName = placedLabel(this, QStringLiteral("lblPumpName"), QString(), 4440, 840, 4335, 375, Qt::AlignHCenter);
+    reports::hiddenPage(this);
+    setFixedSize(platform::px(reports::kPumpCurvePageTwips.width()), platform::px(reports::kPumpCurvePageTwips.height()));
+    lblPumpName = reports::placedLabel(this, QStringLiteral("lblPumpName"), QString(), 4440, 840, 4335, 375, Qt::AlignHCenter);
     QFont bold(QStringLiteral("Tahoma"));
     bold.setPointSizeF(9.75);
     bold.setBold(true);
     lblPumpName->setFont(bold);
     MSChart2 = named<platform::Chart>("MSChart2", this);
-    MSChart2->setGeometry(pxRect(840, 1440, 9855, 8775));
+    MSChart2->setGeometry(reports::pxRect(840, 1440, 9855, 8775));
     MSChart2->setTitle(QStringLiteral("Pump Performance Curve"));
 }
 
@@ -206,5 +208,3 @@ void frmPrintPumpCurve::Form_Load()
     hydraulics::DrawPumpCurve(m, m_inputs, *MSChart2);
     MSChart2->flush();
 }
-
-} // namespace reports

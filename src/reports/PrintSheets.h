@@ -43,13 +43,15 @@ FlowGraphSheet buildFlowGraphSheet(Module1& m);
 inline constexpr QSize kFlowGraphSheetTwips{11775, 11115};
 inline constexpr QSize kPumpCurvePageTwips{11955, 10170};
 
+} // namespace reports
+
 class frmPrintFlowGraph : public QWidget {
 public:
     frmPrintFlowGraph(Module1& m, ReportWindow& r, QWidget* parent = nullptr);
     void Form_Load();
 
     QLabel* Label1 = nullptr;
-    SiteFields fields;
+    reports::SiteFields fields;
     platform::Chart* msChartFlowGraph = nullptr;
     QLabel* lblCurrentPumpPrint = nullptr;
     QLabel* lblBaselinePumpPrint = nullptr;
@@ -57,7 +59,7 @@ public:
     std::array<QLabel*, 5> lblCaptions{};
     // The table's rows, top to bottom: lblNozz, lblCurrentFR, lblBaselineFR,
     // lblChangeFR, lblPerFR; element k for k + 1 nozzles.
-    std::array<std::array<QLabel*, kSheetTableColumns>, 5> tableCells{};
+    std::array<std::array<QLabel*, reports::kSheetTableColumns>, 5> tableCells{};
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,8 +73,8 @@ class frmPrintCompare : public QWidget {
 public:
     explicit frmPrintCompare(Module1& m, QWidget* parent = nullptr);
     void Form_Load();
-    ReportGridView* flxCompare = nullptr;
-    ReportGridView* flxNextCompare = nullptr;
+    reports::ReportGridView* flxCompare = nullptr;
+    reports::ReportGridView* flxNextCompare = nullptr;
 
 private:
     Module1& m;
@@ -89,5 +91,3 @@ private:
     Module1& m;
     MainWindowInputs& m_inputs;
 };
-
-} // namespace reports

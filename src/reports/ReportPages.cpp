@@ -63,6 +63,8 @@ std::array<QString, 10> siteFieldTexts(const clsSiteProperties* p)
     return texts;
 }
 
+} // namespace reports
+
 // --- page 1 ---
 
 frmPrint::frmPrint(Module1& module, MainWindowInputs& w, ReportWindow& r, QWidget* parent)
@@ -71,20 +73,20 @@ frmPrint::frmPrint(Module1& module, MainWindowInputs& w, ReportWindow& r, QWidge
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Tandril"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setFixedSize(px(11175), px(7470));
+    setFixedSize(platform::px(11175), platform::px(7470));
     whiteBackground(this);
 
-    named<HeaderPicture>("Picture1", 1, this)->setGeometry(pxRect(360, 240, 1815, 375));
-    named<HeaderPicture>("Picture2", 2, this)->setGeometry(pxRect(7800, 120, 2535, 495));
+    named<reports::HeaderPicture>("Picture1", 1, this)->setGeometry(reports::pxRect(360, 240, 1815, 375));
+    named<reports::HeaderPicture>("Picture2", 2, this)->setGeometry(reports::pxRect(7800, 120, 2535, 495));
     fields.build(this, {720, 720, 600, 1440, 2160, 3015, 5880, 1200, 7200, 3615, 1080});
     picGraph = named<QLabel>("picGraph", this);
-    picGraph->setGeometry(pxRect(2520, 2760, kGraphWidth, kGraphHeight));
+    picGraph->setGeometry(reports::pxRect(2520, 2760, reports::kGraphWidth, reports::kGraphHeight));
     picGraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblCurrentPumpPrint = placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"), 120, 6480, 5655, 255);
-    lblBaselinePumpPrint = placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"), 120, 6960, 5655, 255);
-    lblPrint = button("lblPrint", QStringLiteral("Print"), Qt::AlignHCenter, 7080, 6840, PreviewStep::Print);
-    lblNExt = button("lblNExt", QStringLiteral("Next"), Qt::AlignHCenter, 8040, 6840, PreviewStep::Next);
-    lblClose = button("lblClose", QStringLiteral("Close"), Qt::AlignHCenter, 9000, 6840, PreviewStep::Close);
+    lblCurrentPumpPrint = reports::placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"), 120, 6480, 5655, 255);
+    lblBaselinePumpPrint = reports::placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"), 120, 6960, 5655, 255);
+    lblPrint = button("lblPrint", QStringLiteral("Print"), Qt::AlignHCenter, 7080, 6840, reports::PreviewStep::Print);
+    lblNExt = button("lblNExt", QStringLiteral("Next"), Qt::AlignHCenter, 8040, 6840, reports::PreviewStep::Next);
+    lblClose = button("lblClose", QStringLiteral("Close"), Qt::AlignHCenter, 9000, 6840, reports::PreviewStep::Close);
 }
 
 void frmPrint::Form_Load()
@@ -94,15 +96,15 @@ void frmPrint::Form_Load()
     picGraph->setPixmap(QPixmap::fromImage(m_inputs.MSChart1().picture(picGraph->size())));
     lblCurrentPumpPrint->setText(m_report.lblCurrentPumpCaption());
     lblBaselinePumpPrint->setText(m_report.lblBaselinePumpCaption());
-    fields.fill(siteFieldTexts(m.objSiteProperties.get()));
+    fields.fill(reports::siteFieldTexts(m.objSiteProperties.get()));
 }
 
 void frmPrint::paintEvent(QPaintEvent* event)
 {
     PreviewPage::paintEvent(event);
     QPainter painter(this);
-    drawFieldBlock(painter, 480, 1080, 4800, 1215, 2040);
-    drawFieldBlock(painter, 5760, 1080, 5160, 1215, 7080);
+    reports::drawFieldBlock(painter, 480, 1080, 4800, 1215, 2040);
+    reports::drawFieldBlock(painter, 5760, 1080, 5160, 1215, 7080);
 }
 
 // --- page 2 ---
@@ -111,18 +113,18 @@ frmCompare::frmCompare(Module1& module, QWidget* parent) : PreviewPage(parent), 
 {
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(QStringLiteral("CompareTable"));
-    setFixedSize(px(9255), px(5910));
+    setFixedSize(platform::px(9255), platform::px(5910));
     whiteBackground(this);
-    flxCompare = gridInFrame(this, "flxCompare", 120, 360, 9015, 4575);
-    lblPrev = button("lblPrev", QStringLiteral("Prev"), Qt::AlignHCenter, 6360, 5280, PreviewStep::Prev);
-    lblNExt = button("lblNExt", QStringLiteral("Next"), Qt::AlignHCenter, 7320, 5280, PreviewStep::Next);
-    lblClose = button("lblClose", QStringLiteral(" Close"), Qt::AlignHCenter, 8280, 5280, PreviewStep::Close);
+    flxCompare = reports::gridInFrame(this, "flxCompare", 120, 360, 9015, 4575);
+    lblPrev = button("lblPrev", QStringLiteral("Prev"), Qt::AlignHCenter, 6360, 5280, reports::PreviewStep::Prev);
+    lblNExt = button("lblNExt", QStringLiteral("Next"), Qt::AlignHCenter, 7320, 5280, reports::PreviewStep::Next);
+    lblClose = button("lblClose", QStringLiteral(" Close"), Qt::AlignHCenter, 8280, 5280, reports::PreviewStep::Close);
 }
 
 void frmCompare::Form_Load()
 {
-    const bool us = unitsSwitchUS(m);
-    flxCompare->setGrid(comparisonPageGrid(m.intNozzlesEntered, us, comparisonFlows(m, us)));
+    const bool us = reports::unitsSwitchUS(m);
+    flxCompare->setGrid(reports::comparisonPageGrid(m.intNozzlesEntered, us, reports::comparisonFlows(m, us)));
 }
 
 // --- page 3 ---
@@ -132,24 +134,26 @@ frmComponentList::frmComponentList(ReportWindow& r, QWidget* parent) : PreviewPa
     setObjectName(QStringLiteral("frmComponentList"));
     setWindowTitle(QStringLiteral("ComonentList"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setFixedSize(px(11400), px(5790));
-    flxComponentPrint = gridInFrame(this, "flxComponentPrint", 120, 600, kComponentListGridWidth, 4335);
+    setFixedSize(platform::px(11400), platform::px(5790));
+    flxComponentPrint = reports::gridInFrame(this, "flxComponentPrint", 120, 600, reports::kComponentListGridWidth, 4335);
     flxComponentPrint->onEnterCell = [this] { flxComponentPrint_EnterCell(); };
-    lblPrev = button("lblPrev", QStringLiteral("      Prev"), Qt::AlignLeft, 9240, 5280, PreviewStep::Prev);
-    lblClose = button("lblClose", QStringLiteral("     Close"), Qt::AlignLeft, 10200, 5280, PreviewStep::Close);
+    lblPrev = button("lblPrev", QStringLiteral("      Prev"), Qt::AlignLeft, 9240, 5280, reports::PreviewStep::Prev);
+    lblClose = button("lblClose", QStringLiteral("     Close"), Qt::AlignLeft, 10200, 5280, reports::PreviewStep::Close);
 }
 
 void frmComponentList::Form_Load()
 {
-    flxComponentPrint->setGrid(buildComponentList(m_report.currentGrid(), m_report.baselineGrid()));
+    flxComponentPrint->setGrid(reports::buildComponentList(m_report.currentGrid(), m_report.baselineGrid()));
 }
 
 void frmComponentList::flxComponentPrint_EnterCell()
 {
     flxComponentPrint->setToolTip(QString());
     flxComponentPrint->setToolTip(
-        componentListToolTip(flxComponentPrint->grid(), flxComponentPrint->Row(), flxComponentPrint->Col()));
+        reports::componentListToolTip(flxComponentPrint->grid(), flxComponentPrint->Row(), flxComponentPrint->Col()));
 }
+
+namespace reports {
 
 // --- the preview ---
 

@@ -45,20 +45,30 @@ private:
 // site properties when blnPrintFields is set, otherwise all empty.
 std::array<QString, 10> siteFieldTexts(const clsSiteProperties* properties);
 
-class frmPrint : public PreviewPage {
+// Print Preview: page 1, then each page the last one asked for, built
+// afresh, one modal run at a time. Returns true when page 1's Print ended
+// the preview (the caller then runs the report command).
+bool runReportPreview(Module1& m, MainWindowInputs& w, ReportWindow& r, QWidget* parent);
+
+// A report grid view in a scrolling frame, named and placed in twips.
+ReportGridView* gridInFrame(QWidget* parent, const char* name, int left, int top, int width, int height);
+
+} // namespace reports
+
+class frmPrint : public reports::PreviewPage {
     Q_OBJECT
 public:
     frmPrint(Module1& m, MainWindowInputs& w, ReportWindow& r, QWidget* parent = nullptr);
     void Form_Load();
-    void lblPrint_Click() { finish(PreviewStep::Print); }
-    void lblNExt_Click() { finish(PreviewStep::Next); }
-    void lblClose_Click() { finish(PreviewStep::Close); }
+    void lblPrint_Click() { finish(reports::PreviewStep::Print); }
+    void lblNExt_Click() { finish(reports::PreviewStep::Next); }
+    void lblClose_Click() { finish(reports::PreviewStep::Close); }
 
-    SiteFields fields;
+    reports::SiteFields fields;
     QLabel* picGraph = nullptr;
     QLabel* lblCurrentPumpPrint = nullptr;
     QLabel* lblBaselinePumpPrint = nullptr;
-    LabelButton *lblPrint = nullptr, *lblNExt = nullptr, *lblClose = nullptr;
+    reports::LabelButton *lblPrint = nullptr, *lblNExt = nullptr, *lblClose = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,44 +79,34 @@ private:
     ReportWindow& m_report;
 };
 
-class frmCompare : public PreviewPage {
+class frmCompare : public reports::PreviewPage {
     Q_OBJECT
 public:
     explicit frmCompare(Module1& m, QWidget* parent = nullptr);
     void Form_Load();
-    void lblPrev_Click() { finish(PreviewStep::Prev); }
-    void lblNExt_Click() { finish(PreviewStep::Next); }
-    void lblClose_Click() { finish(PreviewStep::Close); }
+    void lblPrev_Click() { finish(reports::PreviewStep::Prev); }
+    void lblNExt_Click() { finish(reports::PreviewStep::Next); }
+    void lblClose_Click() { finish(reports::PreviewStep::Close); }
 
-    ReportGridView* flxCompare = nullptr;
-    LabelButton *lblPrev = nullptr, *lblNExt = nullptr, *lblClose = nullptr;
+    reports::ReportGridView* flxCompare = nullptr;
+    reports::LabelButton *lblPrev = nullptr, *lblNExt = nullptr, *lblClose = nullptr;
 
 private:
     Module1& m;
 };
 
-class frmComponentList : public PreviewPage {
+class frmComponentList : public reports::PreviewPage {
     Q_OBJECT
 public:
     explicit frmComponentList(ReportWindow& r, QWidget* parent = nullptr);
     void Form_Load();
     void flxComponentPrint_EnterCell();
-    void lblPrev_Click() { finish(PreviewStep::Prev); }
-    void lblClose_Click() { finish(PreviewStep::Close); }
+    void lblPrev_Click() { finish(reports::PreviewStep::Prev); }
+    void lblClose_Click() { finish(reports::PreviewStep::Close); }
 
-    ReportGridView* flxComponentPrint = nullptr;
-    LabelButton *lblPrev = nullptr, *lblClose = nullptr;
+    reports::ReportGridView* flxComponentPrint = nullptr;
+    reports::LabelButton *lblPrev = nullptr, *lblClose = nullptr;
 
 private:
     ReportWindow& m_report;
 };
-
-// Print Preview: page 1, then each page the last one asked for, built
-// afresh, one modal run at a time. Returns true when page 1's Print ended
-// the preview (the caller then runs the report command).
-bool runReportPreview(Module1& m, MainWindowInputs& w, ReportWindow& r, QWidget* parent);
-
-// A report grid view in a scrolling frame, named and placed in twips.
-ReportGridView* gridInFrame(QWidget* parent, const char* name, int left, int top, int width, int height);
-
-} // namespace reports

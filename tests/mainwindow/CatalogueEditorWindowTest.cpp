@@ -22,7 +22,7 @@
 
 namespace {
 
-editors::frmEditor& editorOf(QDialog& d) { return dynamic_cast<editors::frmEditor&>(d); }
+frmEditor& editorOf(QDialog& d) { return dynamic_cast<frmEditor&>(d); }
 
 void pressMouse(QWidget* w)
 {
@@ -95,10 +95,10 @@ void pressKey(QWidget* w, Qt::Key key)
 // Opens an editor with `open`, shown and active, adds an entry and puts the
 // focus on the first cell of its grid; `work` then acts on the window.
 void inNewEntry(FakeUiServices& ui, const std::function<void()>& open,
-                const std::function<void(editors::frmEditor&)>& work)
+                const std::function<void(frmEditor&)>& work)
 {
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        frmEditor& e = editorOf(d);
         d.show();
         QApplication::setActiveWindow(&d);
         e.cmdAdd->click();
@@ -115,7 +115,7 @@ void inNewEntry(FakeUiServices& ui, const std::function<void()>& open,
     open();
 }
 
-void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(editors::frmEditor&)>& work)
+void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(frmEditor&)>& work)
 {
     inNewEntry(ui, [&] { w.mnuNozzle_Click(); }, work);
 }
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, OksNewEntryIsInTheMainWindowsListAfterward)
 {
     load();
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        frmEditor& e = editorOf(d);
         e.cmdAdd->click();
         e.nameBox->setText(QStringLiteral("Site Nozzle"));
         e.model().setName(e.nameBox->text());
@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, TheNameBoxRefusesPastedCharactersItRefusesTyped)
 {
     load();
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        frmEditor& e = editorOf(d);
         e.cmdAdd->click();
         e.nameBox->insert(QStringLiteral("Good"));
         e.nameBox->insert(QStringLiteral("a#b"));
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, EscInTheGridAsksBeforeTheEditorCloses)
 {
     load();
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        frmEditor& e = editorOf(d);
         e.cmdAdd->click();
         ui.answers = {platform::MsgResult::Cancel};
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, AClickOnClearOrCancelLeavesTheNameUncheckedTabDoesNot)
     for (const auto& c : cases) {
         ui.messages.clear();
         ui.onModal = [&](QDialog& d) {
-            editors::frmEditor& e = editorOf(d);
+            frmEditor& e = editorOf(d);
             QPushButton* button = c.cancel ? e.cmdCancel : e.cmdClear;
             d.show();
             QApplication::setActiveWindow(&d);
@@ -275,7 +275,7 @@ TEST_F(MainWindowTest, ARefusedCellTakesTheUserBack)
 {
     load();
     int row = -1, col = -1;
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](frmEditor& e) {
         typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
         e.grid->setCurrentCell(0, 1); // the user moves on
         QApplication::processEvents();
@@ -294,7 +294,7 @@ TEST_F(MainWindowTest, TheWindowBehindADeleteQuestionShowsWhetherTheEntryIsCusto
     load();
     std::vector<std::pair<QString, bool>> shown; // each message, and the Custom box behind it
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        frmEditor& e = editorOf(d);
         ui.onMessage = [&](const FakeUiServices::Message& m) { shown.emplace_back(m.text, e.custom->isChecked()); };
         e.cmdAdd->click();
         e.nameBox->setText(QStringLiteral("Site Breakaway"));
@@ -323,7 +323,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
     // A cell over its limit, typed while a press on Clear holds the checks
     // aside: Save still checks it.
     size_t stored = 0;
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](frmEditor& e) {
         const size_t before = m->udtNozzles.size();
         pressMouse(e.cmdClear);
         e.grid->setFocus();
@@ -341,7 +341,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
 
     // A click the check turns back leaves the emptied cell empty and adds no row.
     ui.messages.clear();
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](frmEditor& e) {
         typeKeys(e.grid, {"\x7f"});
         clickCell(e.grid, 0, 1);
         EXPECT_EQ(e.grid->currentRow(), 0);
@@ -354,7 +354,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
     // Tab goes on from the grid to the next control, checking the cell left.
     ui.messages.clear();
     QString focusAfterTab;
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](frmEditor& e) {
         typeKeys(e.grid, {"5"});
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
         QApplication::sendEvent(e.grid, &tab);
@@ -375,7 +375,7 @@ TEST_F(MainWindowTest, TwoRefusingFieldsDoNotHandTheFocusBackAndForth)
     load();
     QString focus;
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        frmEditor& e = editorOf(d);
         d.show();
         QApplication::setActiveWindow(&d);
         e.cmdAdd->click();
@@ -412,7 +412,7 @@ TEST_F(MainWindowTest, TheWindowBehindAFailedWritesMessageShowsTheHeadsAsStored)
     load();
     std::vector<std::pair<QString, bool>> shown; // each message, and whether PSI was shown behind it
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        frmEditor& e = editorOf(d);
         ui.onMessage = [&](const FakeUiServices::Message& m) { shown.emplace_back(m.text, e.psi->isChecked()); };
         e.cmdAdd->click();
         e.nameBox->setText(QStringLiteral("Unwritten Nozzle"));
@@ -437,14 +437,14 @@ TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
     // Tab and a cell left for the next one are checked as usual.
     load();
     const QString question = QStringLiteral("Do you want to Save changes?");
-    auto cancelAnsweredCancel = [&](editors::frmEditor& e) {
+    auto cancelAnsweredCancel = [&](frmEditor& e) {
         pressMouse(e.cmdCancel);
         ui.answers = {platform::MsgResult::Cancel};
         e.cmdCancel->click();
         QApplication::processEvents();
     };
     ui.messages.clear();
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
         e.nameBox->setFocus();
         QApplication::processEvents();
         typeKeys(e.nameBox, {" "}); // a blank after the name
@@ -458,7 +458,7 @@ TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
 
     ui.messages.clear();
     int row = -1, col = -1;
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
         clickCell(e.grid, 0, 0);
         cancelAnsweredCancel(e);
         typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
@@ -482,7 +482,7 @@ TEST_F(MainWindowTest, SaveAndOkCheckEveryCellTypedWhileTheChecksStoodAside)
     size_t added = 1;
     int row = -1, col = -1;
     bool inGrid = false;
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
         const size_t before = m->udtDispensers.size();
         clickCell(e.grid, 0, 0);
         pressMouse(e.cmdClear);
@@ -520,15 +520,15 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
         const char* what;
         bool inPsi;
         std::initializer_list<const char*> keys;
-        QRadioButton* editors::frmEditor::*option;
+        QRadioButton* frmEditor::*option;
         const char* message;
         const char* kept;
     } cases[] = {
-        {"PSI over an emptied head", false, {"\x7f"}, &editors::frmEditor::psi, "Field cannot be empty", ""},
-        {"PSI over 2000 ft", false, {"\b", "2", "0", "0", "0"}, &editors::frmEditor::psi, "Maximum value is 999.1",
+        {"PSI over an emptied head", false, {"\x7f"}, &frmEditor::psi, "Field cannot be empty", ""},
+        {"PSI over 2000 ft", false, {"\b", "2", "0", "0", "0"}, &frmEditor::psi, "Maximum value is 999.1",
          "2000"},
-        {"Feet over 400 psi", true, {"\b", "4", "0", "0"}, &editors::frmEditor::feet, "Maximum value is 311.4", "400"},
-        {"Diesel over 350 psi on gas", true, {"\b", "3", "5", "0"}, &editors::frmEditor::diesel,
+        {"Feet over 400 psi", true, {"\b", "4", "0", "0"}, &frmEditor::feet, "Maximum value is 311.4", "400"},
+        {"Diesel over 350 psi on gas", true, {"\b", "3", "5", "0"}, &frmEditor::diesel,
          "Maximum value is 311.4", "350"},
     };
     ui.onMessage = [](const FakeUiServices::Message&) { runModalLoop(); };
@@ -536,7 +536,7 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
         ui.messages.clear();
         bool psiShown = !k.inPsi, gasShown = false, inGrid = false;
         QString cell;
-        inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+        inNewNozzle(ui, *w, [&](frmEditor& e) {
             if (k.inPsi)
                 e.psi->click();
             e.grid->setCurrentCell(0, 1);
@@ -581,7 +581,7 @@ TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
         ui.messages.clear();
         QString typed;
         ui.onModal = [&](QDialog& d) {
-            editors::frmEditor& e = editorOf(d);
+            frmEditor& e = editorOf(d);
             d.show();
             QApplication::setActiveWindow(&d);
             e.names->setCurrentRow(kHose);

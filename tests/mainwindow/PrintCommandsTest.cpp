@@ -469,9 +469,9 @@ TEST_F(PrintCommandsTest, EveryTextOfSheetTwoIsOnThePaper)
     calculate(15);
     std::vector<std::pair<reports::ReportGrid, QPoint>> grids;
     {
-        reports::frmPrintCompare compare(*m);
+        frmPrintCompare compare(*m);
         compare.Form_Load();
-        reports::frmComponentList list(*w);
+        frmComponentList list(*w);
         list.Form_Load();
         for (const reports::SheetTwoPart& part : reports::sheetTwoParts(m->intNozzlesEntered))
             grids.emplace_back(part.item == reports::SheetTwoItem::Compare       ? compare.flxCompare->grid()

@@ -58,7 +58,7 @@ inline QStringList windowState(frmMain& w, Module1& m)
     QStringList out;
     // The settings first: a read of the dialog's buttons loads it, and its
     // buttons are then among the window's children in both records.
-    SystemSettingsLink& s = w.settingsLink();
+    mainwindow::SystemSettingsLink& s = w.settingsLink();
     out << QStringLiteral("settings buttons %1%2%3%4%5%6%7")
                .arg(int(s.optGas())).arg(int(s.optDiesel())).arg(int(s.optUS())).arg(int(s.optMetric()))
                .arg(int(s.optAmerican())).arg(int(s.optInternational())).arg(int(s.optCommercial()));

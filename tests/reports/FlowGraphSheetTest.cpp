@@ -202,7 +202,7 @@ TEST(FlowGraphSheet, TableValuesShrinkToFitTheirCells)
     setFlows(m->sngCurrentGPM, {123.4f, 5, 0.1f, 9.6f});
     setFlows(m->sngBaselineGPM, {227, 108.6f, 99.9f, 12});
     SheetWindow window;
-    reports::frmPrintFlowGraph sheet(*m, window);
+    frmPrintFlowGraph sheet(*m, window);
     sheet.Form_Load();
 
     const double sheetSize = sheet.font().pointSizeF();
