@@ -24,21 +24,6 @@ class clsPumpOthersData;
 class clsSiteProperties;
 class clsConfigureData;
 
-// The pair of flags an editor keeps while its table is held in metric units.
-// One catalogue editor's flags, kept beside the tables so that they outlive
-// its window (blnDispAddSaved, blnNozzleMetricA, ...).
-struct EditorFlags {
-    bool blnAddSaved = false;    // a Save stored a new entry in this opening
-    bool blnDeleted = false;     // the last Delete removed an entry
-    bool blnEditPending = false; // no entry shown by Edit has been saved
-    bool blnClearDown = false;   // the mouse went down on Clear or Cancel
-    bool blnCancelDown = false;  // ... on Cancel
-    bool blnGasChosen = false;   // the PSI column is on the gas basis
-    bool blnDieselChosen = false;
-    bool blnMetricA = false;     // the editor holds its table in metric units
-    bool blnMetricB = false;
-};
-
 class Module1 {
 public:
     // programFolder: the folder holding TDR.ini, Components/, Image/, SaveSiteInfo/.
@@ -103,8 +88,6 @@ public:
     // --- editors ---
     bool blnAddMode = false;
     bool blnEditMode = false;
-    // By kind code (1 to 8; 0 unused).
-    std::array<EditorFlags, 9> editorFlags{};
 
     // --- hydraulic calculation ---
     float sngViscosity = 0.0f; // ft^2/s

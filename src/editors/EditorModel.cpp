@@ -76,11 +76,9 @@ bool writeKind(Module1& m, Kind kind)
 
 EditorModel::EditorModel(Module1& module, Kind kind) : m(module), m_kind(editorKind(kind)) {}
 
-EditorFlags& EditorModel::flags() { return m.editorFlags[size_t(m_kind.kind)]; }
-
 bool EditorModel::usUnits() const { return catalogue::settingsSayUS(m); }
 
-bool EditorModel::metricTable() const { return m.editorFlags[size_t(m_kind.kind)].blnMetricA; }
+bool EditorModel::metricTable() const { return m_flags.blnMetricA; }
 
 int16_t& EditorModel::recordIndex()
 {
@@ -132,7 +130,7 @@ void EditorModel::Form_Load()
     grid.reset(m_kind.openingRows);
     // A refused cell of an earlier opening is not brought back.
     grid.forgetRefusal();
-    EditorFlags& f = flags();
+    EditorFlags& f = m_flags;
     f.blnEditPending = true;
     f.blnAddSaved = f.blnDeleted = f.blnClearDown = f.blnCancelDown = false;
     m.blnEditMode = m.blnAddMode = false;
@@ -257,7 +255,7 @@ void EditorModel::optDiesel_Click() { fuelSelected(true); }
 
 void EditorModel::fuelSelected(bool diesel)
 {
-    EditorFlags& f = flags();
+    EditorFlags& f = m_flags;
     bool& chosen = diesel ? f.blnDieselChosen : f.blnGasChosen;
     bool& other = diesel ? f.blnGasChosen : f.blnDieselChosen;
     chosen = true;
@@ -327,7 +325,7 @@ void EditorModel::optCustomized_Click()
 
 void EditorModel::cmdAdd_Click()
 {
-    EditorFlags& f = flags();
+    EditorFlags& f = m_flags;
     recordIndex() = int16_t(recordCount());
     if (!view.names.isEmpty())
         view.selected = 0;
@@ -367,7 +365,7 @@ void EditorModel::cmdEdit_Click()
 {
     if (view.names.isEmpty() || view.selected < 0)
         return;
-    EditorFlags& f = flags();
+    EditorFlags& f = m_flags;
     const int index = view.selected;
     recordIndex() = int16_t(index);
     const bool custom = recordKind(index) == kCustom;
@@ -465,7 +463,7 @@ bool EditorModel::runPendingChecks()
 
 void EditorModel::cmdSave_Click()
 {
-    EditorFlags& f = flags();
+    EditorFlags& f = m_flags;
     const Mode now = mode();
     if (!runPendingChecks())
         return;
@@ -495,7 +493,7 @@ void EditorModel::cmdSave_Click()
 
 void EditorModel::cmdDelete_Click()
 {
-    EditorFlags& f = flags();
+    EditorFlags& f = m_flags;
     f.blnDeleted = false;
     view.addOn = view.editOn = view.deleteOn = true;
     if (view.names.isEmpty() || view.selected < 0)
@@ -607,13 +605,13 @@ bool EditorModel::writeTable()
         written = writeKind(m, m_kind.kind);
     });
     if (written)
-        flags().blnMetricA = flags().blnMetricB = false;
+        m_flags.blnMetricA = m_flags.blnMetricB = false;
     return written;
 }
 
 EditorModel::Snapshot EditorModel::snapshot()
 {
-    Snapshot s{{}, {}, m_origin, m_stored, flags().blnEditPending, m.blnAddMode};
+    Snapshot s{{}, {}, m_origin, m_stored, m_flags.blnEditPending, m.blnAddMode};
     catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t&, int16_t&) {
         using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
         if constexpr (catalogue::isHoseRecord<Rec>)
@@ -636,7 +634,7 @@ void EditorModel::restore(Snapshot&& s)
     });
     m_origin = std::move(s.origin);
     m_stored = std::move(s.stored);
-    flags().blnEditPending = s.editPending;
+    m_flags.blnEditPending = s.editPending;
     m.blnAddMode = s.addMode;
 }
 
@@ -655,7 +653,7 @@ Closing EditorModel::cmdOk_Click()
             return Closing::Stay;
     } else if (now == Mode::Editing && m_changed) {
         storeEntry(view.selected);
-        flags().blnEditPending = false;
+        m_flags.blnEditPending = false;
     }
     if (now == Mode::Adding)
         m.blnAddMode = false;
@@ -680,7 +678,7 @@ void EditorModel::restoreOriginal()
             table = m_original;
         last = int16_t(int(table.size()) - 1);
     });
-    flags().blnMetricA = flags().blnMetricB = false;
+    m_flags.blnMetricA = m_flags.blnMetricB = false;
 }
 
 Closing EditorModel::closeRequested()
@@ -706,15 +704,15 @@ Closing EditorModel::closeRequested()
 
 Closing EditorModel::cmdCancel_Click() { return closeRequested(); }
 
-void EditorModel::cmdClear_MouseDown() { flags().blnClearDown = true; }
+void EditorModel::cmdClear_MouseDown() { m_flags.blnClearDown = true; }
 
 void EditorModel::cmdCancel_MouseDown()
 {
-    flags().blnCancelDown = true;
-    flags().blnClearDown = true;
+    m_flags.blnCancelDown = true;
+    m_flags.blnClearDown = true;
 }
 
-void EditorModel::mousePressEnded() { flags().blnClearDown = flags().blnCancelDown = false; }
+void EditorModel::mousePressEnded() { m_flags.blnClearDown = m_flags.blnCancelDown = false; }
 
 // --- boxes and grid ---
 
@@ -738,7 +736,7 @@ void EditorModel::setLength(const QString& text)
 
 bool EditorModel::name_LostFocus()
 {
-    EditorFlags& f = flags();
+    EditorFlags& f = m_flags;
     if (f.blnClearDown) {
         f.blnClearDown = f.blnCancelDown = false;
         return true;
@@ -773,7 +771,7 @@ bool EditorModel::grid_LeaveCell()
 {
     // A standard entry shown read-only takes no typing: its cells are not
     // checked either (a shipped curve may lie beyond what can be typed).
-    return checkCell(m_checkCells && !flags().blnClearDown && !viewing());
+    return checkCell(m_checkCells && !m_flags.blnClearDown && !viewing());
 }
 
 bool EditorModel::checkCell(bool checking)

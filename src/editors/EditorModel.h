@@ -27,7 +27,6 @@
 #include <vector>
 
 class Module1;
-struct EditorFlags;
 
 namespace editors {
 
@@ -53,11 +52,27 @@ struct EditorView {
 // How a closing command ended.
 enum class Closing { Stay, Close };
 
+// The editor's flags (blnDispAddSaved, blnNozzleMetricA, ...): the model's
+// own, so what they say outlives the window as the model does.
+struct EditorFlags {
+    bool blnAddSaved = false;    // a Save stored a new entry in this opening
+    bool blnDeleted = false;     // the last Delete removed an entry
+    bool blnEditPending = false; // no entry shown by Edit has been saved
+    bool blnClearDown = false;   // the mouse went down on Clear or Cancel
+    bool blnCancelDown = false;  // ... on Cancel
+    bool blnGasChosen = false;   // the PSI column is on the gas basis
+    bool blnDieselChosen = false;
+    // The pair kept while the kind's table is held in metric units.
+    bool blnMetricA = false; // the editor holds its table in metric units
+    bool blnMetricB = false;
+};
+
 class EditorModel : public EditorEntries {
 public:
     EditorModel(Module1& m, Kind kind);
 
     const EditorKind& kind() const { return m_kind; }
+    const EditorFlags& flags() const { return m_flags; }
     Mode mode() const;
     bool viewing() const { return mode() == Mode::Viewing; }
     EditorView view;
@@ -146,8 +161,8 @@ private:
     // (row, column): Save, OK and the options check each of them.
     std::set<std::pair<int, int>> m_uncheckedCells;
     Field m_refused = Field::None;
+    EditorFlags m_flags;
 
-    EditorFlags& flags();
     bool usUnits() const;
     bool metricTable() const;
     int16_t& recordIndex();

@@ -124,7 +124,7 @@ TEST(EditorModel, AMetricOpeningLeavesUntouchedRecordsExact)
     e->cmdClear_Click();
     EXPECT_EQ(e->cmdOk_Click(), Closing::Close);
     EXPECT_EQ(c.file("HOSES.DAT"), shipped) << "100 ft stays 100 ft, not 100.1";
-    EXPECT_FALSE(c.m->editorFlags[size_t(Kind::Hose)].blnMetricA);
+    EXPECT_FALSE(e->flags().blnMetricA);
     EXPECT_EQ(c.m->udtHoses[0].sngLength, 100.0f);
 }
 
@@ -405,7 +405,7 @@ TEST(EditorModel, DeleteRefusesStandardEntriesAndAsksForCustomOnes)
     EXPECT_EQ(c.m->intPumpOthersMax, int16_t(count - 2));
     EXPECT_EQ(e->view.names.count(name), named - 1) << "the same name may stand for another fuel";
     EXPECT_EQ(e->grid.rows(), 12);
-    EXPECT_TRUE(c.m->editorFlags[size_t(Kind::PumpOthers)].blnDeleted);
+    EXPECT_TRUE(e->flags().blnDeleted);
     // Clear gives up an entry: 13 rows, the table untouched, PSI kept.
     e->cmdAdd_Click();
     e->chooseHeadUnit(true);
@@ -582,7 +582,7 @@ TEST(EditorModel, APressOnClearOrCancelEndsWithItsCommand)
                          + (answer == platform::MsgResult::Yes ? " Yes" : " Cancel"));
             Catalogue c;
             auto e = c.open(kind);
-            const EditorFlags& f = c.m->editorFlags[size_t(kind)];
+            const editors::EditorFlags& f = e->flags();
             e->cmdAdd_Click();
             e->setName(" bad");
             e->cmdCancel_MouseDown();
@@ -603,8 +603,8 @@ TEST(EditorModel, APressOnClearOrCancelEndsWithItsCommand)
         e->cmdAdd_Click();
         e->cmdClear_MouseDown();
         e->cmdClear_Click();
-        EXPECT_FALSE(c.m->editorFlags[size_t(kind)].blnClearDown);
-        EXPECT_FALSE(c.m->editorFlags[size_t(kind)].blnCancelDown);
+        EXPECT_FALSE(e->flags().blnClearDown);
+        EXPECT_FALSE(e->flags().blnCancelDown);
     }
 }
 
