@@ -72,9 +72,22 @@ bool writeKind(Module1& m, Kind kind)
     return false;
 }
 
+// The record type of a kind's table.
+template <class Table>
+using RecordOf = typename std::remove_cvref_t<Table>::value_type;
+
 } // namespace
 
 EditorModel::EditorModel(Module1& module, Kind kind) : m(module), m_kind(editorKind(kind)) {}
+
+template <class Rec>
+std::vector<Rec>& EditorModel::TableCopy::of()
+{
+    if constexpr (catalogue::isHoseRecord<Rec>)
+        return hoses;
+    else
+        return components;
+}
 
 bool EditorModel::usUnits() const { return catalogue::settingsSayUS(m); }
 
@@ -143,10 +156,7 @@ void EditorModel::Form_Load()
     }
     catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t last, int16_t) {
         const int n = catalogue::heldRecords(table, last);
-        if constexpr (catalogue::isHoseRecord<typename std::remove_cvref_t<decltype(table)>::value_type>)
-            m_originalHoses.assign(table.begin(), table.begin() + n);
-        else
-            m_original.assign(table.begin(), table.begin() + n);
+        m_original.of<RecordOf<decltype(table)>>().assign(table.begin(), table.begin() + n);
         m_origin.resize(size_t(n));
         for (int i = 0; i < n; ++i)
             m_origin[size_t(i)] = i;
@@ -373,7 +383,7 @@ void EditorModel::cmdEdit_Click()
     QString length;
     catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t, int16_t) {
         record = table[size_t(index)];
-        if constexpr (catalogue::isHoseRecord<typename std::remove_cvref_t<decltype(table)>::value_type>)
+        if constexpr (catalogue::isHoseRecord<RecordOf<decltype(table)>>)
             length = platform::singleToText(table[size_t(index)].sngLength);
     });
     view.custom = custom;
@@ -432,7 +442,7 @@ void EditorModel::storeEntry(int index)
         r.blnGasOr50Hz = flagOptionSelected();
         r.strKind = view.custom ? kCustom : kStandardKind;
         r.strListCode = letter;
-        if constexpr (catalogue::isHoseRecord<std::remove_reference_t<decltype(r)>>)
+        if constexpr (catalogue::isHoseRecord<decltype(r)>)
             r.sngLength = platform::parseSingle(view.length).value_or(float(cellValue(view.length)));
         copyPoints(grid, r);
         m_stored[size_t(index)] = true;
@@ -577,13 +587,7 @@ bool EditorModel::writeTable()
 {
     bool written = false;
     catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t&, int16_t&) {
-        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
-        const auto& original = [&]() -> const std::vector<Rec>& {
-            if constexpr (catalogue::isHoseRecord<Rec>)
-                return m_originalHoses;
-            else
-                return m_original;
-        }();
+        const auto& original = m_original.of<RecordOf<decltype(table)>>();
         if (metricTable()) {
             for (size_t i = 0; i < table.size() && i < m_origin.size(); ++i) {
                 const int from = m_origin[i];
@@ -611,13 +615,9 @@ bool EditorModel::writeTable()
 
 EditorModel::Snapshot EditorModel::snapshot()
 {
-    Snapshot s{{}, {}, m_origin, m_stored, m_flags.blnEditPending, m.blnAddMode};
+    Snapshot s{{}, m_origin, m_stored, m_flags.blnEditPending, m.blnAddMode};
     catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t&, int16_t&) {
-        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
-        if constexpr (catalogue::isHoseRecord<Rec>)
-            s.hoses = table;
-        else
-            s.components = table;
+        s.table.of<RecordOf<decltype(table)>>() = table;
     });
     return s;
 }
@@ -625,11 +625,7 @@ EditorModel::Snapshot EditorModel::snapshot()
 void EditorModel::restore(Snapshot&& s)
 {
     catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t&) {
-        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
-        if constexpr (catalogue::isHoseRecord<Rec>)
-            table = std::move(s.hoses);
-        else
-            table = std::move(s.components);
+        table = std::move(s.table.of<RecordOf<decltype(table)>>());
         last = int16_t(int(table.size()) - 1);
     });
     m_origin = std::move(s.origin);
@@ -671,11 +667,7 @@ Closing EditorModel::cmdOk_Click()
 void EditorModel::restoreOriginal()
 {
     catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t&) {
-        using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
-        if constexpr (catalogue::isHoseRecord<Rec>)
-            table = m_originalHoses;
-        else
-            table = m_original;
+        table = m_original.of<RecordOf<decltype(table)>>();
         last = int16_t(int(table.size()) - 1);
     });
     m_flags.blnMetricA = m_flags.blnMetricB = false;

@@ -147,11 +147,18 @@ private:
     const EditorKind& m_kind;
     bool m_hoseLengthFlag = false; // mblnHoseLenFlag
     bool m_checkCells = false;     // mblnCheckCells
+    // A copy of the kind's table, in the record type of its kind (a hose
+    // record carries its length).
+    struct TableCopy {
+        std::vector<typComponent> components;
+        std::vector<typHose> hoses;
+        template <class Rec>
+        std::vector<Rec>& of();
+    };
     // The table as it was at the opening, in US units, and for each record
     // of the table in work the one it came from (-1: new) and whether this
     // opening stored into it.
-    std::vector<typComponent> m_original;
-    std::vector<typHose> m_originalHoses;
+    TableCopy m_original;
     std::vector<int> m_origin;
     std::vector<bool> m_stored;
     bool m_changed = false;     // the entry in progress was changed since Add or Edit
@@ -195,8 +202,7 @@ private:
     bool writeTable();
     // The table in work and what this opening knows of its records.
     struct Snapshot {
-        std::vector<typComponent> components;
-        std::vector<typHose> hoses;
+        TableCopy table;
         std::vector<int> origin;
         std::vector<bool> stored;
         bool editPending, addMode;
