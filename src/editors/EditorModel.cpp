@@ -25,22 +25,6 @@ namespace {
 const QString kCustom = QStringLiteral("#Custom#");
 const QString kStandardKind = QStringLiteral("#Standard#");
 
-void show(const Refusal& refusal)
-{
-    if (refusal.message)
-        catalogue::ShowMessage(*refusal.message);
-    else
-        catalogue::ShowText(refusal.text);
-}
-
-void show(const NameCheck& check)
-{
-    if (check.message)
-        catalogue::ShowMessage(*check.message);
-    else
-        catalogue::ShowText(check.text);
-}
-
 // The kind's commit of a new entry and its writer, through its data object.
 bool commitEntry(Module1& m, Kind kind, const EditorEntries& entries)
 {
@@ -738,7 +722,7 @@ bool EditorModel::name_LostFocus()
                                 : checkName(view.name, m.blnAddMode, m.blnEditMode, view.names, view.selected);
     view.selected = check.selection;
     if (check.refused()) {
-        show(check);
+        showRefusal(check);
         return false;
     }
     m_nameChecked = true;
@@ -774,7 +758,7 @@ bool EditorModel::checkCell(bool checking)
     const CellLimit head = m_kind.panel == Panel::Frequency ? headLimit(us, false, false)
                                                             : headLimit(us, view.psi, !view.gas);
     if (const std::optional<Refusal> refusal = grid.leaveCell(checking, head)) {
-        show(*refusal);
+        showRefusal(*refusal);
         return false;
     }
     // A check left aside (the mouse on Clear or Cancel) is still owed.

@@ -144,10 +144,6 @@ NameCheck checkHoseSize(const QString& size, bool addMode, bool editMode, const 
     return check(size, addMode, editMode, entries, selected, badSizeForm(size), false);
 }
 
-QString refusalText(const NameCheck& c)
-{
-    return c.message ? catalogue::MessageText(*c.message) : c.text;
-}
 
 QString standardHoseLength(bool usUnits) { return usUnits ? QStringLiteral("100") : QStringLiteral("30.48"); }
 

@@ -3,11 +3,10 @@
 // plain functions: the key filters that typing and pasting pass, and the
 // checks run when a box is left.
 
-#include "catalogue/SharedServices.h"
+#include "Refusal.h"
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace editors {
 
@@ -20,12 +19,8 @@ bool sizeKeyPasses(int code, const QString& text);
 bool lengthKeyPasses(int code, const QString& text);
 
 // --- the name or size check ---
-struct NameCheck {
-    // The refusal: a numbered message, or a text of its own; nothing when
-    // the name passes.
-    std::optional<Msg> message;
-    QString text;
-    bool refused() const { return message.has_value() || !text.isEmpty(); }
+// The refusal is empty when the name passes.
+struct NameCheck : Refusal {
     // The list's selection afterwards.
     int selection = -1;
 };
@@ -39,8 +34,6 @@ NameCheck checkName(const QString& name, bool addMode, bool editMode, const QStr
 // test against "None".
 NameCheck checkHoseSize(const QString& size, bool addMode, bool editMode, const QStringList& entries,
                         int selected);
-// The text of a refusal.
-QString refusalText(const NameCheck& check);
 
 // --- the hose length check ---
 // The standard length, also the greatest: "100" ft or "30.48" m.

@@ -7,7 +7,7 @@
 // against its column's limit, and a refused cell is remembered so that the
 // next cell entered brings the user back to it.
 
-#include "catalogue/SharedServices.h"
+#include "Refusal.h"
 
 #include <QString>
 #include <QStringView>
@@ -40,12 +40,6 @@ CellLimit flowLimit();
 // The head column's limit by the System Settings units, the head unit and
 // the fuel (a pump's head is never in PSI).
 CellLimit headLimit(bool usUnits, bool psi, bool diesel);
-
-// Why a cell was refused: a numbered message or a text of its own.
-struct Refusal {
-    std::optional<Msg> message;
-    QString text;
-};
 
 // What a typed key did to the grid.
 enum class KeyResult { Typed, Ignored, Beep, Grew };
