@@ -33,21 +33,6 @@ QString name(const editors::EditorKind& kind, const char* prefix, const char* su
     return controlName(kind, prefix, suffix);
 }
 
-// A paste or a typed key refused unless every character, one after the
-// other, passes the box's key filter.
-platform::AddedTextValidator::Rule refusedUnless(std::function<bool(int code, const QString& text)> passes)
-{
-    return [passes](const QString& added, const QString& before) {
-        QString text = before;
-        for (QChar c : added) {
-            if (!passes(c.unicode(), text))
-                return true;
-            text += c;
-        }
-        return false;
-    };
-}
-
 } // namespace
 
 namespace editors {
@@ -263,8 +248,8 @@ void frmEditor::wire()
 
     // Typing and pasting pass the same rules; a name the program writes
     // shows whole.
-    new platform::AddedTextValidator(nameBox, hose ? refusedUnless(editors::sizeKeyPasses)
-                                                   : refusedUnless([](int code, const QString&) {
+    new platform::AddedTextValidator(nameBox, hose ? platform::eachCharacterAsTyped(editors::sizeKeyPasses)
+                                                   : platform::eachCharacterAsTyped([](int code, const QString&) {
                                                          return editors::nameKeyPasses(code);
                                                      }));
     connect(nameBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setName(text); });
@@ -276,7 +261,7 @@ void frmEditor::wire()
     };
     m_events->onLostFocus(nameBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_nameWaiting); });
     if (hose) {
-        new platform::AddedTextValidator(lengthBox, refusedUnless(editors::lengthKeyPasses));
+        new platform::AddedTextValidator(lengthBox, platform::eachCharacterAsTyped(editors::lengthKeyPasses));
         connect(lengthBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setLength(text); });
         m_events->onLostFocus(lengthBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_lengthWaiting); });
         // As for the fuel and head options, the check of the box just left

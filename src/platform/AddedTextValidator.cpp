@@ -30,4 +30,17 @@ QValidator::State AddedTextValidator::validate(QString& input, int&) const
     return !added.isEmpty() && m_refused(added, m_before) ? Invalid : Acceptable;
 }
 
+AddedTextValidator::Rule eachCharacterAsTyped(std::function<bool(int code, const QString& textBefore)> passes)
+{
+    return [passes = std::move(passes)](const QString& added, const QString& before) {
+        QString text = before;
+        for (QChar c : added) {
+            if (!passes(c.unicode(), text))
+                return true;
+            text += c;
+        }
+        return false;
+    };
+}
+
 } // namespace platform

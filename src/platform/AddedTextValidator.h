@@ -31,4 +31,10 @@ private:
     QString m_before; // the text as the last change left it
 };
 
+// The rule of a key filter that judges one character at a time: an edit is
+// refused unless every character it adds, one after the other, passes as if
+// typed in turn. passes(code, textBefore) sees each character's code and the
+// text the characters before it left.
+AddedTextValidator::Rule eachCharacterAsTyped(std::function<bool(int code, const QString& textBefore)> passes);
+
 } // namespace platform

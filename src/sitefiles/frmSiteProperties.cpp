@@ -157,18 +157,12 @@ void frmSiteProperties::makeBox(QLineEdit* box, bool report, int index)
         return KeyAscii == 0;
     });
     // Pastes and drops: each added character must pass as if typed in turn.
-    new platform::AddedTextValidator(box, [report, index](const QString& added, const QString& before) {
-        QString text = before;
-        for (QChar c : added) {
+    new platform::AddedTextValidator(
+        box, platform::eachCharacterAsTyped([report, index](int code, const QString& before) {
             // A pasted code 8 is a character, not Backspace.
-            const bool refused = c.unicode() == platform::kAsciiBackspace ? report && index == kPhoneBox
-                                                  : characterDiscarded(report, index, c.unicode(), text);
-            if (refused)
-                return true;
-            text += c;
-        }
-        return false;
-    });
+            return code == platform::kAsciiBackspace ? !(report && index == kPhoneBox)
+                                                     : !characterDiscarded(report, index, char16_t(code), before);
+        }));
 }
 
 bool frmSiteProperties::characterDiscarded(bool report, int index, char16_t code, QStringView textBefore)
