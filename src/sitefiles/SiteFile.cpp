@@ -85,6 +85,14 @@ const std::array<SiteLine, 36>& siteLines()
     return lines;
 }
 
+const SiteLine& siteLineOf(LineForm form)
+{
+    for (const SiteLine& l : siteLines())
+        if (l.form == form)
+            return l;
+    return siteLines().front();
+}
+
 QString sectionMarker(int line)
 {
     switch (line) {
@@ -241,7 +249,10 @@ std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why,
     return content;
 }
 
-bool usUnits(const SiteFileContent& content) { return content.lines[39] == QLatin1String("True"); }
+bool usUnits(const SiteFileContent& content)
+{
+    return content.lines[size_t(siteLineOf(F::Units).line)] == QLatin1String("True");
+}
 
 std::optional<QString> appliedCellText(const SiteFileContent& content, const SiteLine& l)
 {

@@ -62,6 +62,9 @@ struct SiteLine {
 
 // Lines 1 to 40 but the section markers, in line order.
 const std::array<SiteLine, 36>& siteLines();
+// The one line of a form that has one line (the settings, the units and
+// the frequency).
+const SiteLine& siteLineOf(LineForm form);
 
 // The marker of the section that begins at line 0, 8, 26, 32, 37 or 41.
 QString sectionMarker(int line);

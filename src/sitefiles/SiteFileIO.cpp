@@ -20,18 +20,29 @@ std::array<QString*, kPropertyCount> propertyTexts(clsSiteProperties& p)
 
 namespace {
 
-// The grid labels of the seven length rows in each unit.
+// The grid label a read writes beside each length line's cell, in each unit.
 struct LengthLabel {
-    int row;
+    SiteControl control;
     const char* us;
     const char* metric;
 };
 constexpr LengthLabel kLengthLabels[] = {
-    {4, "Hose Length(ft)", "Hose Length(m)"},   {10, "Branch Length(ft)", "Branch Length(m)"},
-    {16, "Trunk Length(ft)", "Trunk Length(m)"}, {24, "Pipe Length(ft)", "Pipe Length(m)"},
-    {30, "Tank Diameter(inch)", "Tank Diameter(cm)"}, {31, "Bury Depth(ft)", "Bury Depth(m)"},
-    {32, "Rise(ft)", "Rise(m)"},
+    {SiteControl::txtHoseLen, "Hose Length(ft)", "Hose Length(m)"},
+    {SiteControl::txtBranchLength, "Branch Length(ft)", "Branch Length(m)"},
+    {SiteControl::txtTrunkLength, "Trunk Length(ft)", "Trunk Length(m)"},
+    {SiteControl::txtPipeLen, "Pipe Length(ft)", "Pipe Length(m)"},
+    {SiteControl::txtTankDiameter, "Tank Diameter(inch)", "Tank Diameter(cm)"},
+    {SiteControl::txtBuryDepth, "Bury Depth(ft)", "Bury Depth(m)"},
+    {SiteControl::txtRise, "Rise(ft)", "Rise(m)"},
 };
+
+const LengthLabel& lengthLabel(SiteControl control)
+{
+    for (const LengthLabel& l : kLengthLabels)
+        if (l.control == control)
+            return l;
+    return kLengthLabels[0];
+}
 
 int indexOf(const platform::ListControl& list, const QString& text)
 {
@@ -39,15 +50,6 @@ int indexOf(const platform::ListControl& list, const QString& text)
         if (list.list(i) == text)
             return i;
     return -1;
-}
-
-// The one line of a form that has one line (the settings and the frequency).
-const SiteLine& lineOf(LineForm form)
-{
-    for (const SiteLine& l : siteLines())
-        if (l.form == form)
-            return l;
-    return siteLines().front();
 }
 
 } // namespace
@@ -87,26 +89,24 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
 
     // The settings the file selects; a component list or frequency it does
     // not name stays as it is.
+    const QString& fuel = line[size_t(siteLineOf(LineForm::Fuel).line)];
+    const QString& list = line[size_t(siteLineOf(LineForm::List).line)];
+    const QString& frequency = line[size_t(siteLineOf(LineForm::Frequency).line)];
     SiteSettings settings;
-    settings.gas = line[38] == QLatin1String("True");
-    const std::optional<uint8_t> listCode = catalogue::componentListCode(line[40]);
+    settings.gas = fuel == QLatin1String("True");
+    const std::optional<uint8_t> listCode = catalogue::componentListCode(list);
     settings.componentList = listCode.value_or(m.objConfigureData ? m.objConfigureData->ComponentList() : 0);
     const bool us = usUnits(*parsed);
-    const bool namesFrequency = line[29] == QLatin1String("True") || line[29] == QLatin1String("False");
-    settings.fiftyHz = namesFrequency ? line[29] == QLatin1String("True") : w.opt50Hz();
+    const bool namesFrequency = frequency == QLatin1String("True") || frequency == QLatin1String("False");
+    settings.fiftyHz = namesFrequency ? frequency == QLatin1String("True") : w.opt50Hz();
 
     // Every selection must name an entry of the list it would be made in.
     for (const SiteLine& l : siteLines()) {
         if (l.form != LineForm::Selection)
             continue;
         const QString text = *appliedCellText(*parsed, l);
-        if (const std::optional<QStringList> entries = w.listEntriesFor(l.control, settings)) {
-            if (!entries->contains(text)) {
-                if (why)
-                    *why = QStringLiteral("line %1 names no entry of its list: \"%2\"").arg(l.line + 1).arg(text);
-                return SiteFileRead::Refused;
-            }
-        } else if (indexOf(w.siteList(l.control), text) < 0) {
+        const std::optional<QStringList> entries = w.listEntriesFor(l.control, settings);
+        if (entries ? !entries->contains(text) : indexOf(w.siteList(l.control), text) < 0) {
             if (why)
                 *why = QStringLiteral("line %1 names no entry of its list: \"%2\"").arg(l.line + 1).arg(text);
             return SiteFileRead::Refused;
@@ -129,20 +129,24 @@ SiteFileRead ReadSiteFile(Module1& m, SiteFileWindow& w, const QString& strFile,
             c->setComponentList(*listCode);
         c->setUnits(us);
     }
-    lineCells(lineOf(LineForm::Fuel));
+    lineCells(siteLineOf(LineForm::Fuel));
     if (listCode) {
-        lineCells(lineOf(LineForm::List));
+        lineCells(siteLineOf(LineForm::List));
         m.strComponentList = catalogue::componentListLetter(*listCode);
     }
-    for (const LengthLabel& l : kLengthLabels)
-        cells(l.row, 0, QString::fromLatin1(us ? l.us : l.metric));
+    for (const SiteLine& l : siteLines()) {
+        if (l.form == LineForm::Length || l.form == LineForm::Inches) {
+            const LengthLabel& label = lengthLabel(l.control);
+            cells(l.row, 0, QString::fromLatin1(us ? label.us : label.metric));
+        }
+    }
     m.blnUSUnitsShown = us;
     m.blnMetricUnitsShown = !us;
 
     // The lists of the file's settings, then the pump frequency.
     w.RefreshComponentLists();
     if (namesFrequency) {
-        lineCells(lineOf(LineForm::Frequency));
+        lineCells(siteLineOf(LineForm::Frequency));
         w.selectFrequency(settings.fiftyHz);
     }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the site-file reader and writer need of the main window. The main
-// window implements it; tests use a plain version.
+// What the site-file reader and writer need of the main window, which
+// implements it (the tests read and write site files through the main window).
 
 #include "SiteFile.h"
 
