@@ -73,8 +73,6 @@ std::vector<Rec>& EditorModel::TableCopy::of()
         return components;
 }
 
-bool EditorModel::usUnits() const { return catalogue::settingsSayUS(m); }
-
 bool EditorModel::metricTable() const { return m_flags.blnMetricA; }
 
 int16_t& EditorModel::recordIndex()
@@ -146,7 +144,7 @@ void EditorModel::Form_Load()
             m_origin[size_t(i)] = i;
         m_stored.assign(size_t(n), false);
     });
-    if (!usUnits() && !f.blnMetricB) {
+    if (!catalogue::settingsSayUS(m) && !f.blnMetricB) {
         catalogue::ConvertDataToMetric(m, int16_t(m_kind.kind));
         f.blnMetricA = f.blnMetricB = true;
     }
@@ -184,7 +182,7 @@ void EditorModel::fillNames(int select)
 
 void EditorModel::setCaptions()
 {
-    const bool us = usUnits();
+    const bool us = catalogue::settingsSayUS(m);
     view.feetCaption = us ? QStringLiteral("Feet") : QStringLiteral("Meter");
     view.flowHeading = us ? QStringLiteral("GPM") : QStringLiteral("LPM");
     view.headHeading = view.psi ? QStringLiteral("PSI")
@@ -269,7 +267,7 @@ void EditorModel::optFeet_Click()
     view.psi = false;
     setCaptions();
     recordIndex() = int16_t(view.selected);
-    headsToFeet(grid, usUnits(), !view.gas);
+    headsToFeet(grid, catalogue::settingsSayUS(m), !view.gas);
 }
 
 void EditorModel::optPSI_Click()
@@ -277,7 +275,7 @@ void EditorModel::optPSI_Click()
     view.psi = true;
     setCaptions();
     recordIndex() = int16_t(view.selected);
-    headsToPsi(grid, usUnits(), !view.gas, m_kind.dieselPreRound);
+    headsToPsi(grid, catalogue::settingsSayUS(m), !view.gas, m_kind.dieselPreRound);
 }
 
 void EditorModel::selectFeet()
@@ -301,8 +299,8 @@ void EditorModel::optStandard_Click()
         length_LostFocus();
     view.standardLength = true;
     view.customizedLength = false;
-    if (m_hoseLengthFlag && view.length != standardHoseLength(usUnits())) {
-        view.length = standardHoseLength(usUnits());
+    if (m_hoseLengthFlag && view.length != standardHoseLength(catalogue::settingsSayUS(m))) {
+        view.length = standardHoseLength(catalogue::settingsSayUS(m));
         m_changed = true;
     }
     view.lengthOn = false;
@@ -332,7 +330,7 @@ void EditorModel::cmdAdd_Click()
         view.lengthOptionsOn = true;
         if (!view.standardLength)
             optStandard_Click();
-        view.length = standardHoseLength(usUnits());
+        view.length = standardHoseLength(catalogue::settingsSayUS(m));
     }
     if (m_kind.panel == Panel::Frequency) {
         view.fifty = false;
@@ -731,7 +729,7 @@ bool EditorModel::name_LostFocus()
 
 void EditorModel::length_LostFocus()
 {
-    const LengthCheck check = checkHoseLength(view.length, usUnits());
+    const LengthCheck check = checkHoseLength(view.length, catalogue::settingsSayUS(m));
     // Settled before the message: a check run again while it is shown (its
     // event loop) finds nothing owed.
     if (check.text != view.length) {
@@ -754,7 +752,7 @@ bool EditorModel::checkCell(bool checking)
 {
     // An editor opened without the main window (only tests do) follows the
     // settings rather than the buttons' default.
-    const bool us = m.frmData ? catalogue::windowShowsUS(m) : usUnits();
+    const bool us = m.frmData ? catalogue::windowShowsUS(m) : catalogue::settingsSayUS(m);
     const CellLimit head = m_kind.panel == Panel::Frequency ? headLimit(us, false, false)
                                                             : headLimit(us, view.psi, !view.gas);
     if (const std::optional<Refusal> refusal = grid.leaveCell(checking, head)) {

@@ -170,7 +170,6 @@ private:
     Field m_refused = Field::None;
     EditorFlags m_flags;
 
-    bool usUnits() const;
     bool metricTable() const;
     int16_t& recordIndex();
     int recordCount() const;

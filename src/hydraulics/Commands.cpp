@@ -20,10 +20,6 @@ const QColor kGreen(0, 255, 0);
 
 float at(const std::vector<float>& v, int i) { return i >= 0 && i < int(v.size()) ? v[size_t(i)] : 0.0f; }
 
-// US units in force (the settings object); a store without one counts as a
-// new settings object, which holds metric units.
-bool usUnits(const Module1& m) { return catalogue::settingsSayUS(m); }
-
 int plotRows(const Module1& m) { return std::max<int>(m.intPlotNozzles, 0); }
 
 // A cell of the flow-graph table (rows 1 to P, columns 1 and 2); writes to a
@@ -258,7 +254,7 @@ void FlowGraphSeriesUpdate(Module1& m, platform::Chart& c, int series)
     c.setWallBrushStyle(platform::BrushStyle::Solid);
     FlowGraphSeriesMarker(c, s);
 
-    const bool us = usUnits(m);
+    const bool us = catalogue::settingsSayUS(m);
     const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
     const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
     const std::vector<float>& own = s == 2 ? current : baseline;
@@ -327,7 +323,7 @@ void FlowGraphRedraw(Module1& m, platform::Chart& c)
     c.setChartType(platform::ChartType::Line2D);
     c.setWallBrushStyle(platform::BrushStyle::Solid);
     FlowGraphSeriesMarker(c, 2);
-    const bool us = usUnits(m);
+    const bool us = catalogue::settingsSayUS(m);
     const std::vector<float>& current = us ? m.sngCurrentGPM : m.sngCurrentLPM;
     const std::vector<float>& baseline = us ? m.sngBaselineGPM : m.sngBaselineLPM;
     c.setAxisTitle(1, us ? QStringLiteral("GPM per Nozzle") : QStringLiteral("LPM per Nozzle"));
@@ -420,7 +416,7 @@ bool DrawPumpCurve(Module1& m, MainWindowInputs& w, platform::Chart& c)
         maxFlow = std::max(maxFlow, r.sngFlow[size_t(k)]);
         maxHead = std::max(maxHead, r.sngLoss[size_t(k)]);
     }
-    const bool us = usUnits(m);
+    const bool us = catalogue::settingsSayUS(m);
     if (!us) {
         maxFlow = float(double(maxFlow) * kGpmToLpm);
         maxHead = float(double(maxHead) * kFeetToMetres);

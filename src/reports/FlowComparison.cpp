@@ -37,8 +37,6 @@ float flowAt(const std::vector<float>& values, int i)
     return i >= 0 && size_t(i) < values.size() ? values[size_t(i)] : 0.0f;
 }
 
-bool unitsSwitchUS(const Module1& m) { return catalogue::windowShowsUS(m); }
-
 ComparisonFlows comparisonFlows(const Module1& m, bool us)
 {
     return {us ? m.sngCurrentGPM : m.sngCurrentLPM, us ? m.sngBaselineGPM : m.sngBaselineLPM};

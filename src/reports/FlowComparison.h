@@ -46,9 +46,7 @@ struct ComparisonFlows {
 
 // Element i of a result array; 0 beyond it.
 float flowAt(const std::vector<float>& values, int i);
-// The units switch of System Settings (US when there are no buttons) and the
-// arrays it chooses.
-bool unitsSwitchUS(const Module1& m);
+// The arrays the units of System Settings choose (catalogue::windowShowsUS).
 ComparisonFlows comparisonFlows(const Module1& m, bool us);
 
 // The comparison grid of the preview page: title band, blank band, headings

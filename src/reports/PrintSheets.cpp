@@ -57,7 +57,7 @@ FlowGraphSheet buildFlowGraphSheet(Module1& m)
         sheet.points[size_t(r - 1)] = {row[1], row[2]};
     }
 
-    const bool us = unitsSwitchUS(m);
+    const bool us = catalogue::windowShowsUS(m);
     sheet.table = flowGraphSheetTable(n, us, comparisonFlows(m, us));
     sheet.fields = siteFieldTexts(m.objSiteProperties.get());
     return sheet;
@@ -177,7 +177,7 @@ frmPrintCompare::frmPrintCompare(Module1& module, QWidget* parent) : QWidget(par
 
 void frmPrintCompare::Form_Load()
 {
-    const bool us = reports::unitsSwitchUS(m);
+    const bool us = catalogue::windowShowsUS(m);
     reports::PrintedComparison grids = printedComparisonGrids(us, reports::comparisonFlows(m, us));
     flxCompare->setGrid(std::move(grids.first));
     flxNextCompare->setGrid(std::move(grids.second));

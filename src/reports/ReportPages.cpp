@@ -5,6 +5,7 @@
 
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
+#include "catalogue/UnitsInForce.h"
 #include "catalogue/clsSiteProperties.h"
 #include "hydraulics/MainWindowInputs.h"
 #include "platform/Chart.h"
@@ -123,7 +124,7 @@ frmCompare::frmCompare(Module1& module, QWidget* parent) : PreviewPage(parent), 
 
 void frmCompare::Form_Load()
 {
-    const bool us = reports::unitsSwitchUS(m);
+    const bool us = catalogue::windowShowsUS(m);
     flxCompare->setGrid(reports::comparisonPageGrid(m.intNozzlesEntered, us, reports::comparisonFlows(m, us)));
 }
 
