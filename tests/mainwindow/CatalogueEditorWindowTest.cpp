@@ -20,6 +20,15 @@
 #include <QTimer>
 #include <functional>
 
+// The editor window's class, named here by what lookup finds for frmEditor
+// with the editors' namespace open: the same class whether it stands in that
+// namespace or at global scope.
+namespace editorwindow {
+using namespace editors;
+using Window = frmEditor;
+} // namespace editorwindow
+using EditorWindow = editorwindow::Window;
+
 using widgetinput::clickCell;
 using widgetinput::pressKey;
 using widgetinput::pressMouse;
@@ -29,7 +38,7 @@ using widgetinput::typeKeys;
 
 namespace {
 
-editors::frmEditor& editorOf(QDialog& d) { return dynamic_cast<editors::frmEditor&>(d); }
+EditorWindow& editorOf(QDialog& d) { return dynamic_cast<EditorWindow&>(d); }
 
 // What a message box's own event loop runs while it is shown.
 void runModalLoop()
@@ -42,10 +51,10 @@ void runModalLoop()
 // Opens an editor with `open`, shown and active, adds an entry and puts the
 // focus on the first cell of its grid; `work` then acts on the window.
 void inNewEntry(FakeUiServices& ui, const std::function<void()>& open,
-                const std::function<void(editors::frmEditor&)>& work)
+                const std::function<void(EditorWindow&)>& work)
 {
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        EditorWindow& e = editorOf(d);
         d.show();
         QApplication::setActiveWindow(&d);
         e.cmdAdd->click();
@@ -62,7 +71,7 @@ void inNewEntry(FakeUiServices& ui, const std::function<void()>& open,
     open();
 }
 
-void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(editors::frmEditor&)>& work)
+void inNewNozzle(FakeUiServices& ui, frmMain& w, const std::function<void(EditorWindow&)>& work)
 {
     inNewEntry(ui, [&] { w.mnuNozzle_Click(); }, work);
 }
@@ -99,7 +108,7 @@ TEST_F(MainWindowTest, OksNewEntryIsInTheMainWindowsListAfterward)
 {
     load();
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        EditorWindow& e = editorOf(d);
         e.cmdAdd->click();
         e.nameBox->setText(QStringLiteral("Site Nozzle"));
         e.model().setName(e.nameBox->text());
@@ -137,7 +146,7 @@ TEST_F(MainWindowTest, TheNameBoxRefusesPastedCharactersItRefusesTyped)
 {
     load();
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        EditorWindow& e = editorOf(d);
         e.cmdAdd->click();
         e.nameBox->insert(QStringLiteral("Good"));
         e.nameBox->insert(QStringLiteral("a#b"));
@@ -160,7 +169,7 @@ TEST_F(MainWindowTest, EscInTheGridAsksBeforeTheEditorCloses)
 {
     load();
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        EditorWindow& e = editorOf(d);
         e.cmdAdd->click();
         ui.answers = {platform::MsgResult::Cancel};
         pressKey(e.grid, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
@@ -189,7 +198,7 @@ TEST_F(MainWindowTest, AClickOnClearOrCancelLeavesTheNameUncheckedTabDoesNot)
     for (const auto& c : cases) {
         ui.messages.clear();
         ui.onModal = [&](QDialog& d) {
-            editors::frmEditor& e = editorOf(d);
+            EditorWindow& e = editorOf(d);
             QPushButton* button = c.cancel ? e.cmdCancel : e.cmdClear;
             d.show();
             QApplication::setActiveWindow(&d);
@@ -221,7 +230,7 @@ TEST_F(MainWindowTest, ARefusedCellTakesTheUserBack)
 {
     load();
     int row = -1, col = -1;
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](EditorWindow& e) {
         typeKeys(e.grid, "\b2000");
         e.grid->setCurrentCell(0, 1); // the user moves on
         QApplication::processEvents();
@@ -240,7 +249,7 @@ TEST_F(MainWindowTest, TheWindowBehindADeleteQuestionShowsWhetherTheEntryIsCusto
     load();
     std::vector<std::pair<QString, bool>> shown; // each message, and the Custom box behind it
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        EditorWindow& e = editorOf(d);
         ui.onMessage = [&](const FakeUiServices::Message& m) { shown.emplace_back(m.text, e.custom->isChecked()); };
         e.cmdAdd->click();
         e.nameBox->setText(QStringLiteral("Site Breakaway"));
@@ -269,7 +278,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
     // A cell over its limit, typed while a press on Clear holds the checks
     // aside: Save still checks it.
     size_t stored = 0;
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](EditorWindow& e) {
         const size_t before = m->udtNozzles.size();
         pressMouse(e.cmdClear);
         e.grid->setFocus();
@@ -287,7 +296,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
 
     // A click the check turns back leaves the emptied cell empty and adds no row.
     ui.messages.clear();
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](EditorWindow& e) {
         typeKeys(e.grid, "\x7f");
         clickCell(e.grid, 0, 1);
         EXPECT_EQ(e.grid->currentRow(), 0);
@@ -300,7 +309,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
     // Tab goes on from the grid to the next control, checking the cell left.
     ui.messages.clear();
     QString focusAfterTab;
-    inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+    inNewNozzle(ui, *w, [&](EditorWindow& e) {
         typeKeys(e.grid, "5");
         pressKey(e.grid, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
         QApplication::processEvents();
@@ -320,7 +329,7 @@ TEST_F(MainWindowTest, TwoRefusingFieldsDoNotHandTheFocusBackAndForth)
     load();
     QString focus;
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        EditorWindow& e = editorOf(d);
         d.show();
         QApplication::setActiveWindow(&d);
         e.cmdAdd->click();
@@ -357,7 +366,7 @@ TEST_F(MainWindowTest, TheWindowBehindAFailedWritesMessageShowsTheHeadsAsStored)
     load();
     std::vector<std::pair<QString, bool>> shown; // each message, and whether PSI was shown behind it
     ui.onModal = [&](QDialog& d) {
-        editors::frmEditor& e = editorOf(d);
+        EditorWindow& e = editorOf(d);
         ui.onMessage = [&](const FakeUiServices::Message& m) { shown.emplace_back(m.text, e.psi->isChecked()); };
         e.cmdAdd->click();
         e.nameBox->setText(QStringLiteral("Unwritten Nozzle"));
@@ -382,14 +391,14 @@ TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
     // Tab and a cell left for the next one are checked as usual.
     load();
     const QString question = QStringLiteral("Do you want to Save changes?");
-    auto cancelAnsweredCancel = [&](editors::frmEditor& e) {
+    auto cancelAnsweredCancel = [&](EditorWindow& e) {
         pressMouse(e.cmdCancel);
         ui.answers = {platform::MsgResult::Cancel};
         e.cmdCancel->click();
         QApplication::processEvents();
     };
     ui.messages.clear();
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](EditorWindow& e) {
         e.nameBox->setFocus();
         QApplication::processEvents();
         typeKeys(e.nameBox, " "); // a blank after the name
@@ -403,7 +412,7 @@ TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
 
     ui.messages.clear();
     int row = -1, col = -1;
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](EditorWindow& e) {
         clickCell(e.grid, 0, 0);
         cancelAnsweredCancel(e);
         typeKeys(e.grid, "\b2000");
@@ -427,7 +436,7 @@ TEST_F(MainWindowTest, SaveAndOkCheckEveryCellTypedWhileTheChecksStoodAside)
     size_t added = 1;
     int row = -1, col = -1;
     bool inGrid = false;
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](editors::frmEditor& e) {
+    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](EditorWindow& e) {
         const size_t before = m->udtDispensers.size();
         clickCell(e.grid, 0, 0);
         pressMouse(e.cmdClear);
@@ -465,21 +474,21 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
         const char* what;
         bool inPsi;
         const char* keys;
-        QRadioButton* editors::frmEditor::*option;
+        QRadioButton* EditorWindow::*option;
         const char* message;
         const char* kept;
     } cases[] = {
-        {"PSI over an emptied head", false, "\x7f", &editors::frmEditor::psi, "Field cannot be empty", ""},
-        {"PSI over 2000 ft", false, "\b2000", &editors::frmEditor::psi, "Maximum value is 999.1", "2000"},
-        {"Feet over 400 psi", true, "\b400", &editors::frmEditor::feet, "Maximum value is 311.4", "400"},
-        {"Diesel over 350 psi on gas", true, "\b350", &editors::frmEditor::diesel, "Maximum value is 311.4", "350"},
+        {"PSI over an emptied head", false, "\x7f", &EditorWindow::psi, "Field cannot be empty", ""},
+        {"PSI over 2000 ft", false, "\b2000", &EditorWindow::psi, "Maximum value is 999.1", "2000"},
+        {"Feet over 400 psi", true, "\b400", &EditorWindow::feet, "Maximum value is 311.4", "400"},
+        {"Diesel over 350 psi on gas", true, "\b350", &EditorWindow::diesel, "Maximum value is 311.4", "350"},
     };
     ui.onMessage = [](const FakeUiServices::Message&) { runModalLoop(); };
     for (const auto& k : cases) {
         ui.messages.clear();
         bool psiShown = !k.inPsi, gasShown = false, inGrid = false;
         QString cell;
-        inNewNozzle(ui, *w, [&](editors::frmEditor& e) {
+        inNewNozzle(ui, *w, [&](EditorWindow& e) {
             if (k.inPsi)
                 e.psi->click();
             e.grid->setCurrentCell(0, 1);
@@ -524,7 +533,7 @@ TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
         ui.messages.clear();
         QString typed;
         ui.onModal = [&](QDialog& d) {
-            editors::frmEditor& e = editorOf(d);
+            EditorWindow& e = editorOf(d);
             d.show();
             QApplication::setActiveWindow(&d);
             e.names->setCurrentRow(kHose);
