@@ -2,7 +2,7 @@
 // system head (reading the window, and from the inputs a command reads once),
 // the search for 1 to 40 nozzles alone, Calculate with the chart update, and
 // the pump curve.
-#include "../tests/hydraulics/ShippedSite.h"
+#include "ShippedSite.h"
 #include "hydraulics/Commands.h"
 #include "hydraulics/Hydraulics.h"
 

@@ -6,16 +6,17 @@
 #include "CatalogueFixtures.h"
 #include "FakeUiServices.h"
 #include "TestFolder.h"
+#include "WidgetInput.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
 #include <gtest/gtest.h>
+
+using widgetinput::pressKey;
 
 namespace {
 
@@ -264,20 +265,16 @@ TEST(UpdateDialog, AReinitialisationThatEndsTheProgramEndsItThroughTheHandler)
 TEST(UpdateDialog, F1InAnyControlOpensTheHelpTopic)
 {
     DialogSetup s;
-    const auto pressIn = [&](QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    };
-    pressIn(s.dlg.txtFilePath, Qt::Key_F1);
+    pressKey(s.dlg.txtFilePath, Qt::Key_F1);
     EXPECT_EQ(s.fake.texts(), std::vector<QString>{"Help File doesn't exist"});
 
     s.dir.write("TDRHelpFile.chm", "help");
     s.fake.messages.clear();
     for (QWidget* w : std::initializer_list<QWidget*>{&s.dlg, s.dlg.txtFilePath, s.dlg.cmdBrowse,
                                                       s.dlg.cmdUpdate, s.dlg.lblUpdateHelp})
-        pressIn(w, Qt::Key_F1);
-    pressIn(s.dlg.txtFilePath, Qt::Key_F2);
-    pressIn(s.dlg.txtFilePath, Qt::Key_A);
+        pressKey(w, Qt::Key_F1);
+    pressKey(s.dlg.txtFilePath, Qt::Key_F2);
+    pressKey(s.dlg.txtFilePath, Qt::Key_A);
     EXPECT_TRUE(s.fake.messages.empty());
     ASSERT_EQ(s.fake.helps.size(), 5u) << "once per F1, none for other keys";
     for (const auto& h : s.fake.helps) {

@@ -4,21 +4,19 @@
 #include "MainWindowFixture.h"
 #include "SiteFileSupport.h"
 #include "TabWalk.h"
+#include "WidgetInput.h"
 
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
-#include <QWheelEvent>
 #include <functional>
 
-namespace {
-void pressKey(QWidget* widget, int key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
+using widgetinput::pressKey;
+using widgetinput::showActive;
+using widgetinput::turnWheel;
 
+namespace {
 // A small picture whose colour tells which file it came from.
 void writePicture(TestFolder& folder, const QString& name, const QColor& colour)
 {
@@ -147,11 +145,7 @@ TEST_F(MainWindowTest, SiteLayoutPictureFollowsTheQuantityHoweverItChanges)
     w->cmdPump_Click();
     auto* box = control<QLabel>("PicSiteLayout");
     platform::ComboBox* quantity = list("cmbQuantity");
-    auto notch = [quantity] {
-        QWheelEvent e(QPointF(5, 5), quantity->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(quantity, &e);
-    };
+    auto notch = [quantity] { turnWheel(quantity, -1); };
     // The wheel over the list while another control has the focus changes nothing.
     list("cmbPumps")->setFocus();
     notch();
@@ -163,8 +157,7 @@ TEST_F(MainWindowTest, SiteLayoutPictureFollowsTheQuantityHoweverItChanges)
     notch();
     EXPECT_EQ(quantity->currentText(), "2");
     EXPECT_GT(shownColour(box).blue(), 200);
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(quantity, &down);
+    pressKey(quantity, Qt::Key_Down);
     EXPECT_EQ(quantity->currentText(), "3");
     EXPECT_GT(shownColour(box).green(), 200);
     // Back To Baseline puts the quantity of the baseline back, picture and all.

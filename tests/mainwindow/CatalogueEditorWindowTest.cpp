@@ -4,6 +4,7 @@
 // pasted.
 #include "FileSizeLimit.h"
 #include "MainWindowFixture.h"
+#include "WidgetInput.h"
 
 #include "catalogue/RecordFormat.h"
 #include "editors/frmEditor.h"
@@ -13,70 +14,22 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <functional>
 
+using widgetinput::clickCell;
+using widgetinput::pressKey;
+using widgetinput::pressMouse;
+using widgetinput::releaseMouse;
+using widgetinput::tap;
+using widgetinput::typeKeys;
+
 namespace {
 
 frmEditor& editorOf(QDialog& d) { return dynamic_cast<frmEditor&>(d); }
-
-void pressMouse(QWidget* w)
-{
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-}
-
-// Keys typed into a widget: "\b" is Backspace, "\x7f" the Delete key.
-void typeKeys(QWidget* w, std::initializer_list<const char*> keys)
-{
-    for (const char* key : keys) {
-        const int code = key[0] == '\b' ? int(Qt::Key_Backspace) : key[0] == '\x7f' ? int(Qt::Key_Delete) : int(key[0]);
-        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, code == Qt::Key_Delete ? QString() : QString::fromLatin1(key));
-        QApplication::sendEvent(w, &press);
-    }
-}
-
-// A click on a cell of a grid, as the mouse gives it.
-void clickCell(QTableWidget* grid, int row, int col)
-{
-    const QPointF at = grid->visualItemRect(grid->item(row, col)).center();
-    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, grid->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(grid->viewport(), &event);
-    }
-    QApplication::processEvents();
-}
-
-// A press and a release delivered together, as a touchpad tap gives them:
-// nothing the press queued has run when the release arrives.
-void quickClick(QWidget* w)
-{
-    // The press takes the focus first, as the desktop's does.
-    if (w->focusPolicy() & Qt::ClickFocus)
-        w->setFocus(Qt::MouseFocusReason);
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
-    }
-}
-
-// The mouse, pressed on a button, released off it: no click.
-void releaseOff(QWidget* w)
-{
-    const QPointF at(-20, -20);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
 
 // What a message box's own event loop runs while it is shown.
 void runModalLoop()
@@ -84,12 +37,6 @@ void runModalLoop()
     QEventLoop loop;
     QTimer::singleShot(20, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-void pressKey(QWidget* w, Qt::Key key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
 }
 
 // Opens an editor with `open`, shown and active, adds an entry and puts the
@@ -216,8 +163,7 @@ TEST_F(MainWindowTest, EscInTheGridAsksBeforeTheEditorCloses)
         frmEditor& e = editorOf(d);
         e.cmdAdd->click();
         ui.answers = {platform::MsgResult::Cancel};
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
-        QApplication::sendEvent(e.grid, &esc);
+        pressKey(e.grid, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
         return d.result();
     };
     w->mnuNozzle_Click();
@@ -276,7 +222,7 @@ TEST_F(MainWindowTest, ARefusedCellTakesTheUserBack)
     load();
     int row = -1, col = -1;
     inNewNozzle(ui, *w, [&](frmEditor& e) {
-        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        typeKeys(e.grid, "\b2000");
         e.grid->setCurrentCell(0, 1); // the user moves on
         QApplication::processEvents();
         row = e.grid->currentRow();
@@ -328,7 +274,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
         pressMouse(e.cmdClear);
         e.grid->setFocus();
         QApplication::processEvents();
-        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        typeKeys(e.grid, "\b2000");
         e.cmdSave->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         e.cmdSave->click();
@@ -342,7 +288,7 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
     // A click the check turns back leaves the emptied cell empty and adds no row.
     ui.messages.clear();
     inNewNozzle(ui, *w, [&](frmEditor& e) {
-        typeKeys(e.grid, {"\x7f"});
+        typeKeys(e.grid, "\x7f");
         clickCell(e.grid, 0, 1);
         EXPECT_EQ(e.grid->currentRow(), 0);
         EXPECT_EQ(e.grid->currentColumn(), 0);
@@ -355,9 +301,8 @@ TEST_F(MainWindowTest, TheGridsChecksCannotBeSlippedPast)
     ui.messages.clear();
     QString focusAfterTab;
     inNewNozzle(ui, *w, [&](frmEditor& e) {
-        typeKeys(e.grid, {"5"});
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-        QApplication::sendEvent(e.grid, &tab);
+        typeKeys(e.grid, "5");
+        pressKey(e.grid, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
         QApplication::processEvents();
         focusAfterTab = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
         EXPECT_EQ(e.grid->item(0, 0)->text(), "5") << "left and shown in its shortest form";
@@ -384,7 +329,7 @@ TEST_F(MainWindowTest, TwoRefusingFieldsDoNotHandTheFocusBackAndForth)
         e.grid->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         e.grid->setCurrentCell(0, 0);
-        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        typeKeys(e.grid, "\b2000");
         ui.messages.clear();
         int shown = 0;
         ui.onMessage = [&](const FakeUiServices::Message&) {
@@ -447,7 +392,7 @@ TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
     inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
         e.nameBox->setFocus();
         QApplication::processEvents();
-        typeKeys(e.nameBox, {" "}); // a blank after the name
+        typeKeys(e.nameBox, " "); // a blank after the name
         cancelAnsweredCancel(e);
         e.grid->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
@@ -461,7 +406,7 @@ TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
     inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
         clickCell(e.grid, 0, 0);
         cancelAnsweredCancel(e);
-        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        typeKeys(e.grid, "\b2000");
         pressKey(e.grid, Qt::Key_Right);
         QApplication::processEvents();
         row = e.grid->currentRow();
@@ -486,10 +431,10 @@ TEST_F(MainWindowTest, SaveAndOkCheckEveryCellTypedWhileTheChecksStoodAside)
         const size_t before = m->udtDispensers.size();
         clickCell(e.grid, 0, 0);
         pressMouse(e.cmdClear);
-        typeKeys(e.grid, {"\b", "2", "0", "0", "0"});
+        typeKeys(e.grid, "\b2000");
         pressKey(e.grid, Qt::Key_Right);
-        typeKeys(e.grid, {"\b", "5"});
-        releaseOff(e.cmdClear);
+        typeKeys(e.grid, "\b5");
+        releaseMouse(e.cmdClear, QPointF(-20, -20)); // off the button
         QApplication::processEvents();
         e.cmdSave->click();
         QApplication::processEvents();
@@ -519,17 +464,15 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
     const struct {
         const char* what;
         bool inPsi;
-        std::initializer_list<const char*> keys;
+        const char* keys;
         QRadioButton* frmEditor::*option;
         const char* message;
         const char* kept;
     } cases[] = {
-        {"PSI over an emptied head", false, {"\x7f"}, &frmEditor::psi, "Field cannot be empty", ""},
-        {"PSI over 2000 ft", false, {"\b", "2", "0", "0", "0"}, &frmEditor::psi, "Maximum value is 999.1",
-         "2000"},
-        {"Feet over 400 psi", true, {"\b", "4", "0", "0"}, &frmEditor::feet, "Maximum value is 311.4", "400"},
-        {"Diesel over 350 psi on gas", true, {"\b", "3", "5", "0"}, &frmEditor::diesel,
-         "Maximum value is 311.4", "350"},
+        {"PSI over an emptied head", false, "\x7f", &frmEditor::psi, "Field cannot be empty", ""},
+        {"PSI over 2000 ft", false, "\b2000", &frmEditor::psi, "Maximum value is 999.1", "2000"},
+        {"Feet over 400 psi", true, "\b400", &frmEditor::feet, "Maximum value is 311.4", "400"},
+        {"Diesel over 350 psi on gas", true, "\b350", &frmEditor::diesel, "Maximum value is 311.4", "350"},
     };
     ui.onMessage = [](const FakeUiServices::Message&) { runModalLoop(); };
     for (const auto& k : cases) {
@@ -542,7 +485,7 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
             e.grid->setCurrentCell(0, 1);
             QApplication::processEvents();
             typeKeys(e.grid, k.keys);
-            quickClick(e.*k.option);
+            tap(e.*k.option);
             QApplication::processEvents();
             psiShown = e.psi->isChecked();
             gasShown = e.gas->isChecked();
@@ -565,12 +508,12 @@ TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
     load();
     constexpr int kHose = 5;
     const struct {
-        std::initializer_list<const char*> keys;
+        const char* keys;
         std::vector<QString> shown;
     } cases[] = {
-        {{"\b", "\b"}, {}},
-        {{"\b", "\b", "0"}, {"Hose length must be above 0"}},
-        {{"\b", "\b", "."}, {"Hose length must be above 0"}},
+        {"\b\b", {}},
+        {"\b\b0", {"Hose length must be above 0"}},
+        {"\b\b.", {"Hose length must be above 0"}},
     };
     // A message box runs its own event loop: what the click queued runs
     // while it is shown.
@@ -592,7 +535,7 @@ TEST_F(MainWindowTest, AHoseLengthEmptiedOrZeroIsNotLockedInByStandard)
             QApplication::processEvents();
             typeKeys(e.lengthBox, k.keys);
             typed = e.lengthBox->text();
-            quickClick(e.standard);
+            tap(e.standard);
             QApplication::processEvents();
             e.cmdSave->click();
             e.cmdOk->click();

@@ -2,11 +2,15 @@
 // units in force, shown modally; a refused field holds it up as it holds
 // up Calculate.
 #include "MainWindowFixture.h"
+#include "WidgetInput.h"
 
 #include "reports/frmDetails.h"
 
 #include <QLabel>
 #include <QPushButton>
+
+using widgetinput::showActive;
+using widgetinput::typeKeys;
 
 namespace {
 

@@ -1,8 +1,12 @@
 // The entry fields: key filters, paste guards, limits, the nozzle count and
 // the quiet validation of the menu titles.
 #include "MainWindowFixture.h"
+#include "WidgetInput.h"
 
 #include <QPushButton>
+
+using widgetinput::showActive;
+using widgetinput::typeKeys;
 
 namespace {
 struct Limit {

@@ -11,6 +11,7 @@
 #include "platform/FlexGrid.h"
 #include "mainwindow/frmMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,9 +89,6 @@ protected:
     std::vector<QString> messages() const { return ui.texts(); }
 };
 
-#include <QApplication>
-#include <QKeyEvent>
-
 // The Update dialog's answer for FakeUiServices::onModal: Browse (the next
 // file answer), then Update.
 inline int browseAndUpdate(QDialog& dialog)
@@ -99,24 +97,4 @@ inline int browseAndUpdate(QDialog& dialog)
     update.cmdBrowse_Click();
     update.cmdUpdate_Click();
     return dialog.result();
-}
-
-// Shows the window and makes it the active one, so that focus moves.
-inline void showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QApplication::processEvents();
-}
-
-// Types the text into the widget key by key, through its key filter.
-inline void typeKeys(QWidget* widget, const QString& text)
-{
-    for (QChar ch : text) {
-        const int key = ch == QChar(0x08) ? int(Qt::Key_Backspace) : int(ch.toUpper().unicode());
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
 }

@@ -1,6 +1,7 @@
 // Print Preview: its three pages, built one at a time, turned by their label
 // buttons; page 1 pictures the flow graph without the clipboard or a file.
 #include "MainWindowFixture.h"
+#include "WidgetInput.h"
 
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsSiteProperties.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
 #include <set>
@@ -19,33 +19,10 @@
 using reports::LabelButton;
 using reports::PreviewPage;
 using reports::PreviewStep;
-
-namespace {
-
-// A left press at the middle of the widget, as the mouse gives it.
-void press(QWidget* w)
-{
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent e(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void release(QWidget* w, QPointF at)
-{
-    QMouseEvent e(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// A press and a release over the button, the way a user clicks it.
-void click(QDialog& page, const char* button)
-{
-    auto* b = page.findChild<LabelButton*>(QString::fromLatin1(button));
-    ASSERT_NE(b, nullptr) << page.objectName().toStdString() << " has no " << button;
-    press(b);
-    release(b, QPointF(b->width() / 2.0, b->height() / 2.0));
-}
-
-} // namespace
+using widgetinput::clickButton;
+using widgetinput::pressKey;
+using widgetinput::pressMouse;
+using widgetinput::releaseMouse;
 
 namespace reports {
 inline void PrintTo(PreviewStep s, std::ostream* os)
@@ -152,7 +129,7 @@ TEST_F(ReportPreviewTest, PageOneLeavesTheClipboardAndTheFoldersAlone)
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("mine"));
     const QStringList programBefore = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    script = {[](QDialog& d) { click(d, "lblNExt"); }, [](QDialog& d) { click(d, "lblPrev"); }};
+    script = {[](QDialog& d) { clickButton(d, "lblNExt"); }, [](QDialog& d) { clickButton(d, "lblPrev"); }};
     preview();
     EXPECT_EQ(pages, (std::vector<QString>{"frmPrint", "frmCompare", "frmPrint"}));
     EXPECT_EQ(clipboard->text(), "mine");
@@ -165,9 +142,9 @@ TEST_F(ReportPreviewTest, PageOneLeavesTheClipboardAndTheFoldersAlone)
 TEST_F(ReportPreviewTest, TheLabelButtonsTurnThePagesOneModalRunAtATime)
 {
     load();
-    script = {[](QDialog& d) { click(d, "lblNExt"); }, [](QDialog& d) { click(d, "lblPrev"); },
-              [](QDialog& d) { click(d, "lblNExt"); }, [](QDialog& d) { click(d, "lblNExt"); },
-              [](QDialog& d) { click(d, "lblClose"); }};
+    script = {[](QDialog& d) { clickButton(d, "lblNExt"); }, [](QDialog& d) { clickButton(d, "lblPrev"); },
+              [](QDialog& d) { clickButton(d, "lblNExt"); }, [](QDialog& d) { clickButton(d, "lblNExt"); },
+              [](QDialog& d) { clickButton(d, "lblClose"); }};
     preview();
     EXPECT_EQ(pages, (std::vector<QString>{"frmPrint", "frmCompare", "frmPrint", "frmCompare", "frmComponentList"}));
     EXPECT_TRUE(messages().empty());
@@ -181,7 +158,7 @@ TEST_F(ReportPreviewTest, PrintOnPageOneClosesThePreviewBeforeItAsks)
     ui.printerAnswers = {true};
     size_t messagesDuringPage = 99;
     script = {[&](QDialog& d) {
-        click(d, "lblPrint");
+        clickButton(d, "lblPrint");
         EXPECT_EQ(static_cast<PreviewPage&>(d).step(), PreviewStep::Print);
         messagesDuringPage = ui.messages.size();
     }};
@@ -208,9 +185,9 @@ TEST_F(ReportPreviewTest, APressReleasedAwayFromALabelButtonClicksNothing)
         ASSERT_NE(next, nullptr);
         sunken = restored = true;
         for (const QPointF at : away) {
-            press(next);
+            pressMouse(next);
             sunken = sunken && next->pressedLook();
-            release(next, at);
+            releaseMouse(next, at);
             restored = restored && !next->pressedLook();
         }
         step = static_cast<PreviewPage&>(d).step();
@@ -233,8 +210,7 @@ TEST_F(ReportPreviewTest, TheCloseBoxOrEscOfAnyPageEndsThePreview)
         {"close box", [](QDialog& d) { d.show(); d.close(); }},
         {"Esc", [](QDialog& d) {
              d.show();
-             QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-             QApplication::sendEvent(&d, &esc);
+             pressKey(&d, Qt::Key_Escape);
          }},
     };
     const std::vector<QString> order = {"frmPrint", "frmCompare", "frmComponentList"};
@@ -242,7 +218,7 @@ TEST_F(ReportPreviewTest, TheCloseBoxOrEscOfAnyPageEndsThePreview)
         for (size_t page = 0; page < order.size(); ++page) {
             SCOPED_TRACE(std::string(way.way) + " on " + order[page].toStdString());
             pages.clear();
-            script.assign(page, [](QDialog& d) { click(d, "lblNExt"); });
+            script.assign(page, [](QDialog& d) { clickButton(d, "lblNExt"); });
             script.push_back(way.end);
             preview();
             EXPECT_EQ(pages, std::vector<QString>(order.begin(), order.begin() + long(page) + 1));
@@ -256,7 +232,7 @@ TEST_F(ReportPreviewTest, PageTwoHasARowForEachNozzleInTheUnitsInForce)
     auto comparison = [&] {
         reports::ReportGrid grid(0, 0);
         pages.clear();
-        script = {[](QDialog& d) { click(d, "lblNExt"); },
+        script = {[](QDialog& d) { clickButton(d, "lblNExt"); },
                   [&](QDialog& d) { grid = d.findChild<reports::ReportGridView*>("flxCompare")->grid(); }};
         preview();
         EXPECT_EQ(pages, (std::vector<QString>{"frmPrint", "frmCompare"}));
@@ -286,7 +262,7 @@ TEST_F(ReportPreviewTest, AComponentCellShowsItsTextAsATipUnlessItIsABlank)
 {
     load();
     calculate(8);
-    script = {[](QDialog& d) { click(d, "lblNExt"); }, [](QDialog& d) { click(d, "lblNExt"); },
+    script = {[](QDialog& d) { clickButton(d, "lblNExt"); }, [](QDialog& d) { clickButton(d, "lblNExt"); },
               [&](QDialog& d) {
                   auto* view = d.findChild<reports::ReportGridView*>("flxComponentPrint");
                   ASSERT_NE(view, nullptr);
@@ -314,9 +290,7 @@ TEST_F(ReportPreviewTest, AComponentCellShowsItsTextAsATipUnlessItIsABlank)
                       y += g.rowHeight(r);
                   const QPointF at((x + g.colWidthTwips[size_t(text->second)] / 2) / 15.0,
                                    (y + g.rowHeight(text->first) / 2) / 15.0);
-                  QMouseEvent e(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton,
-                                Qt::LeftButton, Qt::NoModifier);
-                  QApplication::sendEvent(view, &e);
+                  pressMouse(view, at);
                   EXPECT_EQ(view->Row(), text->first);
                   EXPECT_EQ(view->Col(), text->second);
                   EXPECT_EQ(view->toolTip(), g.cells.TextMatrix(text->first, text->second));

@@ -2,9 +2,12 @@
 // and read back, and the commands' answers to existing names and failed writes.
 #include "FileSizeLimit.h"
 #include "SiteFileSupport.h"
+#include "WidgetInput.h"
 
 #include "catalogue/clsSiteProperties.h"
 #include "platform/Chart.h"
+
+using widgetinput::showActive;
 
 namespace {
 

@@ -3,11 +3,15 @@
 // command that fills the Current grid, then Save As and Open. And the file
 // commands' dialogs, focus and questions around them.
 #include "SiteFileSupport.h"
+#include "WidgetInput.h"
 
 #include "catalogue/RecordFormat.h"
 #include "platform/TextFile.h"
 
 #include <QPushButton>
+
+using widgetinput::showActive;
+using widgetinput::typeKeys;
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The initialisation on the shipped data, the settings file and shut-down.
 #include "MainWindowFixture.h"
+#include "WidgetInput.h"
 
 #include "catalogue/SharedServices.h"
 #include "mainwindow/frmAbout.h"
@@ -13,6 +14,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+
+using widgetinput::pressKey;
+using widgetinput::showActive;
 
 TEST_F(MainWindowTest, StartUpEndsInTheInitialConfiguration)
 {
@@ -264,8 +268,7 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirTopics)
     // F1 pressed anywhere in the window.
     showActive(*w);
     field("txtHoseLen")->setFocus();
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(field("txtHoseLen"), &f1);
+    pressKey(field("txtHoseLen"), Qt::Key_F1);
     ASSERT_EQ(ui.helps.size(), 3u);
     EXPECT_EQ(ui.helps[2].topic, "Main Functionality\\Dynamic Flow Graph.htm");
     // F1 with a drop-down list open: the list is a window of its own to Qt,
@@ -277,8 +280,7 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirTopics)
     QApplication::processEvents();
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
-    QKeyEvent popupF1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(popup->focusWidget() ? popup->focusWidget() : popup, &popupF1);
+    pressKey(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_F1);
     ASSERT_EQ(ui.helps.size(), 4u);
     EXPECT_EQ(ui.helps[3].topic, "Main Functionality\\Dynamic Flow Graph.htm");
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);

@@ -2,11 +2,14 @@
 // close box ask first: when it comes, what each answer writes, and whether
 // the command goes on.
 #include "SiteFileSupport.h"
+#include "WidgetInput.h"
 
 #include "sitefiles/SiteFileIO.h"
 
 #include <QCloseEvent>
 #include <QDir>
+
+using widgetinput::showActive;
 
 namespace {
 

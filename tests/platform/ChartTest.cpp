@@ -1,3 +1,5 @@
+#include "WidgetInput.h"
+
 #include "platform/Chart.h"
 
 #include <QApplication>
@@ -6,10 +8,10 @@
 #include <QChartView>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 using platform::Chart;
+using widgetinput::pressMouse;
 
 TEST(Chart, PointsLeftOutSplitTheLineIntoSegments)
 {
@@ -84,9 +86,7 @@ TEST(Chart, PictureAndPointSignal)
     QWidget* target = chart.childAt(at);
     ASSERT_NE(target, nullptr);
     const QPointF local = target->mapFrom(&chart, at) + QPointF(2, 1);
-    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
+    pressMouse(target, local);
     EXPECT_EQ(picked, (std::vector<std::pair<int, int>>{{2, 3}}));
 }
 

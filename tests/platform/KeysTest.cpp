@@ -1,3 +1,5 @@
+#include "WidgetInput.h"
+
 #include "platform/Keys.h"
 
 #include <QApplication>
@@ -13,15 +15,10 @@
 #include <vector>
 
 using platform::kKeyF1;
+using widgetinput::pressKey;
+using widgetinput::typeKeys;
 
 namespace {
-
-// Sends a key press to the widget; true when something took it.
-bool press(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QKeyEvent e(QEvent::KeyPress, key, modifiers);
-    return QApplication::sendEvent(w, &e) && e.isAccepted();
-}
 
 struct Calls {
     std::vector<std::pair<int, int>> keys; // (key code, shift) per call
@@ -59,16 +56,15 @@ TEST(Keys, F1AnywhereInTheWindowRunsTheHandlerOnce)
     auto* inner = new QLineEdit(later);
 
     for (QWidget* w : std::initializer_list<QWidget*>{&window, field, label, later, inner})
-        EXPECT_TRUE(press(w, Qt::Key_F1));
-    EXPECT_TRUE(press(field, Qt::Key_F1, Qt::ShiftModifier));
+        EXPECT_TRUE(pressKey(w, Qt::Key_F1));
+    EXPECT_TRUE(pressKey(field, Qt::Key_F1, Qt::ShiftModifier));
     ASSERT_EQ(calls.keys.size(), 6u) << "once per F1, however deep the control";
     EXPECT_EQ(calls.keys.front(), std::make_pair(112, 0));
     EXPECT_EQ(calls.keys.back(), std::make_pair(112, 1));
 
     // Other keys pass to the control untouched.
-    press(field, Qt::Key_F2);
-    QKeyEvent a(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(field, &a);
+    pressKey(field, Qt::Key_F2);
+    typeKeys(field, "a");
     EXPECT_EQ(field->text(), "a");
     EXPECT_EQ(calls.keys.size(), 6u);
 }
@@ -80,10 +76,10 @@ TEST(Keys, F1InADialogTheWindowOwnsIsTheDialogs)
     platform::bindF1(&window, mainCalls.handler());
     auto* dialog = new QDialog(&window);
     auto* field = new QLineEdit(dialog);
-    press(field, Qt::Key_F1);
+    pressKey(field, Qt::Key_F1);
     EXPECT_TRUE(mainCalls.keys.empty()) << "the dialog is another window";
     platform::bindF1(dialog, dialogCalls.handler());
-    press(field, Qt::Key_F1);
+    pressKey(field, Qt::Key_F1);
     EXPECT_TRUE(mainCalls.keys.empty());
     EXPECT_EQ(dialogCalls.keys.size(), 1u);
 }
@@ -116,7 +112,7 @@ TEST(Keys, F1InAnOpenDropDownListOrMenuOfTheWindow)
         QWidget* popup = QApplication::activePopupWidget();
         if (!popup)
             return false;
-        press(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_F1);
+        pressKey(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_F1);
         return QApplication::activePopupWidget() == nullptr;
     };
     combo->setCurrentIndex(1);

@@ -1,29 +1,18 @@
+#include "WidgetInput.h"
+
 #include "platform/NumericField.h"
 #include "platform/WidgetEvents.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 using platform::keyDiscarded;
+using widgetinput::keyPressOf;
+using widgetinput::typeKeys;
 
 namespace {
-
-QKeyEvent keyOf(QChar ch)
-{
-    const int key = ch == QChar(0x08) ? int(Qt::Key_Backspace) : int(ch.toUpper().unicode());
-    return QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
-}
-
-void typeKeys(QWidget* widget, const QString& text)
-{
-    for (QChar ch : text) {
-        QKeyEvent press = keyOf(ch);
-        QApplication::sendEvent(widget, &press);
-    }
-}
 
 // A window with one numeric field, as any window makes one.
 struct FieldWindow {
@@ -38,17 +27,17 @@ struct FieldWindow {
 TEST(NumericField, KeyRuleTakesDigitsBackspaceAndOnePoint)
 {
     for (QChar ch : QStringLiteral("0123456789\b")) {
-        EXPECT_FALSE(keyDiscarded(keyOf(ch), "", false)) << int(ch.unicode());
-        EXPECT_FALSE(keyDiscarded(keyOf(ch), "1.5", true)) << int(ch.unicode());
+        EXPECT_FALSE(keyDiscarded(keyPressOf(ch), "", false)) << int(ch.unicode());
+        EXPECT_FALSE(keyDiscarded(keyPressOf(ch), "1.5", true)) << int(ch.unicode());
     }
     for (QChar ch : QStringLiteral("a-+, eE")) {
-        EXPECT_TRUE(keyDiscarded(keyOf(ch), "", true)) << int(ch.unicode());
-        EXPECT_TRUE(keyDiscarded(keyOf(ch), "", false)) << int(ch.unicode());
+        EXPECT_TRUE(keyDiscarded(keyPressOf(ch), "", true)) << int(ch.unicode());
+        EXPECT_TRUE(keyDiscarded(keyPressOf(ch), "", false)) << int(ch.unicode());
     }
-    EXPECT_FALSE(keyDiscarded(keyOf('.'), "12", true));
-    EXPECT_TRUE(keyDiscarded(keyOf('.'), "1.2", true)) << "the whole text before the key counts";
-    EXPECT_TRUE(keyDiscarded(keyOf('.'), "12", false));
-    EXPECT_TRUE(keyDiscarded(keyOf(QChar(0x0663)), "", false)) << "a digit of another script";
+    EXPECT_FALSE(keyDiscarded(keyPressOf('.'), "12", true));
+    EXPECT_TRUE(keyDiscarded(keyPressOf('.'), "1.2", true)) << "the whole text before the key counts";
+    EXPECT_TRUE(keyDiscarded(keyPressOf('.'), "12", false));
+    EXPECT_TRUE(keyDiscarded(keyPressOf(QChar(0x0663)), "", false)) << "a digit of another script";
     // Keys that type no character pass.
     for (int k : {int(Qt::Key_Left), int(Qt::Key_Delete), int(Qt::Key_Tab), int(Qt::Key_Backtab), int(Qt::Key_F1)}) {
         QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, k == Qt::Key_Tab ? QStringLiteral("\t") : QString());

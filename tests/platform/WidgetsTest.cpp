@@ -1,6 +1,7 @@
 // The platform's small widget helpers: named children, the drop-down list,
 // the option buttons, the focus and key filters.
 #include "TabWalk.h"
+#include "WidgetInput.h"
 
 #include "platform/ComboBox.h"
 #include "platform/Named.h"
@@ -16,21 +17,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 #include <algorithm>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace {
-void showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QApplication::processEvents();
-}
-} // namespace
+using widgetinput::click;
+using widgetinput::pressKey;
+using widgetinput::showActive;
+using widgetinput::turnWheel;
+using widgetinput::typeKeys;
 
 TEST(Named, CreatesTheChildWithItsName)
 {
@@ -82,12 +79,7 @@ TEST(ComboBox, TakesTheWheelOnlyWithTheFocus)
     showActive(window);
     field->setFocus();
     // One notch down; true when the list took it.
-    auto notch = [combo] {
-        QWheelEvent e(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(combo, &e);
-        return e.isAccepted();
-    };
+    auto notch = [combo] { return turnWheel(combo, -1); };
     EXPECT_FALSE(notch()) << "passed on to what lies beneath";
     EXPECT_EQ(combo->currentIndex(), 0);
     EXPECT_EQ(chosen, 0);
@@ -175,8 +167,7 @@ TEST(OptionButton, EachGroupIsOneTabStopAtTheOptionInForce)
          [](OptionWindow& o) {
              o.list[0]->setChecked(true);
              o.list[0]->setFocus(Qt::TabFocusReason);
-             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-             QApplication::sendEvent(o.list[0], &down);
+             pressKey(o.list[0], Qt::Key_Down);
              o.first->setFocus();
          },
          "optB optUS last first"},
@@ -229,10 +220,7 @@ TEST(WidgetEvents, KeyFilterSeesTheKeyFirstAndMayDiscardIt)
     auto* events = new platform::WidgetEvents(&window);
     auto* field = new QLineEdit(&window);
     events->onKeyPress(field, [](QKeyEvent* e) { return e->text() == "x"; });
-    for (const char* t : {"a", "x", "b"}) {
-        QKeyEvent e(QEvent::KeyPress, QChar(t[0]).toUpper().unicode(), Qt::NoModifier, t);
-        QApplication::sendEvent(field, &e);
-    }
+    typeKeys(field, "axb");
     EXPECT_EQ(field->text(), "ab");
     // A destroyed widget leaves the filter: a widget made later, which the
     // allocator mostly places at the freed address, gets none of its handler.
@@ -240,8 +228,7 @@ TEST(WidgetEvents, KeyFilterSeesTheKeyFirstAndMayDiscardIt)
     delete field;
     auto* other = new QLineEdit(&window);
     events->onLostFocus(other, [](Qt::FocusReason) {}); // watched, with no key handler
-    QKeyEvent e(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
-    QApplication::sendEvent(other, &e);
+    typeKeys(other, "x");
     EXPECT_EQ(other->text(), "x") << (static_cast<const void*>(other) == freed ? "at the freed address" : "elsewhere");
 }
 
@@ -256,13 +243,8 @@ TEST(WidgetEvents, MouseDownRunsBeforeTheWidgetSeesThePress)
         downs.push_back(b);
         downWhenSeen = button->isDown();
     });
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), b, b, Qt::NoModifier);
-        QApplication::sendEvent(button, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), b, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(button, &release);
-    }
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton})
+        click(button, QPointF(1, 1), b);
     EXPECT_EQ(downs, (std::vector<Qt::MouseButton>{Qt::LeftButton, Qt::RightButton}));
     EXPECT_FALSE(downWhenSeen);
 }

@@ -1,9 +1,9 @@
 // The head-loss details: the texts of each term in both units, and the
 // search that leaves the terms of the first failing step of Calculate's own.
-#include "../hydraulics/ShippedSite.h"
-
 #include "FakeUiServices.h"
+#include "ShippedSite.h"
 #include "TestFolder.h"
+
 #include "hydraulics/Commands.h"
 #include "hydraulics/Hydraulics.h"
 #include "platform/ListControl.h"

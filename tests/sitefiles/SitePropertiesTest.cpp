@@ -3,6 +3,7 @@
 // e-mail check and its exceptions, and the help key.
 #include "FakeUiServices.h"
 #include "TestFolder.h"
+#include "WidgetInput.h"
 
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
@@ -13,16 +14,20 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+using widgetinput::click;
+using widgetinput::pressKey;
+using widgetinput::pressMouse;
+using widgetinput::showActive;
+using widgetinput::typeKeys;
 
 namespace {
 
@@ -47,38 +52,6 @@ const Box kBoxes[] = {
 
 const QString kEmailMessage = QStringLiteral("E-mail Id should consist  of '@' and '.' symbols");
 
-void typeKeys(QWidget* widget, const QString& text)
-{
-    for (QChar ch : text) {
-        const int key = ch == QChar(0x08) ? int(Qt::Key_Backspace) : int(ch.toUpper().unicode());
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-    }
-}
-
-void pressKey(QWidget* widget, int key, const QString& text = {})
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-}
-
-// A click as the desktop delivers it: a button that takes the focus on a
-// click has it before the press arrives, and the release comes after the
-// events queued meanwhile have run.
-void click(QWidget* button)
-{
-    button->setFocus(Qt::MouseFocusReason);
-    const QPointF at(button->width() / 2.0, button->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    QApplication::processEvents();
-    QMouseEvent release(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
-    QApplication::processEvents();
-}
-
 class SitePropertiesTest : public ::testing::Test {
 protected:
     FakeUiServices ui;
@@ -97,9 +70,7 @@ protected:
     frmSiteProperties& openShown()
     {
         open();
-        d->show();
-        d->activateWindow();
-        QApplication::processEvents();
+        showActive(*d);
         return *d;
     }
     QLineEdit* box(const char* name) const
@@ -217,12 +188,12 @@ TEST_F(SitePropertiesTest, KeysThatTypeNoCharacterPassEvenInThePhoneBox)
     phone->setFocus();
     typeKeys(phone, "123");
     pressKey(phone, Qt::Key_Left);
-    pressKey(phone, Qt::Key_Delete, QStringLiteral("\x7f"));
+    pressKey(phone, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
     EXPECT_EQ(phone->text(), "12");
-    pressKey(phone, Qt::Key_Tab, QStringLiteral("\t"));
+    pressKey(phone, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
     EXPECT_EQ(QApplication::focusWidget(), d->chkPrint);
     phone->setFocus();
-    pressKey(phone, Qt::Key_Escape, QStringLiteral("\x1b"));
+    pressKey(phone, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
     EXPECT_FALSE(d->isVisible()) << "Esc reaches the dialog";
     EXPECT_EQ(d->result(), QDialog::Rejected);
 }
@@ -352,7 +323,7 @@ TEST_F(SitePropertiesTest, LeavingTheEmailBoxRunsTheCheckOnceTheFocusHasMoved)
 {
     openShown();
     focusEmail("nobody");
-    pressKey(email(), Qt::Key_Tab, QStringLiteral("\t"));
+    pressKey(email(), Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
     EXPECT_TRUE(ui.messages.empty()) << "not from inside the focus change";
     QApplication::processEvents();
     EXPECT_EQ(ui.texts(), std::vector<QString>{kEmailMessage});
@@ -397,7 +368,7 @@ TEST_F(SitePropertiesTest, LeavingTheEmailBoxRunsTheCheckOnceTheFocusHasMoved)
         ui.messages.clear();
         openShown();
         focusEmail(text);
-        pressKey(email(), Qt::Key_Return, QStringLiteral("\r"));
+        pressKey(email(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QApplication::processEvents();
         EXPECT_EQ(ui.texts(), refused ? std::vector<QString>{kEmailMessage} : std::vector<QString>{});
         EXPECT_EQ(d->isVisible(), refused);
@@ -457,7 +428,7 @@ TEST_F(SitePropertiesTest, ClosingTheDialogDropsTheCheck)
         openShown();
         focusEmail("nobody");
         if (c.how[0] == 'E') {
-            pressKey(email(), Qt::Key_Escape, QStringLiteral("\x1b"));
+            pressKey(email(), Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
         } else {
             d->close();
         }
@@ -474,9 +445,7 @@ TEST_F(SitePropertiesTest, CancelPressedStaysPressedUntilTheNextOpening)
     openShown();
     focusEmail("nobody");
     // The button goes down on Cancel, and the release misses it: no close...
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), d->cmdCancel->mapToGlobal(QPointF(2, 2)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(d->cmdCancel, &press);
+    pressMouse(d->cmdCancel, QPointF(2, 2));
     d->txtReport[4]->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     EXPECT_TRUE(d->isVisible());

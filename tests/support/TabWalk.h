@@ -1,8 +1,9 @@
 #pragma once
 // The focus walked round a window with the keyboard, as a user does it.
 
+#include "WidgetInput.h"
+
 #include <QApplication>
-#include <QKeyEvent>
 #include <QStringList>
 #include <QWidget>
 
@@ -18,9 +19,7 @@ inline QStringList walkTabOrder(bool forward, int limit = 200)
         QWidget* at = QApplication::focusWidget();
         if (!at)
             break;
-        QKeyEvent press(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
-                        forward ? Qt::NoModifier : Qt::ShiftModifier);
-        QApplication::sendEvent(at, &press);
+        widgetinput::pressKey(at, forward ? Qt::Key_Tab : Qt::Key_Backtab);
         QApplication::processEvents();
         QWidget* now = QApplication::focusWidget();
         visited << (now ? now->objectName() : QStringLiteral("(none)"));

@@ -18,6 +18,11 @@
 #include <utility>
 #include <vector>
 
+// A site's entry in each of the eight component lists, by name.
+struct ComponentChoices {
+    const char *pump, *leak, *dispenser, *dispOthers, *nozzle, *breakAway, *pumpOthers, *hoseSize;
+};
+
 class PlainWindow : public MainWindowInputs {
 public:
     platform::PlainList dispenser, dispOthers, pumpOthers, hoseSize, nozzle, leak, breakAway, pumps,
@@ -71,6 +76,17 @@ public:
             }
         list.addItem(text);
         list.setListIndex(list.listCount() - 1);
+    }
+    void chooseComponents(const ComponentChoices& c)
+    {
+        choose(pumps, c.pump);
+        choose(leak, c.leak);
+        choose(dispenser, c.dispenser);
+        choose(dispOthers, c.dispOthers);
+        choose(nozzle, c.nozzle);
+        choose(breakAway, c.breakAway);
+        choose(pumpOthers, c.pumpOthers);
+        choose(hoseSize, c.hoseSize);
     }
 
     platform::ListControl& cmbDispenser() override { return dispenser; }
@@ -241,14 +257,8 @@ inline void buildRealisticSite(Module1& m, PlainWindow& w, int nozzles)
         m.udtValves[1].sngLength[s] = float(6.5 * inches[s]);
     }
 
-    PlainWindow::choose(w.pumps, "Pump 075");
-    PlainWindow::choose(w.leak, "Leak 1");
-    PlainWindow::choose(w.dispenser, "Disp 1");
-    PlainWindow::choose(w.dispOthers, "Filter 1");
-    PlainWindow::choose(w.nozzle, "Nozzle 1");
-    PlainWindow::choose(w.breakAway, "Brk 1");
-    PlainWindow::choose(w.pumpOthers, "Check 1");
-    PlainWindow::choose(w.hoseSize, "3/4");
+    w.chooseComponents({.pump = "Pump 075", .leak = "Leak 1", .dispenser = "Disp 1", .dispOthers = "Filter 1",
+                        .nozzle = "Nozzle 1", .breakAway = "Brk 1", .pumpOthers = "Check 1", .hoseSize = "3/4"});
     enterTypicalPiping(w);
     sizeFor(m, w, nozzles);
     w.plotted = m.intPlotNozzles;
