@@ -1,14 +1,13 @@
 #pragma once
 // Catalogue file text for the catalogue tests.
 
+#include "FileSizeLimit.h"
+#include "QStringPrinter.h"
+
 #include <QString>
 #include <QStringList>
-#include "FileSizeLimit.h"
 #include <initializer_list>
 #include <ostream>
-
-// Failure output shows texts as texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 // Records are written with designated initializers that leave the other
 // fields at their defaults, which GCC's -Wextra would report field by field.

@@ -1,15 +1,14 @@
 #pragma once
 // Small helpers shared by the editor tests.
 
+#include "QStringPrinter.h"
+
 #include "editors/PointGrid.h"
 
 #include <QString>
 #include <initializer_list>
 #include <ostream>
 #include <utility>
-
-// Failure output shows texts as texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace editortest {
 

@@ -3,6 +3,7 @@
 // the scripted UI services installed.
 
 #include "FakeUiServices.h"
+#include "QStringPrinter.h"
 #include "TestFolder.h"
 
 #include "catalogue/Module1.h"
@@ -20,8 +21,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -2,6 +2,8 @@
 // A Current grid filled as after a Calculate in US units, the bytes the
 // writer makes of it, and the checks every accepted site file must pass.
 
+#include "QStringPrinter.h"
+
 #include "platform/NumText.h"
 #include "platform/TextGrid.h"
 #include "sitefiles/SiteFile.h"
@@ -11,8 +13,6 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // Rows 1 to 35 of a Current grid in US units; both trunk valves, Basic
 // mode, 50 Hz pumps, gas, the International list. Some names keep a

@@ -2,6 +2,7 @@
 // object, the typing and paste rules of the boxes, the typing limit, the
 // e-mail check and its exceptions, and the help key.
 #include "FakeUiServices.h"
+#include "QStringPrinter.h"
 #include "TestFolder.h"
 #include "WidgetInput.h"
 
@@ -20,8 +21,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 using widgetinput::click;
 using widgetinput::pressKey;
