@@ -76,7 +76,8 @@ struct Chart::Impl {
     bool queued = false;
     int redraws = 0;
     // What is on the chart: the axes, and per series its line segments and
-    // markers, made once and reused.
+    // markers, made once and reused. The chart owns them once added (the view
+    // owns the chart, the Chart widget the view), so these only point at them.
     QCategoryAxis* x = nullptr;
     QValueAxis* y = nullptr;
     QFont valueTitleFont; // the value axis's title font before any shrinking
@@ -122,9 +123,32 @@ struct Chart::Impl {
     {
         return r >= 1 && r <= rows && c >= 1 && c <= columns && !nulls[size_t(c - 1)][size_t(r - 1)];
     }
+    QChart* chart() const { return view->chart(); }
+    void activateLayout()
+    {
+        if (chart()->layout())
+            chart()->layout()->activate();
+    }
+
+    using Runs = std::vector<std::vector<QPointF>>;
+    Runs segments(int s) const;
+
+    // The steps of a redraw, in the order Chart::redraw takes them.
+    void layOutAt(QSize target);
+    void showTitleAndWall();
+    void makeAxesOnce();
+    int rowLabelSpacing(double widgetWidth);
+    void showRowLabels(int every);
+    void showValueAxis();
+    void drawSeries();
+    // drawSeries' parts, for one series.
+    void attach(QXYSeries* added);
+    void drawLines(Drawn& onChart, const Runs& runs, const QColor& colour);
+    void drawMarks(Drawn& onChart, const SeriesState* st, const Runs& runs, const QColor& colour);
+    void fitValueAxisTitle();
 };
 
-Chart::Chart(QWidget* parent) : QWidget(parent), d(new Impl)
+Chart::Chart(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>())
 {
     d->view = new QChartView(new QChart, this);
     d->view->setRenderHint(QPainter::Antialiasing);
@@ -134,7 +158,8 @@ Chart::Chart(QWidget* parent) : QWidget(parent), d(new Impl)
     changed();
 }
 
-Chart::~Chart() { delete d; }
+// Defined here, where Impl is complete, as unique_ptr's deleter needs.
+Chart::~Chart() = default;
 
 void Chart::changed()
 {
@@ -334,21 +359,23 @@ QColor Chart::seriesMarkerFill(int series) const
     return s ? s->markerFill : QColor();
 }
 
-std::vector<std::vector<QPointF>> Chart::segments(int series) const
+std::vector<std::vector<QPointF>> Chart::segments(int series) const { return d->segments(series); }
+
+Chart::Impl::Runs Chart::Impl::segments(int s) const
 {
-    std::vector<std::vector<QPointF>> runs;
-    if (series < 1 || series > d->columns)
+    Runs runs;
+    if (s < 1 || s > columns)
         return runs;
     bool open = false;
-    for (int r = 1; r <= d->rows; ++r) {
-        if (!d->present(r, series)) {
+    for (int r = 1; r <= rows; ++r) {
+        if (!present(r, s)) {
             open = false;
             continue;
         }
         if (!open)
             runs.emplace_back();
         open = true;
-        runs.back().emplace_back(r, d->values[size_t(series - 1)][size_t(r - 1)]);
+        runs.back().emplace_back(r, values[size_t(s - 1)][size_t(r - 1)]);
     }
     return runs;
 }
@@ -373,64 +400,87 @@ void Chart::redraw(QSize at)
 {
     d->dirty = false;
     ++d->redraws;
-    QChart* c = d->view->chart();
     // The chart laid out at its size now, even where the window system has
     // not yet delivered a resize (a window never shown, or a picture).
-    const QSize target = at.isValid() ? at : size();
-    if (d->view->size() != target)
-        d->view->setGeometry(QRect(QPoint(0, 0), target));
+    d->layOutAt(at.isValid() ? at : size());
+    d->showTitleAndWall();
+    d->makeAxesOnce();
+    d->showRowLabels(d->rowLabelSpacing(width()));
+    d->showValueAxis();
+    d->drawSeries();
+    d->activateLayout();
+    d->fitValueAxisTitle();
+}
+
+void Chart::Impl::layOutAt(QSize target)
+{
+    QChart* c = chart();
+    if (view->size() != target)
+        view->setGeometry(QRect(QPoint(0, 0), target));
     if (c->size().toSize() != target) {
         c->resize(QSizeF(target));
-        d->view->setSceneRect(QRectF(QPointF(0, 0), QSizeF(target)));
+        view->setSceneRect(QRectF(QPointF(0, 0), QSizeF(target)));
     }
-    c->setTitle(d->title);
-    c->setPlotAreaBackgroundVisible(d->wallStyle == BrushStyle::Solid);
+}
+
+void Chart::Impl::showTitleAndWall()
+{
+    QChart* c = chart();
+    c->setTitle(title);
+    c->setPlotAreaBackgroundVisible(wallStyle == BrushStyle::Solid);
     c->setPlotAreaBackgroundBrush(QBrush(Qt::white));
+}
 
-    // Axes and series are made once and reused: building Qt chart items is
-    // far dearer than handing them new points.
-    if (!d->x) {
-        d->x = new QCategoryAxis;
-        d->x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        d->y = new QValueAxis;
-        d->y->setLabelFormat(QStringLiteral("%g"));
-        c->addAxis(d->x, Qt::AlignBottom);
-        c->addAxis(d->y, Qt::AlignLeft);
-        d->valueTitleFont = d->y->titleFont(); // as the chart's theme made it
-    }
+// Axes and series are made once and reused: building Qt chart items is far
+// dearer than handing them new points.
+void Chart::Impl::makeAxesOnce()
+{
+    if (x)
+        return;
+    QChart* c = chart();
+    x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    y = new QValueAxis;
+    y->setLabelFormat(QStringLiteral("%g"));
+    c->addAxis(x, Qt::AlignBottom);
+    c->addAxis(y, Qt::AlignLeft);
+    valueTitleFont = y->titleFont(); // as the chart's theme made it
+}
 
-    // Category axis: row r sits at x = r; a label on every divisionsPerLabel-th
-    // row, starting with the first, so that long runs of rows stay readable.
-    // Where the labels would not fit the plot's width (the axis gives each
-    // label an equal share of its width, less padding, and cuts a longer one
-    // to "..."), a larger multiple of that spacing is taken instead.
-    std::vector<std::pair<QString, int>> labels;
-    int every = std::max(d->axes[0].divisionsPerLabel, 1);
-    if (c->layout())
-        c->layout()->activate();
-    if (d->rows > 1) {
-        auto& m = d->measured;
-        const QFont font = d->x->labelsFont();
-        if (m.labels != d->labels || m.every != every || m.font != font) {
+// The spacing of the row labels: every divisionsPerLabel-th row, starting
+// with the first, so that long runs of rows stay readable. Where the labels
+// would not fit the plot's width (the axis gives each label an equal share of
+// its width, less padding, and cuts a longer one to "..."), a larger multiple
+// of that spacing is taken instead. `widgetWidth` stands in for a plot not
+// laid out yet.
+int Chart::Impl::rowLabelSpacing(double widgetWidth)
+{
+    QChart* c = chart();
+    int every = std::max(axes[0].divisionsPerLabel, 1);
+    activateLayout();
+    if (rows > 1) {
+        auto& m = measured;
+        const QFont font = x->labelsFont();
+        if (m.labels != labels || m.every != every || m.font != font) {
             QGraphicsTextItem measure;
             measure.document()->setDocumentMargin(kLabelTextMargin);
             measure.setFont(font);
             double widest = 0.0;
-            for (int r = 1; r <= d->rows; r += every) {
-                measure.setHtml(d->labels[size_t(r - 1)]);
+            for (int r = 1; r <= rows; r += every) {
+                measure.setHtml(labels[size_t(r - 1)]);
                 widest = std::max(widest, measure.boundingRect().width());
             }
-            m = {d->labels, every, font, widest};
+            m = {labels, every, font, widest};
         }
         const double widest = m.widest;
-        const double plotWidth = c->plotArea().width() > 0 ? c->plotArea().width() : double(width());
+        const double plotWidth = c->plotArea().width() > 0 ? c->plotArea().width() : widgetWidth;
         auto fits = [&](int spacing) {
-            const int shown = (d->rows - 1) / spacing + 1;
+            const int shown = (rows - 1) / spacing + 1;
             return plotWidth / (shown + 1) - 2 * kLabelPadding >= widest + 1.0;
         };
         const int base = every;
         // 1, 2, 5, 10, 20, 50, ... times the program's spacing.
-        for (int step = 1; !fits(every) && every < d->rows;) {
+        for (int step = 1; !fits(every) && every < rows;) {
             int power = 1;
             while (step >= power * 10)
                 power *= 10;
@@ -439,118 +489,149 @@ void Chart::redraw(QSize at)
             every = base * step;
         }
     }
+    return every;
+}
+
+// Category axis: row r sits at x = r, a label on every `every`-th row; the
+// axis's labels are rebuilt only when they change.
+void Chart::Impl::showRowLabels(int every)
+{
+    std::vector<std::pair<QString, int>> axisLabels;
     std::set<QString> used; // the axis takes each label text once
-    for (int r = 1; r <= d->rows; r += every) {
-        QString label = d->labels[size_t(r - 1)];
+    for (int r = 1; r <= rows; r += every) {
+        QString label = labels[size_t(r - 1)];
         while (used.count(label))
             label += QLatin1Char(' ');
         used.insert(label);
-        labels.emplace_back(label, r);
+        axisLabels.emplace_back(label, r);
     }
-    if (labels != d->shownLabels) {
-        for (const QString& label : d->x->categoriesLabels())
-            d->x->remove(label);
-        d->x->setStartValue(0.5);
-        for (const auto& [label, r] : labels)
-            d->x->append(label, r);
-        d->shownLabels = std::move(labels);
+    if (axisLabels != shownLabels) {
+        for (const QString& label : x->categoriesLabels())
+            x->remove(label);
+        x->setStartValue(0.5);
+        for (const auto& [label, r] : axisLabels)
+            x->append(label, r);
+        shownLabels = std::move(axisLabels);
     }
-    d->x->setRange(0.5, std::max(d->rows, 1) + 0.5);
-    d->x->setTitleText(d->axes[0].title);
+    x->setRange(0.5, std::max(rows, 1) + 0.5);
+    x->setTitleText(axes[0].title);
+}
 
-    // Value axis: the program's minimum and maximum, ticks every
-    // divisionsPerLabel units.
-    const auto& ya = d->axes[1];
+// Value axis: the program's minimum and maximum, ticks every
+// divisionsPerLabel units.
+void Chart::Impl::showValueAxis()
+{
+    const auto& ya = axes[1];
     double lo = ya.minimumSet ? ya.minimum : 0.0;
     double hi = ya.maximum;
     if (!ya.maximumSet) {
         hi = lo;
-        for (int s = 1; s <= d->columns; ++s)
-            for (int r = 1; r <= d->rows; ++r)
-                if (d->present(r, s))
-                    hi = std::max(hi, d->values[size_t(s - 1)][size_t(r - 1)]);
+        for (int s = 1; s <= columns; ++s)
+            for (int r = 1; r <= rows; ++r)
+                if (present(r, s))
+                    hi = std::max(hi, values[size_t(s - 1)][size_t(r - 1)]);
     }
     if (!(hi > lo))
         hi = lo + 1.0;
-    d->y->setRange(lo, hi);
+    y->setRange(lo, hi);
     const int interval = ya.divisionsPerLabel;
     if (interval > 0 && (hi - lo) / interval <= 100.0) {
-        d->y->setTickType(QValueAxis::TicksDynamic);
-        d->y->setTickAnchor(lo);
-        d->y->setTickInterval(interval);
+        y->setTickType(QValueAxis::TicksDynamic);
+        y->setTickAnchor(lo);
+        y->setTickInterval(interval);
     } else {
-        d->y->setTickType(QValueAxis::TicksFixed);
-        d->y->setTickCount(6);
+        y->setTickType(QValueAxis::TicksFixed);
+        y->setTickCount(6);
     }
-    d->y->setTitleText(ya.title);
+    y->setTitleText(ya.title);
+}
 
-    auto attach = [&](QXYSeries* series) {
-        c->addSeries(series);
-        series->attachAxis(d->x);
-        series->attachAxis(d->y);
-    };
-    if (d->drawn.size() < size_t(d->columns))
-        d->drawn.resize(size_t(d->columns));
-    for (int s = 1; s <= int(d->drawn.size()); ++s) {
-        auto& drawn = d->drawn[size_t(s - 1)];
-        const SeriesState* st = d->findSeries(s);
+// Every series ever drawn, in its colour (or its default one); a series past
+// the columns now is emptied, not removed, so that it can be reused.
+void Chart::Impl::drawSeries()
+{
+    if (drawn.size() < size_t(columns))
+        drawn.resize(size_t(columns));
+    for (int s = 1; s <= int(drawn.size()); ++s) {
+        auto& onChart = drawn[size_t(s - 1)];
+        const SeriesState* st = findSeries(s);
         const QColor colour = st && st->colour.isValid() ? st->colour : kDefaultColours[(s - 1) % 4];
-        const auto runs = s <= d->columns ? segments(s) : std::vector<std::vector<QPointF>>();
-        // Each run of present points is a line of its own: a point left out
-        // leaves a gap.
-        while (drawn.lines.size() < runs.size()) {
-            auto* line = new QLineSeries;
-            attach(line);
-            drawn.lines.push_back(line);
-        }
-        QPen pen(colour);
-        pen.setWidth(2);
-        for (size_t i = 0; i < drawn.lines.size(); ++i) {
-            QLineSeries* line = drawn.lines[i];
-            if (i < runs.size()) {
-                line->replace(QList<QPointF>(runs[i].begin(), runs[i].end()));
-                if (line->pen() != pen)
-                    line->setPen(pen);
-            } else if (line->count() > 0) {
-                line->clear();
-            }
-        }
-        const bool marked = st && st->markerVisible && !runs.empty();
-        if (marked && !drawn.marks) {
-            drawn.marks = new QScatterSeries;
-            attach(drawn.marks);
-        }
-        if (drawn.marks) {
-            QList<QPointF> points;
-            if (marked) {
-                for (const auto& run : runs)
-                    points.append(QList<QPointF>(run.begin(), run.end()));
-                drawn.marks->setMarkerShape(st->markerStyle == MarkerStyle::Triangle
-                                               ? QScatterSeries::MarkerShapeTriangle
-                                               : QScatterSeries::MarkerShapeCircle);
-                drawn.marks->setMarkerSize(std::max(4.0, st->markerSize / double(kTwipsPerPixel)));
-                drawn.marks->setColor(st->markerFill);
-                drawn.marks->setBorderColor(colour);
-            }
-            drawn.marks->replace(points);
+        const Runs runs = s <= columns ? segments(s) : Runs();
+        drawLines(onChart, runs, colour);
+        drawMarks(onChart, st, runs, colour);
+    }
+}
+
+void Chart::Impl::attach(QXYSeries* added)
+{
+    chart()->addSeries(added);
+    added->attachAxis(x);
+    added->attachAxis(y);
+}
+
+// Each run of present points is a line of its own: a point left out leaves a
+// gap. Lines beyond the runs are emptied and kept for later runs.
+void Chart::Impl::drawLines(Drawn& onChart, const Runs& runs, const QColor& colour)
+{
+    while (onChart.lines.size() < runs.size()) {
+        auto* line = new QLineSeries;
+        attach(line);
+        onChart.lines.push_back(line);
+    }
+    QPen pen(colour);
+    pen.setWidth(2);
+    for (size_t i = 0; i < onChart.lines.size(); ++i) {
+        QLineSeries* line = onChart.lines[i];
+        if (i < runs.size()) {
+            line->replace(QList<QPointF>(runs[i].begin(), runs[i].end()));
+            if (line->pen() != pen)
+                line->setPen(pen);
+        } else if (line->count() > 0) {
+            line->clear();
         }
     }
-    if (c->layout())
-        c->layout()->activate();
+}
 
-    // The value axis cuts a title longer than the plot is high to "...": on a
-    // low chart ("Meters of Head" beside a short plot) its letters shrink
-    // instead, to no less than 6 points.
-    QFont titleFont = d->valueTitleFont;
+// A marker on every present point, made when first needed and emptied when
+// the series shows none.
+void Chart::Impl::drawMarks(Drawn& onChart, const SeriesState* st, const Runs& runs, const QColor& colour)
+{
+    const bool marked = st && st->markerVisible && !runs.empty();
+    if (marked && !onChart.marks) {
+        onChart.marks = new QScatterSeries;
+        attach(onChart.marks);
+    }
+    if (!onChart.marks)
+        return;
+    QList<QPointF> points;
+    if (marked) {
+        for (const auto& run : runs)
+            points.append(QList<QPointF>(run.begin(), run.end()));
+        onChart.marks->setMarkerShape(st->markerStyle == MarkerStyle::Triangle ? QScatterSeries::MarkerShapeTriangle
+                                                                                 : QScatterSeries::MarkerShapeCircle);
+        onChart.marks->setMarkerSize(std::max(4.0, st->markerSize / double(kTwipsPerPixel)));
+        onChart.marks->setColor(st->markerFill);
+        onChart.marks->setBorderColor(colour);
+    }
+    onChart.marks->replace(points);
+}
+
+// The value axis cuts a title longer than the plot is high to "...": on a low
+// chart ("Meters of Head" beside a short plot) its letters shrink instead, to
+// no less than 6 points.
+void Chart::Impl::fitValueAxisTitle()
+{
+    QChart* c = chart();
+    QFont titleFont = valueTitleFont;
     if (c->layout()) {
-        if (d->y->titleFont() != titleFont) {
-            d->y->setTitleFont(titleFont);
+        if (y->titleFont() != titleFont) {
+            y->setTitleFont(titleFont);
             c->layout()->activate();
         }
         while (titleFont.pointSizeF() > 6.0
-               && QFontMetricsF(titleFont).horizontalAdvance(ya.title) > c->plotArea().height() - 2.0) {
+               && QFontMetricsF(titleFont).horizontalAdvance(axes[1].title) > c->plotArea().height() - 2.0) {
             titleFont.setPointSizeF(titleFont.pointSizeF() - 0.5);
-            d->y->setTitleFont(titleFont);
+            y->setTitleFont(titleFont);
             c->layout()->activate();
         }
     }

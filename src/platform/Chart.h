@@ -14,6 +14,7 @@
 #include <QPointF>
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 namespace platform {
@@ -115,7 +116,7 @@ protected:
 
 private:
     struct Impl;
-    Impl* d;
+    std::unique_ptr<Impl> d;
     void changed();
     // Draws anew at the widget's size, or at `at`.
     void redraw(QSize at = QSize());
