@@ -38,4 +38,3 @@ struct ShippedMainWindow {
         path = folder.file("SaveSiteInfo/Bench.txt");
     }
 };
-

@@ -5,13 +5,13 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#define TDR_BENCHMARK_MAIN_WITH_WIDGETS()                                                                   \
-    int main(int argc, char** argv)                                                                         \
-    {                                                                                                       \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                            \
-        QApplication app(argc, argv);                                                                       \
-        benchmark::Initialize(&argc, argv);                                                                 \
-        benchmark::RunSpecifiedBenchmarks();                                                                \
-        benchmark::Shutdown();                                                                              \
-        return 0;                                                                                           \
+#define TDR_BENCHMARK_MAIN_WITH_WIDGETS()        \
+    int main(int argc, char** argv)              \
+    {                                            \
+        qputenv("QT_QPA_PLATFORM", "offscreen"); \
+        QApplication app(argc, argv);            \
+        benchmark::Initialize(&argc, argv);      \
+        benchmark::RunSpecifiedBenchmarks();     \
+        benchmark::Shutdown();                   \
+        return 0;                                \
     }

@@ -26,8 +26,7 @@ struct LargeCatalogue {
             text += i % 3 ? "#Standard#\r\n" : "#Custom#\r\n";
             text += "#RATELOSS_BEGIN#\r\n";
             for (int j = 0; j < kPoints; ++j)
-                text += QByteArray::number(j * 2.5) + "," + QByteArray::number(0.125 * j * j + i % 7)
-                        + "\r\n";
+                text += QByteArray::number(j * 2.5) + "," + QByteArray::number(0.125 * j * j + i % 7) + "\r\n";
             text += "#RATELOSS_END#\r\n";
         }
         QFile f(dir.filePath("Components/DISP.DAT"));

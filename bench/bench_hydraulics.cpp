@@ -43,7 +43,8 @@ void BM_Search1To40(benchmark::State& state)
     int64_t steps = 0;
     for (auto _ : state) {
         s.m->sngNozzleCount.assign(2, 0.0f);
-        benchmark::DoNotOptimize(hydraulics::SolveOperatingPoints(*s.m, s.w, 0, s.m->sngCurrentGPM, s.m->sngCurrentLPM));
+        benchmark::DoNotOptimize(
+            hydraulics::SolveOperatingPoints(*s.m, s.w, 0, s.m->sngCurrentGPM, s.m->sngCurrentLPM));
     }
     for (int n = 1; n <= 40; ++n)
         steps += int64_t(s.m->sngCurrentGPM[n] * 10 + 1.5f);

@@ -3,10 +3,10 @@
 #include "ShippedMainWindow.h"
 #include "WidgetBenchmarkMain.h"
 
+#include "platform/Chart.h"
 #include "reports/PrintCommands.h"
 #include "reports/PrintSheets.h"
 #include "reports/ReportPages.h"
-#include "platform/Chart.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

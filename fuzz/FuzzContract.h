@@ -12,12 +12,12 @@
 #include <cstdlib>
 #include <vector>
 
-#define TDR_CONTRACT(condition)                                                                     \
-    do {                                                                                            \
-        if (!(condition)) {                                                                         \
-            std::fprintf(stderr, "%s:%d: contract broken: %s\n", __FILE__, __LINE__, #condition);   \
-            std::abort();                                                                           \
-        }                                                                                           \
+#define TDR_CONTRACT(condition)                                                                   \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: contract broken: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
     } while (0)
 
 namespace fuzzcontract {

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     TDR_CONTRACT(s->maxBranches >= 1 && s->maxBranches <= 254);
     const std::optional<SettingsFile> back = parseSettingsFile(fuzzcontract::fileBytes(settingsLines(*s)));
-    TDR_CONTRACT(back && back->maxNozzles == s->maxNozzles && back->maxBranches == s->maxBranches
-                 && back->gas == s->gas && back->us == s->us && back->componentList == s->componentList
-                 && back->lines[0] == s->lines[0] && back->lines[1] == s->lines[1]);
+    TDR_CONTRACT(back && back->maxNozzles == s->maxNozzles && back->maxBranches == s->maxBranches && back->gas == s->gas
+                 && back->us == s->us && back->componentList == s->componentList && back->lines[0] == s->lines[0]
+                 && back->lines[1] == s->lines[1]);
     return 0;
 }

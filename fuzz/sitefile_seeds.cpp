@@ -13,6 +13,7 @@ platform::PlainGrid siteGrid(bool metric)
 {
     platform::PlainGrid g(36, 3);
     const char* cells[36][3] = {};
+    // clang-format off: the cells in row order, packed
     cells[1][1] = "Dispenser 4 "; cells[2][1] = "None"; cells[3][1] = "3/4 inch";
     cells[4][1] = metric ? "3" : "10.50"; cells[5][1] = "Nozzle 11"; cells[6][1] = "None";
     cells[7][2] = "4"; cells[8][1] = "Fibreglass"; cells[9][1] = "2 inch"; cells[10][1] = "100";
@@ -24,6 +25,7 @@ platform::PlainGrid siteGrid(bool metric)
     cells[28][1] = "None"; cells[29][1] = "None"; cells[30][2] = metric ? "243.8" : "96";
     cells[31][2] = "3"; cells[32][2] = "12.3"; cells[33][2] = "2";
     cells[34][1] = metric ? "Diesel" : "Gas"; cells[35][1] = metric ? "Commercial" : "International";
+    // clang-format on
     for (int r = 0; r < 36; ++r)
         for (int c = 0; c < 3; ++c)
             if (cells[r][c])

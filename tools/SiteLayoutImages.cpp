@@ -98,8 +98,7 @@ QImage drawSiteLayout(int pumps, int branches)
     p.drawText(QRectF(10, 0, 200, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Site Layout"));
     p.setFont(font(12));
     p.drawText(QRectF(kWidth - 250, 0, 240, 26), Qt::AlignRight | Qt::AlignVCenter,
-               plural(pumps, "Pump", "Pumps") + QStringLiteral("  \u00b7  ")
-                   + plural(branches, "Branch", "Branches"));
+               plural(pumps, "Pump", "Pumps") + QStringLiteral("  \u00b7  ") + plural(branches, "Branch", "Branches"));
 
     // Plan view: the tank on the left, the dispensers on the right.
     const double top = 36, bottom = 262;
@@ -122,8 +121,7 @@ QImage drawSiteLayout(int pumps, int branches)
     p.drawRoundedRect(tank, 38, 38);
     p.setPen(kMutedInk);
     p.setFont(font(11, true));
-    p.drawText(QRectF(tank.left(), tank.bottom() - 34, tank.width(), 16), Qt::AlignCenter,
-               QStringLiteral("TANK"));
+    p.drawText(QRectF(tank.left(), tank.bottom() - 34, tank.width(), 16), Qt::AlignCenter, QStringLiteral("TANK"));
 
     // Pumps on the tank's centre line, joined by a manifold on its right side.
     const double pumpX = tank.center().x() - 6;
@@ -141,8 +139,7 @@ QImage drawSiteLayout(int pumps, int branches)
     for (double y : pumpY)
         p.drawLine(QPointF(pumpX + pumpR, y), QPointF(manifoldX, y));
     p.setPen(QPen(kTrunk, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(manifoldX, std::min(firstPumpY, middle)),
-               QPointF(manifoldX, std::max(lastPumpY, middle)));
+    p.drawLine(QPointF(manifoldX, std::min(firstPumpY, middle)), QPointF(manifoldX, std::max(lastPumpY, middle)));
     for (int i = 0; i < pumps; ++i) {
         p.setPen(QPen(kTrunk, 1.5));
         p.setBrush(kPump);
@@ -256,8 +253,7 @@ int main(int argc, char** argv)
     const bool png = args.size() > 3 && args.at(3) == QLatin1String("png");
     const std::optional<int> branches = largestBranchCount(args.at(2));
     if (!branches) {
-        std::fprintf(stderr, "SiteLayoutImages: no branch count in line 2 of %s\n",
-                     qPrintable(args.at(2)));
+        std::fprintf(stderr, "SiteLayoutImages: no branch count in line 2 of %s\n", qPrintable(args.at(2)));
         return 1;
     }
     if (!QDir().mkpath(outDir)) {

@@ -87,8 +87,7 @@ bool commitEditorEntries(Module1& m, Kind kind, const EditorEntries& window)
         record.strListCode = listLetter(m);
         record.strName = window.nameText();
         record.blnGasOr50Hz = window.flagOptionSelected();
-        record.strKind = window.customCheckValue() == 1 ? QStringLiteral("#Custom#")
-                                                         : QStringLiteral("#Standard#");
+        record.strKind = window.customCheckValue() == 1 ? QStringLiteral("#Custom#") : QStringLiteral("#Standard#");
         if constexpr (isHoseRecord<decltype(record)>)
             record.sngLength = *hoseLength;
         record.intPoints = int16_t(points);
@@ -152,4 +151,3 @@ TDR_COMMIT(clsNozzleData, SetNozzleData, Kind::Nozzle)
 TDR_COMMIT(clsBreakawayData, SetBreakawayData, Kind::Breakaway)
 
 #undef TDR_COMMIT
-

@@ -24,17 +24,18 @@
 
 class Module1;
 
-#define TDR_CATALOGUE_CLASS(Class, Commit, Reader, Writer)                \
-    class Class {                                                         \
-    public:                                                               \
-        explicit Class(Module1& m) : m_(m) {}                             \
-        bool Commit(const EditorEntries& window);                         \
-        void Reader();                                                    \
-        bool Writer();                                                    \
-        QString RemoveBlankLine(const QString& strnextLine);              \
-    private:                                                              \
-        Module1& m_;                                                      \
-        platform::LineStream mobjDataStream;                              \
+#define TDR_CATALOGUE_CLASS(Class, Commit, Reader, Writer)   \
+    class Class {                                            \
+    public:                                                  \
+        explicit Class(Module1& m) : m_(m) {}                \
+        bool Commit(const EditorEntries& window);            \
+        void Reader();                                       \
+        bool Writer();                                       \
+        QString RemoveBlankLine(const QString& strnextLine); \
+                                                             \
+    private:                                                 \
+        Module1& m_;                                         \
+        platform::LineStream mobjDataStream;                 \
     };
 
 TDR_CATALOGUE_CLASS(clsPumpData, SetPumpData, GetPumpFileData, SetPumpFileData)
@@ -54,6 +55,7 @@ class clsPipeHeadData {
 public:
     explicit clsPipeHeadData(Module1& m) : m_(m) {}
     void GetPipeHeadFileData();
+
 private:
     Module1& m_;
 };

@@ -25,12 +25,9 @@ void readKindFile(Module1& m, Kind kindCode)
     const KindFile& kind = kindFile(kindCode);
     QByteArray bytes;
     switch (recordformat::load(readerPath(m, kind), bytes)) {
-    case recordformat::LoadStatus::Missing:
-        failWith(kind.missingMessage);
-    case recordformat::LoadStatus::Unreadable:
-        failWith(kind.unreadableMessage);
-    case recordformat::LoadStatus::Ok:
-        break;
+    case recordformat::LoadStatus::Missing: failWith(kind.missingMessage);
+    case recordformat::LoadStatus::Unreadable: failWith(kind.unreadableMessage);
+    case recordformat::LoadStatus::Ok: break;
     }
     visitKindTable(m, kindCode, [&](auto& table, int16_t& last, int16_t&) {
         using Rec = typename std::remove_reference_t<decltype(table)>::value_type;
@@ -85,8 +82,8 @@ bool writeKindFile(Module1& m, Kind kindCode)
             problem = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
     });
     if (!problem.isEmpty()) {
-        ShowText(QStringLiteral("The data file %1 was not written: %2. The file was left as it was.")
-                     .arg(path, problem));
+        ShowText(
+            QStringLiteral("The data file %1 was not written: %2. The file was left as it was.").arg(path, problem));
         return false;
     }
     m.intIndex = int16_t(last + 1);
@@ -98,7 +95,7 @@ bool writeKindFile(Module1& m, Kind kindCode)
 } // namespace catalogue
 
 #define TDR_CATALOGUE_FILES(Class, Reader, Writer, kind)                             \
-    void Class::Reader() { catalogue::readKindFile(m_, kind); }      \
+    void Class::Reader() { catalogue::readKindFile(m_, kind); }                      \
     bool Class::Writer() { return catalogue::writeKindFile(m_, kind); }              \
     QString Class::RemoveBlankLine(const QString& strnextLine)                       \
     {                                                                                \

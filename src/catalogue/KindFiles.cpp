@@ -13,22 +13,18 @@ namespace {
 
 // In kind-code order.
 constexpr KindFile kKindFiles[] = {
-    {Kind::Dispenser, "DISP.DAT", "DISP.DAT",
-     Msg::DispenserFileMissing, Msg::DispenserFileUnreadable, FlowForm::Single},
-    {Kind::DispOthers, "DISPOTHERS.DAT", "DISPOTHERS.DAT",
-     Msg::DispOthersFileMissing, Msg::DispOthersFileUnreadable, FlowForm::Single},
-    {Kind::Nozzle, "NOZZLE.DAT", "NOZZLE.DAT",
-     Msg::NozzleFileMissing, Msg::NozzleFileUnreadable, FlowForm::Single},
-    {Kind::LeakDetector, "MLD.DAT", "MLD.DAT",
-     Msg::LeakDetectorFileMissing, Msg::LeakDetectorFileUnreadable, FlowForm::WholeNumber16},
-    {Kind::Breakaway, "BRK.DAT", "BRK.DAT",
-     Msg::BreakawayFileMissing, Msg::BreakawayFileUnreadable, FlowForm::Single},
-    {Kind::Pump, "PUMP.DAT", "Pump.DAT",
-     Msg::PumpFileMissing, Msg::PumpFileUnreadable, FlowForm::Single},
-    {Kind::PumpOthers, "PUMPOTHERS.DAT", "PumpOthers.DAT",
-     Msg::PumpOthersFileMissing, Msg::PumpOthersFileUnreadable, FlowForm::Single},
-    {Kind::Hose, "HOSES.DAT", "Hoses.DAT",
-     Msg::HoseFileMissing, Msg::HoseFileUnreadable, FlowForm::Single},
+    {Kind::Dispenser, "DISP.DAT", "DISP.DAT", Msg::DispenserFileMissing, Msg::DispenserFileUnreadable,
+     FlowForm::Single},
+    {Kind::DispOthers, "DISPOTHERS.DAT", "DISPOTHERS.DAT", Msg::DispOthersFileMissing, Msg::DispOthersFileUnreadable,
+     FlowForm::Single},
+    {Kind::Nozzle, "NOZZLE.DAT", "NOZZLE.DAT", Msg::NozzleFileMissing, Msg::NozzleFileUnreadable, FlowForm::Single},
+    {Kind::LeakDetector, "MLD.DAT", "MLD.DAT", Msg::LeakDetectorFileMissing, Msg::LeakDetectorFileUnreadable,
+     FlowForm::WholeNumber16},
+    {Kind::Breakaway, "BRK.DAT", "BRK.DAT", Msg::BreakawayFileMissing, Msg::BreakawayFileUnreadable, FlowForm::Single},
+    {Kind::Pump, "PUMP.DAT", "Pump.DAT", Msg::PumpFileMissing, Msg::PumpFileUnreadable, FlowForm::Single},
+    {Kind::PumpOthers, "PUMPOTHERS.DAT", "PumpOthers.DAT", Msg::PumpOthersFileMissing, Msg::PumpOthersFileUnreadable,
+     FlowForm::Single},
+    {Kind::Hose, "HOSES.DAT", "Hoses.DAT", Msg::HoseFileMissing, Msg::HoseFileUnreadable, FlowForm::Single},
 };
 
 constexpr bool inKindCodeOrder()

@@ -93,10 +93,10 @@ public:
 class EditorEntries {
 public:
     virtual ~EditorEntries() = default;
-    virtual QString nameText() const = 0;        // the name box (hoses: the hose size)
-    virtual bool flagOptionSelected() const = 0; // the gas option (pumps: the 50 Hz option)
-    virtual int customCheckValue() const = 0;    // the Custom check box: 0, 1 or 2 (greyed)
+    virtual QString nameText() const = 0;                 // the name box (hoses: the hose size)
+    virtual bool flagOptionSelected() const = 0;          // the gas option (pumps: the 50 Hz option)
+    virtual int customCheckValue() const = 0;             // the Custom check box: 0, 1 or 2 (greyed)
     virtual QString hoseLengthText() const { return {}; } // hoses only
-    virtual int gridRows() const = 0;            // rows of the flow/head grid
+    virtual int gridRows() const = 0;                     // rows of the flow/head grid
     virtual QString gridText(int row, int col) const = 0;
 };

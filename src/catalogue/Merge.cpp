@@ -35,8 +35,7 @@ bool readFile(const QString& path, std::vector<Rec>& records, int maxRecords)
 }
 
 template <typename Rec>
-bool mergeStandard(Module1& m, const QString& updateFile, const QString& existingFile,
-                   const QString& failure)
+bool mergeStandard(Module1& m, const QString& updateFile, const QString& existingFile, const QString& failure)
 {
     if (!platform::fileExists(existingFile)) {
         ShowText(existingFile + QLatin1String(" file does not exist"));
@@ -55,8 +54,8 @@ bool mergeStandard(Module1& m, const QString& updateFile, const QString& existin
     // Merging a file into itself would double its custom records.
     if (sameFile(updateFile, existingFile)) {
         ShowText(QStringLiteral("The selected file %1 is the data file that it would update. "
-                            "Please select the updated data file.")
-                 .arg(updateFile));
+                                "Please select the updated data file.")
+                     .arg(updateFile));
         return false;
     }
     QByteArray update;
@@ -89,8 +88,7 @@ std::optional<std::vector<Rec>> mergeRecords(std::vector<Rec> records, QByteArra
     auto updates = recordformat::parseRecords<Rec>(update, FlowForm::Single, kMaxUpdateRecords);
     if (!updates || updates->empty() || records.size() + updates->size() > size_t(kMaxRecords))
         return std::nullopt;
-    records.insert(records.end(), std::make_move_iterator(updates->begin()),
-                   std::make_move_iterator(updates->end()));
+    records.insert(records.end(), std::make_move_iterator(updates->begin()), std::make_move_iterator(updates->end()));
     for (const Rec& r : records)
         if (!recordformat::unwritableReason(r, form).isEmpty())
             return std::nullopt;
@@ -102,8 +100,7 @@ template std::optional<std::vector<typHose>> mergeRecords(std::vector<typHose>, 
 
 bool UpdateStandardComponents(Module1& m, const QString& updateFile, const QString& existingFile)
 {
-    return mergeStandard<typComponent>(m, updateFile, existingFile,
-                                       QStringLiteral("File got corrupted"));
+    return mergeStandard<typComponent>(m, updateFile, existingFile, QStringLiteral("File got corrupted"));
 }
 
 bool UpdateStandardHoses(Module1& m, const QString& updateFile, const QString& existingFile)

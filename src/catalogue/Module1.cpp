@@ -9,10 +9,7 @@ Module1::Module1(QString programFolder) : strAppPath(std::move(programFolder)) {
 
 Module1::~Module1() = default;
 
-QString Module1::programPath(const QString& relative) const
-{
-    return platform::joinPath(strAppPath, relative);
-}
+QString Module1::programPath(const QString& relative) const { return platform::joinPath(strAppPath, relative); }
 
 void Module1::CreateDataObjects()
 {
@@ -32,8 +29,7 @@ void Module1::CreateDataObjects()
 void Module1::SizeResults()
 {
     const size_t n = intPlotNozzles >= 0 ? size_t(intPlotNozzles) + 1 : 1;
-    for (auto* v : {&sngCurrentGPM, &sngBaselineGPM, &sngCurrentX, &sngBaselineX, &sngCurrentLPM,
-                    &sngBaselineLPM})
+    for (auto* v : {&sngCurrentGPM, &sngBaselineGPM, &sngCurrentX, &sngBaselineX, &sngCurrentLPM, &sngBaselineLPM})
         v->assign(n, 0.0f);
     sngFlowGraphData.assign(n, {0.0f, 0.0f, 0.0f});
 }

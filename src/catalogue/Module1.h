@@ -58,6 +58,7 @@ public:
     void CreateDataObjects();
 
     // --- catalogue tables: 0-based, last index = records - 1 ---
+    // clang-format off: each kind's table beside its two indexes
     std::vector<typComponent> udtPumps;        int16_t intPumpMax = -1;        int16_t intPumpIndex = 0;
     std::vector<typComponent> udtPumpOthers;   int16_t intPumpOthersMax = -1;  int16_t intPumpOthersIndex = 0;
     std::vector<typComponent> udtLeakDetectors; int16_t intLeakDetectorMax = -1; int16_t intLeakDetectorIndex = 0;
@@ -66,6 +67,7 @@ public:
     std::vector<typHose> udtHoses;             int16_t intHoseMax = -1;        int16_t intHoseIndex = 0;
     std::vector<typComponent> udtNozzles;      int16_t intNozzleMax = -1;      int16_t intNozzleIndex = 0;
     std::vector<typComponent> udtBreakaways;   int16_t intBreakawayMax = -1;   int16_t intBreakawayIndex = 0;
+    // clang-format on
     int16_t intIndex = 0; // the shared record and loop counter
 
     // --- piping tables, fixed bounds, all in feet ---
@@ -91,19 +93,17 @@ public:
 
     // --- hydraulic calculation ---
     float sngViscosity = 0.0f; // ft^2/s
-    float sngTrunkLoss = 0, sngBranchLoss = 0, sngTotalRise = 0, sngLeakDetectorLoss = 0,
-          sngDispLoss = 0, sngDispOthersLoss = 0, sngBreakawayLoss = 0, sngNozzleLoss = 0,
-          sngPumpOthersLoss = 0, sngHoseLoss = 0, sngTDH = 0;
+    float sngTrunkLoss = 0, sngBranchLoss = 0, sngTotalRise = 0, sngLeakDetectorLoss = 0, sngDispLoss = 0,
+          sngDispOthersLoss = 0, sngBreakawayLoss = 0, sngNozzleLoss = 0, sngPumpOthersLoss = 0, sngHoseLoss = 0,
+          sngTDH = 0;
     float sngValveLength = 0;
 
     // --- results (sized by the main window: positions 0 to intPlotNozzles) ---
     int16_t intPlotNozzles = 0;
     int16_t intNozzlesEntered = 0;
     float sngNozzleFlow = 0;
-    std::vector<float> sngCurrentGPM, sngBaselineGPM, sngCurrentLPM, sngBaselineLPM,
-        sngCurrentX, sngBaselineX;
-    std::vector<float> sngCurrentGPMRounded, sngBaselineGPMRounded, sngCurrentLPMRounded,
-        sngBaselineLPMRounded;
+    std::vector<float> sngCurrentGPM, sngBaselineGPM, sngCurrentLPM, sngBaselineLPM, sngCurrentX, sngBaselineX;
+    std::vector<float> sngCurrentGPMRounded, sngBaselineGPMRounded, sngCurrentLPMRounded, sngBaselineLPMRounded;
     std::vector<float> sngNozzleCount;
     float sngCurrentMaxFlow = 0, sngBaselineMaxFlow = 0;
     // The value-axis maximum last given to a flow graph.

@@ -15,8 +15,7 @@ public:
     // A line ends at CR LF, a lone LF or a lone CR, as the catalogue files'
     // lines do: a file whose lines end in CR alone reads as its CR LF twin.
     explicit PipingReader(QByteArrayView bytes)
-        : m_stream(platform::LineStream::overText(QString::fromLatin1(bytes),
-                                                  platform::LineStream::Breaks::AnyCrOrLf))
+        : m_stream(platform::LineStream::overText(QString::fromLatin1(bytes), platform::LineStream::Breaks::AnyCrOrLf))
     {
     }
 

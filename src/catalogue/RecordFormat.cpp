@@ -94,8 +94,7 @@ bool nextLine(platform::LineStream& stream, QStringView& line)
     return stream.readLine(line) && skipBlankLines(stream, line);
 }
 
-bool readFields(platform::LineStream& stream, typComponent& record, FlowForm form,
-                float* hoseLength)
+bool readFields(platform::LineStream& stream, typComponent& record, FlowForm form, float* hoseLength)
 {
     QStringView line;
     if (!nextLine(stream, line) || !splitNameLine(line, record.strName, record.strListCode))
@@ -151,10 +150,7 @@ void appendLines(QStringList& lines, const typComponent& record, const float* ho
     lines.append(kEndMarker);
 }
 
-bool hasLineBreak(const QString& text)
-{
-    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-}
+bool hasLineBreak(const QString& text) { return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')); }
 
 QString reasonFor(const typComponent& record, FlowForm form, const float* hoseLength)
 {
@@ -162,15 +158,13 @@ QString reasonFor(const typComponent& record, FlowForm form, const float* hoseLe
         return QStringLiteral("has no curve points");
     if (record.intPoints > kMaxPoints)
         return QStringLiteral("has more than 255 curve points");
-    if (record.sngFlow.size() < size_t(record.intPoints)
-        || record.sngLoss.size() < size_t(record.intPoints))
+    if (record.sngFlow.size() < size_t(record.intPoints) || record.sngLoss.size() < size_t(record.intPoints))
         return QStringLiteral("holds fewer curve points than its point count");
     if (record.strName.startsWith(QLatin1Char('#')))
         return QStringLiteral("has a name beginning with \"#\"");
     if (record.strName.size() > kMaxNameLength)
         return QStringLiteral("has a name longer than %1 characters").arg(kMaxNameLength);
-    if (hasLineBreak(record.strName) || hasLineBreak(record.strListCode)
-        || hasLineBreak(record.strKind))
+    if (hasLineBreak(record.strName) || hasLineBreak(record.strListCode) || hasLineBreak(record.strKind))
         return QStringLiteral("has a line break in its name, list code or kind");
     if (record.strKind.isEmpty())
         return QStringLiteral("has no kind");
@@ -202,25 +196,13 @@ bool readRecord(platform::LineStream& stream, typHose& record, FlowForm form)
     return readFields(stream, record, form, &record.sngLength);
 }
 
-void appendRecordLines(QStringList& lines, const typComponent& record)
-{
-    appendLines(lines, record, nullptr);
-}
+void appendRecordLines(QStringList& lines, const typComponent& record) { appendLines(lines, record, nullptr); }
 
-void appendRecordLines(QStringList& lines, const typHose& record)
-{
-    appendLines(lines, record, &record.sngLength);
-}
+void appendRecordLines(QStringList& lines, const typHose& record) { appendLines(lines, record, &record.sngLength); }
 
-QString unwritableReason(const typComponent& record, FlowForm form)
-{
-    return reasonFor(record, form, nullptr);
-}
+QString unwritableReason(const typComponent& record, FlowForm form) { return reasonFor(record, form, nullptr); }
 
-QString unwritableReason(const typHose& record, FlowForm form)
-{
-    return reasonFor(record, form, &record.sngLength);
-}
+QString unwritableReason(const typHose& record, FlowForm form) { return reasonFor(record, form, &record.sngLength); }
 
 platform::LineStream linesOf(QByteArrayView bytes)
 {
@@ -252,13 +234,10 @@ std::optional<std::vector<typHose>> parseHoses(QByteArrayView bytes, FlowForm fo
 LoadStatus load(const QString& path, QByteArray& bytes)
 {
     switch (platform::readBytes(path, bytes)) {
-    case platform::ReadStatus::Ok:
-        return LoadStatus::Ok;
-    case platform::ReadStatus::Missing:
-        return LoadStatus::Missing;
+    case platform::ReadStatus::Ok: return LoadStatus::Ok;
+    case platform::ReadStatus::Missing: return LoadStatus::Missing;
     case platform::ReadStatus::CannotOpen:
-    case platform::ReadStatus::TooLarge:
-        break;
+    case platform::ReadStatus::TooLarge: break;
     }
     return LoadStatus::Unreadable;
 }

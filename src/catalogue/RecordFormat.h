@@ -71,8 +71,7 @@ bool readRecord(platform::LineStream& stream, typHose& record, FlowForm form);
 // Reads records until the stream ends. False on a record that cannot be read
 // or on more than maxRecords records; what was read stays in records.
 template <typename Rec>
-bool readRecords(platform::LineStream& stream, std::vector<Rec>& records, FlowForm form,
-                 int maxRecords)
+bool readRecords(platform::LineStream& stream, std::vector<Rec>& records, FlowForm form, int maxRecords)
 {
     records.clear();
     while (!stream.atEnd()) {

@@ -11,13 +11,13 @@
 
 // One catalogue entry of every kind but hoses.
 struct typComponent {
-    QString strName;          // shown in the lists and editors
-    QString strListCode;      // component lists: one to three of "A", "I", "C"
-    bool blnGasOr50Hz = false; // pumps: a 50 Hz pump; other kinds: gas rather than diesel
-    QString strKind;          // "#Standard#" or "#Custom#"
+    QString strName;            // shown in the lists and editors
+    QString strListCode;        // component lists: one to three of "A", "I", "C"
+    bool blnGasOr50Hz = false;  // pumps: a 50 Hz pump; other kinds: gas rather than diesel
+    QString strKind;            // "#Standard#" or "#Custom#"
     std::vector<float> sngFlow; // GPM at each curve point
     std::vector<float> sngLoss; // feet: head delivered (pumps) or lost (others)
-    int16_t intPoints = 0;    // points in use, 1 to 255
+    int16_t intPoints = 0;      // points in use, 1 to 255
 };
 
 namespace catalogue {
@@ -60,8 +60,8 @@ enum class Kind : int16_t {
     Hose = 8,
 };
 
-inline constexpr int kMaxPoints = 255;     // points in one record
-inline constexpr int kMaxRecords = 32767;  // records in one table
+inline constexpr int kMaxPoints = 255;    // points in one record
+inline constexpr int kMaxRecords = 32767; // records in one table
 
 namespace catalogue {
 

@@ -13,8 +13,7 @@ enum class Direction { ToMetric, ToUS };
 // The product or quotient is held in a single before it is rounded.
 void convertValue(float& value, double factor, Direction direction)
 {
-    const float held = direction == Direction::ToMetric ? float(double(value) * factor)
-                                                        : float(double(value) / factor);
+    const float held = direction == Direction::ToMetric ? float(double(value) * factor) : float(double(value) / factor);
     value = float(platform::roundHalfEven1(held));
 }
 

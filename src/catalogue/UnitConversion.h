@@ -14,7 +14,7 @@
 class Module1;
 
 // The factors of every US / metric conversion in the program.
-inline constexpr double kGpmToLpm = 3.78564;    // not 3.785411784
+inline constexpr double kGpmToLpm = 3.78564; // not 3.785411784
 inline constexpr double kFeetToMetres = 0.3048;
 inline constexpr double kInchesToCentimetres = 2.54;
 

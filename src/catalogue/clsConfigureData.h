@@ -8,9 +8,9 @@ public:
     void setComponentList(uint8_t vData) { mbytComponentList = vData; }
     uint8_t ComponentList() const { return mbytComponentList; } // 0 A, 1 I, 2 C (ComponentLists.h)
     void setUnits(bool vData) { mblnUnits = vData; }
-    bool Units() const { return mblnUnits; }                    // true: US units
+    bool Units() const { return mblnUnits; } // true: US units
     void setData(bool vData) { mblnData = vData; }
-    bool Data() const { return mblnData; }                      // true: gas data
+    bool Data() const { return mblnData; } // true: gas data
 private:
     bool mblnData = false;
     bool mblnUnits = false;

@@ -78,12 +78,12 @@ frmUpdate::frmUpdate(Module1& m, QWidget* parent) : QDialog(parent), m_(m)
 
 void frmUpdate::Form_Load()
 {
-    lblUpdateHelp->setText(QStringLiteral(
-        "Select the updated data file of the components sent by Corvane, click on Update button, "
-        "the standard component of the existing data file will be replaced by the standard "
-        "component of the updated data file but custom components of the existing data file "
-        "will remain same in the file. The name and format of the updated data file must be "
-        "same as existing data file."));
+    lblUpdateHelp->setText(
+        QStringLiteral("Select the updated data file of the components sent by Corvane, click on Update button, "
+                       "the standard component of the existing data file will be replaced by the standard "
+                       "component of the updated data file but custom components of the existing data file "
+                       "will remain same in the file. The name and format of the updated data file must be "
+                       "same as existing data file."));
 }
 
 void frmUpdate::cmdBrowse_Click()

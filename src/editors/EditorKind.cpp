@@ -12,8 +12,8 @@ const std::array<EditorKind, 8> kKinds = {{
      "wants to see the values of the Standard type of dispenser, he has to select the dispenser and click on the "
      "Edit button.",
      "TDH-Feet", "TDH-Meter", 1, false, 1, 13, Panel::FuelAndHead},
-    {Kind::DispOthers, "frmDispOthers", "Dispensers Others", "DispOthers", "lblDispOthersName",
-     "Dispenser Others Name", "Option Menu\\Dispenser Others.htm", "Delete DispOthers - ",
+    {Kind::DispOthers, "frmDispOthers", "Dispensers Others", "DispOthers", "lblDispOthersName", "Dispenser Others Name",
+     "Option Menu\\Dispenser Others.htm", "Delete DispOthers - ",
      "User can enter the data for new Dispenser Others components, edit the data for existing custom type of "
      "Dispenser Others component and delete the existing custom type of Dispenser Others components. User can "
      "not edit, delete the Standard type of component. If user wants to see the values of the Standard type of "
@@ -33,15 +33,14 @@ const std::array<EditorKind, 8> kKinds = {{
      "Detector data. If user wants to see the values of the Standard type of Leak Detector, he has to select the "
      "Leak Detector and click on the Edit button.",
      "TDH - Feet", "TDH - Meter", 1, true, -1, 13, Panel::FuelAndHead},
-    {Kind::Breakaway, "frmBRK", "Breakaway", "BRK", "lblBreakName", "Breakaway Name",
-     "Option Menu\\Breakaways.htm", "Delete Breakaway - ",
+    {Kind::Breakaway, "frmBRK", "Breakaway", "BRK", "lblBreakName", "Breakaway Name", "Option Menu\\Breakaways.htm",
+     "Delete Breakaway - ",
      "User can enter the data for new Breakaway, edit the data for existing custom type of Breakaway and delete "
      "the existing custom type of Breakaway. User can not edit, delete the Standard type of Breakaway data. If "
      "user wants to see the values of the Standard type of Breakaway, he has to select the Breakaway and click on "
      "the Edit button.",
      "TDH - Feet", "TDH - Meter", 1, true, -1, 13, Panel::FuelAndHead},
-    {Kind::Pump, "frmPump", "Pumps", "Pump", "lblPumpName", "Pump Name", "Option Menu\\Pumps.htm",
-     "Delete Pump - ",
+    {Kind::Pump, "frmPump", "Pumps", "Pump", "lblPumpName", "Pump Name", "Option Menu\\Pumps.htm", "Delete Pump - ",
      "User can enter the data for new Pump, edit the data for existing custom type of Pump and delete the "
      "existing custom type of Pump. User can not edit, delete the Standard type of Pump data. If user wants to "
      "see the values of the Standard type of Pump, he has to select the Pump and click on the Edit button.",
@@ -53,8 +52,7 @@ const std::array<EditorKind, 8> kKinds = {{
      "Pump Others data. If user wants to see the values of the Standard type of Pump Others, he has to select "
      "the Pump Others and click on the Edit button.",
      "TDH - Feet", "TDH - Meter", 1, true, -1, 13, Panel::FuelAndHead},
-    {Kind::Hose, "frmHose", "Hose Data", "Hose", "lblHoseSize", "Hose Size", "Option Menu\\Hoses.htm",
-     "Delete Hose - ",
+    {Kind::Hose, "frmHose", "Hose Data", "Hose", "lblHoseSize", "Hose Size", "Option Menu\\Hoses.htm", "Delete Hose - ",
      "User can enter the data for new Hoses, edit the data for existing custom type of Hose and delete the "
      "existing custom type of Hose. User can not edit, delete the  Standard type of component. If user wants to "
      "see the values of the Standard type of Hose, he has to select the Hose and click on the Edit button.",

@@ -16,20 +16,20 @@ enum class Panel { FuelAndHead, Frequency, Hose };
 
 struct EditorKind {
     Kind kind;
-    const char* window;     // "frmDispenser"
-    const char* caption;    // "Dispenser"
-    const char* tag;        // "Disp": control names put it after their prefix
-    const char* nameLabel;  // "lblDispName" (not always the tag's)
+    const char* window;    // "frmDispenser"
+    const char* caption;   // "Dispenser"
+    const char* tag;       // "Disp": control names put it after their prefix
+    const char* nameLabel; // "lblDispName" (not always the tag's)
     const char* nameCaption;
-    const char* helpTopic;  // "Option Menu\\Dispensers.htm"
+    const char* helpTopic; // "Option Menu\\Dispensers.htm"
     const char* deletePrompt;
     const char* helpText;
-    const char* usHeadHeading;     // "TDH-Feet" only in the dispenser editor
+    const char* usHeadHeading; // "TDH-Feet" only in the dispenser editor
     const char* metricHeadHeading;
-    int viewingDecimals;        // grid decimals of a standard entry shown
-    bool ctrlBackspaceEmpties;  // code 127 empties the cell (else it beeps)
-    int dieselPreRound;         // decimals a head is rounded to before diesel PSI; -1 none
-    int openingRows;            // grid rows at the opening
+    int viewingDecimals;       // grid decimals of a standard entry shown
+    bool ctrlBackspaceEmpties; // code 127 empties the cell (else it beeps)
+    int dieselPreRound;        // decimals a head is rounded to before diesel PSI; -1 none
+    int openingRows;           // grid rows at the opening
     Panel panel;
 };
 

@@ -85,27 +85,24 @@ int16_t& EditorModel::recordIndex()
 int EditorModel::recordCount() const
 {
     int count = 0;
-    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t last, int16_t) {
-        count = catalogue::heldRecords(table, last);
-    });
+    catalogue::visitKindTable(
+        m, m_kind.kind, [&](const auto& table, int16_t last, int16_t) { count = catalogue::heldRecords(table, last); });
     return count;
 }
 
 QString EditorModel::recordName(int i) const
 {
     QString name;
-    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t, int16_t) {
-        name = table[size_t(i)].strName;
-    });
+    catalogue::visitKindTable(m, m_kind.kind,
+                              [&](const auto& table, int16_t, int16_t) { name = table[size_t(i)].strName; });
     return name;
 }
 
 QString EditorModel::recordKind(int i) const
 {
     QString kind;
-    catalogue::visitKindTable(m, m_kind.kind, [&](const auto& table, int16_t, int16_t) {
-        kind = table[size_t(i)].strKind;
-    });
+    catalogue::visitKindTable(m, m_kind.kind,
+                              [&](const auto& table, int16_t, int16_t) { kind = table[size_t(i)].strKind; });
     return kind;
 }
 
@@ -185,8 +182,8 @@ void EditorModel::setCaptions()
     const bool us = catalogue::settingsSayUS(m);
     view.feetCaption = us ? QStringLiteral("Feet") : QStringLiteral("Meter");
     view.flowHeading = us ? QStringLiteral("GPM") : QStringLiteral("LPM");
-    view.headHeading = view.psi ? QStringLiteral("PSI")
-                                : QLatin1String(us ? m_kind.usHeadHeading : m_kind.metricHeadHeading);
+    view.headHeading =
+        view.psi ? QStringLiteral("PSI") : QLatin1String(us ? m_kind.usHeadHeading : m_kind.metricHeadHeading);
     view.lengthCaption = us ? QStringLiteral("Hose Length(ft)") : QStringLiteral("Hose Length(m)");
 }
 
@@ -408,8 +405,7 @@ void EditorModel::storeEntry(int index)
 {
     // The record receives heads in feet (metres), never in PSI.
     selectFeet();
-    const QString letter =
-        catalogue::componentListLetter(m.objConfigureData ? m.objConfigureData->ComponentList() : 0);
+    const QString letter = catalogue::componentListLetter(m.objConfigureData ? m.objConfigureData->ComponentList() : 0);
     catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t& last, int16_t& workIndex) {
         if (index < 0) {
             index = catalogue::heldRecords(table, last);
@@ -598,9 +594,8 @@ bool EditorModel::writeTable()
 EditorModel::Snapshot EditorModel::snapshot()
 {
     Snapshot s{{}, m_origin, m_stored, m_flags.blnEditPending, m.blnAddMode};
-    catalogue::visitKindTable(m, m_kind.kind, [&](auto& table, int16_t&, int16_t&) {
-        s.table.of<RecordOf<decltype(table)>>() = table;
-    });
+    catalogue::visitKindTable(
+        m, m_kind.kind, [&](auto& table, int16_t&, int16_t&) { s.table.of<RecordOf<decltype(table)>>() = table; });
     return s;
 }
 
@@ -658,21 +653,18 @@ void EditorModel::restoreOriginal()
 Closing EditorModel::closeRequested()
 {
     m_refused = Field::None; // a refusal earlier on is no reason to move now
-    const platform::MsgResult answer =
-        ui().messageBox(QStringLiteral("Do you want to Save changes?"), kAppTitle, platform::MsgButtons::YesNoCancel,
-                        platform::MsgIcon::None);
+    const platform::MsgResult answer = ui().messageBox(QStringLiteral("Do you want to Save changes?"), kAppTitle,
+                                                       platform::MsgButtons::YesNoCancel, platform::MsgIcon::None);
     // A press on Cancel ends with its question: the editor goes on checking
     // what the user leaves.
     mousePressEnded();
     switch (answer) {
-    case platform::MsgResult::Yes:
-        return cmdOk_Click();
+    case platform::MsgResult::Yes: return cmdOk_Click();
     case platform::MsgResult::No:
         // The table as it was at the opening: Save and Delete are undone.
         restoreOriginal();
         return Closing::Close;
-    default:
-        return Closing::Stay;
+    default: return Closing::Stay;
     }
 }
 
@@ -753,8 +745,8 @@ bool EditorModel::checkCell(bool checking)
     // An editor opened without the main window (only tests do) follows the
     // settings rather than the buttons' default.
     const bool us = m.frmData ? catalogue::windowShowsUS(m) : catalogue::settingsSayUS(m);
-    const CellLimit head = m_kind.panel == Panel::Frequency ? headLimit(us, false, false)
-                                                            : headLimit(us, view.psi, !view.gas);
+    const CellLimit head =
+        m_kind.panel == Panel::Frequency ? headLimit(us, false, false) : headLimit(us, view.psi, !view.gas);
     if (const std::optional<Refusal> refusal = grid.leaveCell(checking, head)) {
         showRefusal(*refusal);
         return false;

@@ -40,7 +40,7 @@ struct EditorView {
     bool gas = false, psi = false;
     bool fifty = false; // the pump's frequency: 50 Hz, else 60 Hz
     bool custom = false;
-    QString length;     // the hose's length box
+    QString length; // the hose's length box
     bool standardLength = false, customizedLength = false;
     QString feetCaption, flowHeading, headHeading, lengthCaption;
 

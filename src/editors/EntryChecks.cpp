@@ -22,8 +22,7 @@ QString unstorable(const QString& text)
 }
 
 // The duplicate test, names compared without regard to case.
-NameCheck duplicateTest(const QString& name, bool addMode, bool editMode, const QStringList& entries,
-                        int selected)
+NameCheck duplicateTest(const QString& name, bool addMode, bool editMode, const QStringList& entries, int selected)
 {
     NameCheck check;
     check.selection = selected;
@@ -88,8 +87,8 @@ NameCheck check(const QString& name, bool addMode, bool editMode, const QStringL
 
 bool badSizeForm(const QString& s)
 {
-    if (s.endsWith(QLatin1String("/0")) || s.endsWith(QLatin1String("/ 0")) || s.startsWith(u'/')
-        || s.endsWith(u'/') || s.startsWith(u'0'))
+    if (s.endsWith(QLatin1String("/0")) || s.endsWith(QLatin1String("/ 0")) || s.startsWith(u'/') || s.endsWith(u'/')
+        || s.startsWith(u'0'))
         return true;
     const qsizetype blank = s.indexOf(u' ');
     if (blank < 0)
@@ -138,12 +137,10 @@ NameCheck checkName(const QString& name, bool addMode, bool editMode, const QStr
     return check(name, addMode, editMode, entries, selected, false, true);
 }
 
-NameCheck checkHoseSize(const QString& size, bool addMode, bool editMode, const QStringList& entries,
-                        int selected)
+NameCheck checkHoseSize(const QString& size, bool addMode, bool editMode, const QStringList& entries, int selected)
 {
     return check(size, addMode, editMode, entries, selected, badSizeForm(size), false);
 }
-
 
 QString standardHoseLength(bool usUnits) { return usUnits ? QStringLiteral("100") : QStringLiteral("30.48"); }
 

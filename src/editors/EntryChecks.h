@@ -32,8 +32,7 @@ struct NameCheck : Refusal {
 NameCheck checkName(const QString& name, bool addMode, bool editMode, const QStringList& entries, int selected);
 // The hose size: the same, with the size's form tested (message 31) and no
 // test against "None".
-NameCheck checkHoseSize(const QString& size, bool addMode, bool editMode, const QStringList& entries,
-                        int selected);
+NameCheck checkHoseSize(const QString& size, bool addMode, bool editMode, const QStringList& entries, int selected);
 
 // --- the hose length check ---
 // The standard length, also the greatest: "100" ft or "30.48" m.

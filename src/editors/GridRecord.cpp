@@ -4,7 +4,6 @@
 
 namespace editors {
 
-
 void showPoints(PointGrid& grid, const typComponent& record, int decimals)
 {
     const int points = catalogue::heldPoints(record);

@@ -62,13 +62,10 @@ void PointGridView::keyPressEvent(QKeyEvent* event)
         m_window.showGrid();
         return;
     case Qt::Key_Backspace:
-        code = event->modifiers() & Qt::ControlModifier ? platform::kAsciiCtrlBackspace
-                                                       : platform::kAsciiBackspace;
+        code = event->modifiers() & Qt::ControlModifier ? platform::kAsciiCtrlBackspace : platform::kAsciiBackspace;
         break;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        code = platform::kAsciiEnter;
-        break;
+    case Qt::Key_Enter: code = platform::kAsciiEnter; break;
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Left:
@@ -82,9 +79,7 @@ void PointGridView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape: // the window's: it asks before closing
         QTableWidget::keyPressEvent(event);
         return;
-    default:
-        code = platform::keyAscii(*event);
-        break;
+    default: code = platform::keyAscii(*event); break;
     }
     if (code < 0) {
         QTableWidget::keyPressEvent(event);
@@ -123,10 +118,7 @@ frmEditor::frmEditor(editors::EditorModel& model, Module1& module, QWidget* pare
 }
 
 // The model outlives its window.
-frmEditor::~frmEditor()
-{
-    m_model.viewChanged = nullptr;
-}
+frmEditor::~frmEditor() { m_model.viewChanged = nullptr; }
 
 void frmEditor::build()
 {
@@ -183,8 +175,7 @@ void frmEditor::build()
         entry->addLayout(frequency, row, 0, 1, 3);
     } else {
         // A frame of two options, each named by the tag and its caption.
-        auto pair = [&](const char* frame, const char* first, const char* second, QRadioButton*& a,
-                        QRadioButton*& b) {
+        auto pair = [&](const char* frame, const char* first, const char* second, QRadioButton*& a, QRadioButton*& b) {
             auto* box = named<QGroupBox>(name(k, "fra", frame), QLatin1String(frame));
             a = named<QRadioButton>(name(k, "opt", first), QLatin1String(first));
             b = named<QRadioButton>(name(k, "opt", second), QLatin1String(second));

@@ -70,8 +70,8 @@ public:
     QRadioButton *standard = nullptr, *customized = nullptr;
     editors::PointGridView* grid = nullptr;
     QLabel *flowHeading = nullptr, *headHeading = nullptr, *help = nullptr;
-    QPushButton *cmdAdd = nullptr, *cmdEdit = nullptr, *cmdDelete = nullptr, *cmdSave = nullptr,
-                *cmdClear = nullptr, *cmdOk = nullptr, *cmdCancel = nullptr;
+    QPushButton *cmdAdd = nullptr, *cmdEdit = nullptr, *cmdDelete = nullptr, *cmdSave = nullptr, *cmdClear = nullptr,
+                *cmdOk = nullptr, *cmdCancel = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,11 +2,11 @@
 
 #include "Hydraulics.h"
 #include "catalogue/SharedServices.h"
+#include "catalogue/UnitConversion.h"
 #include "catalogue/UnitsInForce.h"
 #include "platform/Chart.h"
 #include "platform/NumText.h"
 #include "platform/UiServices.h"
-#include "catalogue/UnitConversion.h"
 
 #include <QColor>
 #include <algorithm>
@@ -58,10 +58,7 @@ void roundResults(std::vector<float>& gpm, std::vector<float>& lpm, std::vector<
 }
 
 // The row that element r of a row index names (r itself beyond the index).
-int rowOf(const std::vector<float>& rowIndex, int r)
-{
-    return r < int(rowIndex.size()) ? int(rowIndex[size_t(r)]) : r;
-}
+int rowOf(const std::vector<float>& rowIndex, int r) { return r < int(rowIndex.size()) ? int(rowIndex[size_t(r)]) : r; }
 
 void setRowIndexes(Module1& m, std::vector<float>& x)
 {
@@ -121,8 +118,8 @@ float SearchFlowPerNozzle(Module1& m, MainWindowInputs& w, int16_t /*pumpPositio
     return SearchFlowPerNozzle(m, ReadCalculationInputs(m, w), n);
 }
 
-int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/,
-                             std::vector<float>& results, const std::vector<float>& lpm)
+int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t /*pumpPosition*/, std::vector<float>& results,
+                             const std::vector<float>& lpm)
 {
     // Nothing the search does changes the window: it is read once.
     const CalculationInputs in = ReadCalculationInputs(m, w);
@@ -226,8 +223,7 @@ void FlowGraphEmptyRows(platform::Chart& c, int rows, const std::vector<float>& 
 void FlowGraphSeriesMarker(platform::Chart& c, int series)
 {
     c.setSeriesMarker(series, true, kFlowGraphMarkerSize,
-                      series == 2 ? platform::MarkerStyle::Dot : platform::MarkerStyle::Triangle,
-                      QColor(128, 64, 0));
+                      series == 2 ? platform::MarkerStyle::Dot : platform::MarkerStyle::Triangle, QColor(128, 64, 0));
 }
 
 float FlowGraphValueAxis(platform::Chart& c, float largestFlow)

@@ -126,7 +126,7 @@ float SearchFirstFailingFlow(Module1& m, const CalculationInputs& in, int16_t n)
 // as far as results and lpm hold elements; records each count in
 // sngNozzleCount. Reads the window once, for every count. Returns the number
 // of counts solved.
-int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPosition,
-                             std::vector<float>& results, const std::vector<float>& lpm);
+int16_t SolveOperatingPoints(Module1& m, MainWindowInputs& w, int16_t pumpPosition, std::vector<float>& results,
+                             const std::vector<float>& lpm);
 
 } // namespace hydraulics

@@ -1,8 +1,8 @@
 #include "Hydraulics.h"
 
-#include "platform/NumText.h"
 #include "catalogue/PipingConstants.h"
 #include "catalogue/UnitConversion.h"
+#include "platform/NumText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,10 +45,7 @@ float lengthInFeet(const QString& text, bool metric)
 }
 
 // A fitting count: a 16-bit whole number, halves to even; 0 when it does not fit.
-int16_t fittingCount(const QString& text)
-{
-    return platform::toInt16(platform::leadingNumber(text)).value_or(0);
-}
+int16_t fittingCount(const QString& text) { return platform::toInt16(platform::leadingNumber(text)).value_or(0); }
 
 float pumpQuantity(MainWindowInputs& w) { return float(platform::leadingNumber(w.cmbQuantity().text())); }
 
@@ -56,8 +53,8 @@ float pumpQuantity(MainWindowInputs& w) { return float(platform::leadingNumber(w
 // in `list`: those of its name and the wanted fuel (and, for nozzles, of the
 // component list of `letter`), in table order.
 template <class Rec>
-SelectedComponent selectComponent(const std::vector<Rec>& table, int16_t last, platform::ListControl& list,
-                                  bool gas, const QString* letter = nullptr)
+SelectedComponent selectComponent(const std::vector<Rec>& table, int16_t last, platform::ListControl& list, bool gas,
+                                  const QString* letter = nullptr)
 {
     SelectedComponent c;
     const int p = list.listIndex();
@@ -177,8 +174,8 @@ FrictionRun startFriction(const Module1& m, float D, float L, float Q, float E)
         return r;
     const float nu = m.sngViscosity;
     // No pipe: no friction rather than a loss without a value.
-    if (!std::isfinite(D) || !(D > 0.0f) || !std::isfinite(nu) || !(nu > 0.0f)
-        || !std::isfinite(E) || !(E >= 0.0f) || !std::isfinite(L) || !std::isfinite(Q))
+    if (!std::isfinite(D) || !(D > 0.0f) || !std::isfinite(nu) || !(nu > 0.0f) || !std::isfinite(E) || !(E >= 0.0f)
+        || !std::isfinite(L) || !std::isfinite(Q))
         return r;
     r.loss = true;
     r.D = D;
@@ -246,22 +243,26 @@ float GetDispenserLoss(Module1& m, MainWindowInputs& w, float q)
 
 float GetDispOthersLoss(Module1& m, MainWindowInputs& w, float q)
 {
-    return lookupLoss(selectComponent(m.udtDispOthers, m.intDispOthersMax, w.cmbDispOthers(), w.frmData().optGas()), q).loss;
+    return lookupLoss(selectComponent(m.udtDispOthers, m.intDispOthersMax, w.cmbDispOthers(), w.frmData().optGas()), q)
+        .loss;
 }
 
 float GetPumpOthersLoss(Module1& m, MainWindowInputs& w, float q)
 {
-    return lookupLoss(selectComponent(m.udtPumpOthers, m.intPumpOthersMax, w.cmbPumpOthers(), w.frmData().optGas()), q).loss;
+    return lookupLoss(selectComponent(m.udtPumpOthers, m.intPumpOthersMax, w.cmbPumpOthers(), w.frmData().optGas()), q)
+        .loss;
 }
 
 float GetLeakDetectorLoss(Module1& m, MainWindowInputs& w, float q)
 {
-    return lookupLoss(selectComponent(m.udtLeakDetectors, m.intLeakDetectorMax, w.cmbLeak(), w.frmData().optGas()), q).loss;
+    return lookupLoss(selectComponent(m.udtLeakDetectors, m.intLeakDetectorMax, w.cmbLeak(), w.frmData().optGas()), q)
+        .loss;
 }
 
 float GetBreakawayLoss(Module1& m, MainWindowInputs& w, float q)
 {
-    return lookupLoss(selectComponent(m.udtBreakaways, m.intBreakawayMax, w.cmbBreakAway(), w.frmData().optGas()), q).loss;
+    return lookupLoss(selectComponent(m.udtBreakaways, m.intBreakawayMax, w.cmbBreakAway(), w.frmData().optGas()), q)
+        .loss;
 }
 
 float GetNozzleLoss(Module1& m, MainWindowInputs& w, float q) { return lookupLoss(selectNozzle(m, w), q).loss; }
@@ -298,15 +299,15 @@ CalculationInputs ReadCalculationInputs(const Module1& m, MainWindowInputs& w)
         trunkSize = w.cmbTrunk().listIndex();
         trunkLength = lengthInFeet(w.txtTrunkLength(), metric);
         for (int k = 0; k < kFittingKinds; ++k)
-            trunkLength = float(double(fittingCount(w.txtTrunkFitting(k))) * fittingLength(m, trunkSize, k)
-                                + trunkLength);
+            trunkLength =
+                float(double(fittingCount(w.txtTrunkFitting(k))) * fittingLength(m, trunkSize, k) + trunkLength);
         in.valveLength = GetTrunkValveLength(m, w);
         trunkLength = float(double(in.valveLength) + trunkLength);
         branchSize = w.cmbBranch().listIndex();
         branchLength = lengthInFeet(w.txtBranchLength(), metric);
         for (int k = 0; k < kFittingKinds; ++k)
-            branchLength = float(double(fittingCount(w.txtBranchFitting(k))) * fittingLength(m, branchSize, k)
-                                 + branchLength);
+            branchLength =
+                float(double(fittingCount(w.txtBranchFitting(k))) * fittingLength(m, branchSize, k) + branchLength);
         platform::ListControl& piping = w.cmbPiping();
         material = platform::toInt16(piping.itemData(piping.listIndex())).value_or(0);
     }
@@ -332,8 +333,7 @@ CalculationInputs ReadCalculationInputs(const Module1& m, MainWindowInputs& w)
     in.branchLength = branchLength;
     // Each branch carries an equal share of the total flow; a count below 1
     // would divide by zero, so it counts as 1.
-    in.branches =
-        std::clamp(platform::roundHalfEven0(platform::leadingNumber(w.cmbNoOfBranches().text())), 1.0, 255.0);
+    in.branches = std::clamp(platform::roundHalfEven0(platform::leadingNumber(w.cmbNoOfBranches().text())), 1.0, 255.0);
 
     // Static rise; the metric conversions here are not rounded.
     auto entry = [metric](const QString& text, double metricPerUnit) {

@@ -60,11 +60,11 @@ struct CalculationInputs {
     float trunkDiameter = 0.0f; // feet; 0 for no pipe
     float branchDiameter = 0.0f;
     float roughness = 0.0f;
-    float trunkLength = 0.0f;   // feet, fittings and valves included
+    float trunkLength = 0.0f; // feet, fittings and valves included
     float branchLength = 0.0f;
-    double branches = 1.0;      // 1 to 255
-    float totalRise = 0.0f;     // feet
-    float hoseLength = 0.0f;    // feet
+    double branches = 1.0;   // 1 to 255
+    float totalRise = 0.0f;  // feet
+    float hoseLength = 0.0f; // feet
     SelectedComponent leak, dispenser, dispOthers, breakaway, nozzle, pumpOthers, hose;
     SelectedPumps pumps;
 };

@@ -60,8 +60,7 @@ void frmMain::LoadSiteLayoutPicture()
 {
     const int quantity = int(platform::leadingNumber(ctl.cmbQuantity->currentText()));
     const int branches = int(platform::leadingNumber(ctl.cmbNoOfBranches->currentText()));
-    const QString file = m.programPath(
-        QStringLiteral("Image/%1Pump%2Branch.jpg").arg(quantity).arg(branches));
+    const QString file = m.programPath(QStringLiteral("Image/%1Pump%2Branch.jpg").arg(quantity).arg(branches));
     // A missing or unreadable picture leaves the box empty; the selection
     // stands. Read as the text files are, so a FIFO or device in its place
     // is never opened.
@@ -71,8 +70,8 @@ void frmMain::LoadSiteLayoutPicture()
         ctl.PicSiteLayout->clear();
         return;
     }
-    ctl.PicSiteLayout->setPixmap(picture.scaled(ctl.PicSiteLayout->contentsRect().size(),
-                                                Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ctl.PicSiteLayout->setPixmap(
+        picture.scaled(ctl.PicSiteLayout->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void frmMain::cmbNozzle_GotFocus()

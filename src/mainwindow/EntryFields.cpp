@@ -149,8 +149,7 @@ void frmMain::txtNoOfNozzle_LostFocus()
     // stay: only a change sizes them anew, which clears them until the next
     // Calculate and Make Baseline.
     const int16_t rows = int16_t(count + (count % 2 == 0 ? 2 : 1));
-    if (count != m.intNozzlesEntered || rows != m.intPlotNozzles
-        || m.sngCurrentGPM.size() != size_t(rows) + 1) {
+    if (count != m.intNozzlesEntered || rows != m.intPlotNozzles || m.sngCurrentGPM.size() != size_t(rows) + 1) {
         m.intNozzlesEntered = count;
         m_mintPlottedNozzles = m.intPlotNozzles;
         m.intPlotNozzles = rows;
@@ -194,18 +193,28 @@ void frmMain::markRefused(QLineEdit* field, bool refused)
 
 bool frmMain::checkField(QLineEdit* field)
 {
-    if (field == ctl.txtNoOfNozzle) txtNoOfNozzle_LostFocus();
-    else if (field == ctl.txtHoseLen) txtHoseLen_LostFocus();
-    else if (field == ctl.txtPipeLen) txtPipeLen_LostFocus();
-    else if (field == ctl.txtBranchLength) txtBranchLength_LostFocus();
-    else if (field == ctl.txtTrunkLength) txtTrunkLength_LostFocus();
-    else if (field == ctl.txtTankDiameter) txtTankDiameter_LostFocus();
-    else if (field == ctl.txtBuryDepth) txtBuryDepth_LostFocus();
-    else if (field == ctl.txtRise) txtRise_LostFocus();
+    if (field == ctl.txtNoOfNozzle)
+        txtNoOfNozzle_LostFocus();
+    else if (field == ctl.txtHoseLen)
+        txtHoseLen_LostFocus();
+    else if (field == ctl.txtPipeLen)
+        txtPipeLen_LostFocus();
+    else if (field == ctl.txtBranchLength)
+        txtBranchLength_LostFocus();
+    else if (field == ctl.txtTrunkLength)
+        txtTrunkLength_LostFocus();
+    else if (field == ctl.txtTankDiameter)
+        txtTankDiameter_LostFocus();
+    else if (field == ctl.txtBuryDepth)
+        txtBuryDepth_LostFocus();
+    else if (field == ctl.txtRise)
+        txtRise_LostFocus();
     else {
         for (int k = 0; k < kFittingKinds; ++k) {
-            if (field == ctl.txtBranchFitting[k]) txtBranchFitting_LostFocus(k);
-            if (field == ctl.txtTrunkFitting[k]) txtTrunkFitting_LostFocus(k);
+            if (field == ctl.txtBranchFitting[k])
+                txtBranchFitting_LostFocus(k);
+            if (field == ctl.txtTrunkFitting[k])
+                txtTrunkFitting_LostFocus(k);
         }
     }
     return std::find(m_refusedFields.begin(), m_refusedFields.end(), field) == m_refusedFields.end();
@@ -239,8 +248,7 @@ bool frmMain::runPendingFieldChecks()
         return false;
     // The calculation reads the nozzle count from its field: it must be the
     // count the results are sized for.
-    if (platform::leadingNumber(ctl.txtNoOfNozzle->text()) != m.intNozzlesEntered
-        && !checkField(ctl.txtNoOfNozzle))
+    if (platform::leadingNumber(ctl.txtNoOfNozzle->text()) != m.intNozzlesEntered && !checkField(ctl.txtNoOfNozzle))
         return false;
     // The summary grid and the site file take the fields as they stand: each
     // must hold what its check leaves, also where no check is waiting (a

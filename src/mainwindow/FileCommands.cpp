@@ -72,10 +72,8 @@ bool frmMain::saveBeforeGoingOn()
     if (m.blnSaved || m.strSiteFile.isEmpty())
         return true;
     switch (ui().messageBox(kNotSaved, kAppTitle, platform::MsgButtons::YesNoCancel, platform::MsgIcon::None)) {
-    case platform::MsgResult::Cancel:
-        return false;
-    case platform::MsgResult::No:
-        return true;
+    case platform::MsgResult::Cancel: return false;
+    case platform::MsgResult::No: return true;
     default:
         // A save that failed leaves the values unsaved: the command stops.
         return saveSiteFile(m.strSiteFile);

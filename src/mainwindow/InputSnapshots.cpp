@@ -4,10 +4,10 @@
 
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
+#include "catalogue/UnitConversion.h"
 #include "catalogue/clsConfigureData.h"
 #include "platform/NumText.h"
 #include "platform/NumericField.h"
-#include "catalogue/UnitConversion.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,10 +15,7 @@
 
 namespace {
 
-ListPick pick(platform::ListControl& list)
-{
-    return {int16_t(list.listIndex()), list.text()};
-}
+ListPick pick(platform::ListControl& list) { return {int16_t(list.listIndex()), list.text()}; }
 
 // The stored position when its entry still has the stored text, else the
 // first entry with that text; a list without it is left as it is.

@@ -4,12 +4,15 @@
 
 #include "frmAbout.h"
 
+#include "SettingsFile.h"
 #include "catalogue/CatalogueData.h"
 #include "catalogue/ComponentLists.h"
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
 #include "catalogue/clsConfigureData.h"
 #include "catalogue/frmUpdate.h"
+#include "editors/EditorModel.h"
+#include "editors/frmEditor.h"
 #include "hydraulics/Commands.h"
 #include "platform/Chart.h"
 #include "platform/FlexGrid.h"
@@ -17,9 +20,6 @@
 #include "platform/NumText.h"
 #include "platform/TextFile.h"
 #include "platform/UiServices.h"
-#include "SettingsFile.h"
-#include "editors/EditorModel.h"
-#include "editors/frmEditor.h"
 #include "reports/PrintCommands.h"
 #include "reports/ReportPages.h"
 #include "reports/frmDetails.h"
@@ -78,8 +78,8 @@ void frmMain::initialise()
     // the settings file holds those of the start of the run.
     std::optional<Settings> inForce;
     if (m_initialised && m.objConfigureData)
-        inForce = Settings{m.objConfigureData->Data(), m.objConfigureData->Units(),
-                           m.objConfigureData->ComponentList()};
+        inForce =
+            Settings{m.objConfigureData->Data(), m.objConfigureData->Units(), m.objConfigureData->ComponentList()};
     m.CreateDataObjects();
 
     // 4. The settings file.
@@ -131,38 +131,33 @@ void frmMain::initialise()
     setupGrid(*ctl.flxBaseLine);
 
     // 15 to 17. Nozzle counts and result arrays.
-    if (platform::leadingNumber(ctl.txtNoOfNozzle->text())
-        > platform::leadingNumber(ctl.txtMaxNozz->text()))
+    if (platform::leadingNumber(ctl.txtNoOfNozzle->text()) > platform::leadingNumber(ctl.txtMaxNozz->text()))
         ctl.txtNoOfNozzle->setText(ctl.txtMaxNozz->text());
-    m.intNozzlesEntered =
-        platform::toInt16(platform::leadingNumber(ctl.txtNoOfNozzle->text())).value_or(0);
+    m.intNozzlesEntered = platform::toInt16(platform::leadingNumber(ctl.txtNoOfNozzle->text())).value_or(0);
     m.intPlotNozzles = int16_t(m.intNozzlesEntered + (m.intNozzlesEntered % 2 == 0 ? 2 : 1));
     m_mintPlottedNozzles = m.intPlotNozzles;
     m.SizeResults();
 
     // 18. Help texts.
-    ctl.lblDispenserHelp->setText(
-        QStringLiteral("In Dispensing Area user can select the Dispenser, Breakaway,")
-        + QStringLiteral(" Hose Size, Nozzle and Others components. User can enter")
-        + QStringLiteral(" the desired Hose Length and number of nozzles. Graph")
-        + QStringLiteral(" will be plotted on the basis of number of nozzle entered")
-        + QStringLiteral(" (next even number)."));
-    ctl.lblPipingHelp->setText(
-        QStringLiteral("In Piping Area user can select the type of piping material,")
-        + QStringLiteral(" Branch Size, Trunk Size. User can also enter the number and")
-        + QStringLiteral(" value of different Pipe Fittings used. In this area user")
-        + QStringLiteral(" can select either the advance or basic option."));
+    ctl.lblDispenserHelp->setText(QStringLiteral("In Dispensing Area user can select the Dispenser, Breakaway,")
+                                  + QStringLiteral(" Hose Size, Nozzle and Others components. User can enter")
+                                  + QStringLiteral(" the desired Hose Length and number of nozzles. Graph")
+                                  + QStringLiteral(" will be plotted on the basis of number of nozzle entered")
+                                  + QStringLiteral(" (next even number)."));
+    ctl.lblPipingHelp->setText(QStringLiteral("In Piping Area user can select the type of piping material,")
+                               + QStringLiteral(" Branch Size, Trunk Size. User can also enter the number and")
+                               + QStringLiteral(" value of different Pipe Fittings used. In this area user")
+                               + QStringLiteral(" can select either the advance or basic option."));
     ctl.lblPumpHelp->setText(
         QStringLiteral("In Pump Area user can select the different components in the given fields.")
         + QStringLiteral(" On click of 'Update' button, a pump curve")
         + QStringLiteral(" will be shown in the graph for the selected pump."));
-    ctl.lblSiteHelp->setText(
-        QStringLiteral("In Site Layout area user can enter the size of Tank Diamenter,")
-        + QStringLiteral(" Bury Depth and Rise. Apart from these user can select the")
-        + QStringLiteral(" number of branches to be used in Fuel Station. An image is")
-        + QStringLiteral(" shown here on the basis of Pump quantity selected in Pump")
-        + QStringLiteral(" Area and Number of Branches in Site Layout. This image will")
-        + QStringLiteral(" be changed dynamically if any of these selection is changed."));
+    ctl.lblSiteHelp->setText(QStringLiteral("In Site Layout area user can enter the size of Tank Diamenter,")
+                             + QStringLiteral(" Bury Depth and Rise. Apart from these user can select the")
+                             + QStringLiteral(" number of branches to be used in Fuel Station. An image is")
+                             + QStringLiteral(" shown here on the basis of Pump quantity selected in Pump")
+                             + QStringLiteral(" Area and Number of Branches in Site Layout. This image will")
+                             + QStringLiteral(" be changed dynamically if any of these selection is changed."));
 
     // 19. Grids and the baseline snapshot.
     FillCurrentGrid();
@@ -243,8 +238,8 @@ void frmMain::WriteIniFile()
     // rather than end as if the settings were kept.
     if (!platform::writeLines(path, QStringList(lines.begin(), lines.end()), &error))
         catalogue::ShowText(QStringLiteral("The settings could not be saved in %1 (%2). The file keeps the "
-                                "settings it had.")
-                     .arg(QDir::toNativeSeparators(platform::resolveCase(path)), error));
+                                           "settings it had.")
+                                .arg(QDir::toNativeSeparators(platform::resolveCase(path)), error));
 }
 
 // --- shut-down ---
@@ -364,5 +359,6 @@ void frmMain::mnuF1_Click()
 void frmMain::Form_KeyDown(int keyCode, int)
 {
     if (keyCode == platform::kKeyF1)
-        catalogue::ShowHelpTopic(catalogue::HelpFilePath(m), QStringLiteral("Main Functionality\\Dynamic Flow Graph.htm"));
+        catalogue::ShowHelpTopic(catalogue::HelpFilePath(m),
+                                 QStringLiteral("Main Functionality\\Dynamic Flow Graph.htm"));
 }

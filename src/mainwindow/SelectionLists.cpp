@@ -17,10 +17,10 @@ using Filter = void (*)(Module1&);
 // One list of the window with its table and its two filters.
 struct ListSource {
     platform::ComboBox* combo;
-    std::function<int()> last;             // the table's last index
-    std::function<QString(int)> name;      // the listed text of a record
-    Filter gas;                            // gas (pumps: 50 Hz)
-    Filter diesel;                         // diesel (pumps: 60 Hz)
+    std::function<int()> last;        // the table's last index
+    std::function<QString(int)> name; // the listed text of a record
+    Filter gas;                       // gas (pumps: 50 Hz)
+    Filter diesel;                    // diesel (pumps: 60 Hz)
 };
 
 template <class T>
@@ -32,8 +32,8 @@ std::function<QString(int)> names(const std::vector<T>& table)
 // Clears the list, adds "None" for a component list, then every record the
 // filter admits, its item datum the record's index. A table of one record
 // lists that record too. Selects the first entry when there is one.
-void fillList(Module1& m, platform::ListControl& list, const ListSource& src,
-              const std::function<Filter()>& filter, bool withNone)
+void fillList(Module1& m, platform::ListControl& list, const ListSource& src, const std::function<Filter()>& filter,
+              bool withNone)
 {
     list.clear();
     if (withNone)
@@ -57,16 +57,16 @@ void fillList(Module1& m, platform::ListControl& list, const ListSource& src,
 static std::vector<ListSource> sources(Module1& m, frmMain::Controls& c)
 {
     return {
-        {c.cmbPumps, [&m] { return int(m.intPumpMax); }, names(m.udtPumps),
-         catalogue::GetListLettersPump50Hz, catalogue::GetListLettersPump60Hz},
-        {c.cmbDispenser, [&m] { return int(m.intDispMax); }, names(m.udtDispensers),
-         catalogue::GetListLettersDispGas, catalogue::GetListLettersDispDiesel},
+        {c.cmbPumps, [&m] { return int(m.intPumpMax); }, names(m.udtPumps), catalogue::GetListLettersPump50Hz,
+         catalogue::GetListLettersPump60Hz},
+        {c.cmbDispenser, [&m] { return int(m.intDispMax); }, names(m.udtDispensers), catalogue::GetListLettersDispGas,
+         catalogue::GetListLettersDispDiesel},
         {c.cmbDispOthers, [&m] { return int(m.intDispOthersMax); }, names(m.udtDispOthers),
          catalogue::GetListLettersDispOthersGas, catalogue::GetListLettersDispOthersDiesel},
-        {c.cmbNozzle, [&m] { return int(m.intNozzleMax); }, names(m.udtNozzles),
-         catalogue::GetListLettersNozzleGas, catalogue::GetListLettersNozzleDiesel},
-        {c.cmbHoseSize, [&m] { return int(m.intHoseMax); }, names(m.udtHoses),
-         catalogue::GetListLettersHoseGas, catalogue::GetListLettersHoseDiesel},
+        {c.cmbNozzle, [&m] { return int(m.intNozzleMax); }, names(m.udtNozzles), catalogue::GetListLettersNozzleGas,
+         catalogue::GetListLettersNozzleDiesel},
+        {c.cmbHoseSize, [&m] { return int(m.intHoseMax); }, names(m.udtHoses), catalogue::GetListLettersHoseGas,
+         catalogue::GetListLettersHoseDiesel},
         {c.cmbLeak, [&m] { return int(m.intLeakDetectorMax); }, names(m.udtLeakDetectors),
          catalogue::GetListLettersLeakDetectorGas, catalogue::GetListLettersLeakDetectorDiesel},
         {c.cmbBreakAway, [&m] { return int(m.intBreakawayMax); }, names(m.udtBreakaways),
@@ -122,12 +122,12 @@ void frmMain::InitialFill()
         fillPumps(m, all[0], false, all[0].combo->list());
     for (size_t i = 1; i < all.size(); ++i) {
         // The filter is chosen anew for each record, by the settings object.
-        fillList(m, all[i].combo->list(), all[i], [&, i] {
-            return m.objConfigureData && m.objConfigureData->Data() ? all[i].gas : all[i].diesel;
-        }, true);
+        fillList(
+            m, all[i].combo->list(), all[i],
+            [&, i] { return m.objConfigureData && m.objConfigureData->Data() ? all[i].gas : all[i].diesel; }, true);
     }
-    for (platform::ComboBox* c : {ctl.cmbDispenser, ctl.cmbDispOthers, ctl.cmbNozzle, ctl.cmbLeak,
-                        ctl.cmbBreakAway, ctl.cmbPumpOthers})
+    for (platform::ComboBox* c :
+         {ctl.cmbDispenser, ctl.cmbDispOthers, ctl.cmbNozzle, ctl.cmbLeak, ctl.cmbBreakAway, ctl.cmbPumpOthers})
         if (c->list().listCount() > 1)
             c->list().setListIndex(1);
 }
@@ -150,8 +150,7 @@ std::optional<QStringList> frmMain::listEntriesFor(sitefiles::SiteControl contro
     buttons.gas = settings.gas;
     buttons.componentList = settings.componentList;
     const auto putBack = qScopeGuard([&store = m, inForce = m.frmData, record = m.intRecord,
-                                      chosen = m.strComponentList, a = m.strListA, b = m.strListI,
-                                      c = m.strListC] {
+                                      chosen = m.strComponentList, a = m.strListA, b = m.strListI, c = m.strListC] {
         store.frmData = inForce;
         store.intRecord = record;
         store.strComponentList = chosen;

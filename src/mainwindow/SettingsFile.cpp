@@ -62,8 +62,7 @@ std::optional<SettingsFile> parseSettingsFile(QByteArrayView bytes)
 std::array<QString, 5> settingsLines(const SettingsFile& s)
 {
     // A code of no list is written as the first list.
-    const QString list =
-        catalogue::componentListLetter(s.componentList < kComponentListCount ? s.componentList : 0);
+    const QString list = catalogue::componentListLetter(s.componentList < kComponentListCount ? s.componentList : 0);
     return {s.lines[0], s.lines[1], flagText(s.gas), flagText(s.us), list};
 }
 

@@ -61,11 +61,10 @@ void frmMain::fillGrid(FlexGrid& g, bool baseline)
         const char* us;
         const char* metric;
     };
-    static const UnitLabel labels[] = {
-        {4, "HoseLen(ft)", "HoseLength(m)"}, {10, "BranchLen(ft)", "BranchLen(m)"},
-        {16, "TrunkLen(ft)", "TrunkLen(m)"}, {24, "PipeLen(ft)", "PipeLen(m)"},
-        {30, "TankDia(inch)", "TankDia(cm)"}, {31, "BuryDepth(ft)", "BuryDepth(m)"},
-        {32, "Rise(ft)", "Rise(m)"}};
+    static const UnitLabel labels[] = {{4, "HoseLen(ft)", "HoseLength(m)"},  {10, "BranchLen(ft)", "BranchLen(m)"},
+                                       {16, "TrunkLen(ft)", "TrunkLen(m)"},  {24, "PipeLen(ft)", "PipeLen(m)"},
+                                       {30, "TankDia(inch)", "TankDia(cm)"}, {31, "BuryDepth(ft)", "BuryDepth(m)"},
+                                       {32, "Rise(ft)", "Rise(m)"}};
     for (const UnitLabel& l : labels)
         g.setTextMatrix(l.row, 0, QString::fromLatin1(us ? l.us : l.metric));
     if (!us && baseline)

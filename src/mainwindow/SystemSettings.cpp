@@ -5,9 +5,9 @@
 #include "catalogue/ComponentLists.h"
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
+#include "catalogue/UnitConversion.h"
 #include "catalogue/clsConfigureData.h"
 #include "hydraulics/Commands.h"
-#include "catalogue/UnitConversion.h"
 #include "platform/Chart.h"
 #include "platform/Keys.h"
 #include "platform/Named.h"
@@ -31,11 +31,12 @@ frmData::frmData(Module1& module, frmMain& main, mainwindow::SystemSettingsLink&
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("System Settings"));
     auto* lay = new QVBoxLayout(this);
-    lblDataLocalization = named<QLabel>("lblDataLocalization",
-                                        QStringLiteral("Select the options for loading data in the site areas"));
+    lblDataLocalization =
+        named<QLabel>("lblDataLocalization", QStringLiteral("Select the options for loading data in the site areas"));
     lay->addWidget(lblDataLocalization);
 
-    auto frame = [&](const QString& title, const char* name, std::initializer_list<std::pair<QRadioButton**, std::pair<const char*, QString>>> options) {
+    auto frame = [&](const QString& title, const char* name,
+                     std::initializer_list<std::pair<QRadioButton**, std::pair<const char*, QString>>> options) {
         auto* box = named<QGroupBox>(name, title);
         auto* v = new QVBoxLayout(box);
         for (const auto& [member, text] : options) {
@@ -50,12 +51,12 @@ frmData::frmData(Module1& module, frmMain& main, mainwindow::SystemSettingsLink&
                          {{&optAmerican, {"optAmerican", catalogue::componentListName(0)}},
                           {&optInternational, {"optInternational", catalogue::componentListName(1)}},
                           {&optCommercial, {"optCommercial", catalogue::componentListName(2)}}});
-    fraData = frame(QStringLiteral("Data"), "fraData",
-                    {{&optGas, {"optGas", QStringLiteral("Gas")}},
-                     {&optDiesel, {"optDiesel", QStringLiteral("Diesel")}}});
-    fraUnits = frame(QStringLiteral("Units"), "fraUnits",
-                     {{&optUS, {"optUS", QStringLiteral("US")}},
-                      {&optMetric, {"optMetric", QStringLiteral("Metric")}}});
+    fraData =
+        frame(QStringLiteral("Data"), "fraData",
+              {{&optGas, {"optGas", QStringLiteral("Gas")}}, {&optDiesel, {"optDiesel", QStringLiteral("Diesel")}}});
+    fraUnits =
+        frame(QStringLiteral("Units"), "fraUnits",
+              {{&optUS, {"optUS", QStringLiteral("US")}}, {&optMetric, {"optMetric", QStringLiteral("Metric")}}});
     row->addWidget(fraComponent);
     row->addWidget(fraData);
     row->addWidget(fraUnits);
@@ -96,7 +97,8 @@ void frmData::Form_Load()
         QStringLiteral("All the operations of TDR will be performed on the basis of the")
         + QStringLiteral(" selection of Component List, Data and Units. If user select")
         + QStringLiteral(" American in Component List, Gas in Data and US in Units, in all the")
-        + QStringLiteral(" site area the component which is having American component list and Gas type will be shown"));
+        + QStringLiteral(
+            " site area the component which is having American component list and Gas type will be shown"));
     // The layout sized the dialog before the help text wrapped into its
     // lines: give it the height that its fixed width needs now.
     setFixedHeight(heightForWidth(width()));

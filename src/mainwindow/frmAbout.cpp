@@ -25,7 +25,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     f.setBold(true);
     lblVersion->setFont(f);
     lay->addWidget(lblVersion);
-    auto* info = new QLabel(QStringLiteral("Total dynamic head and flow per nozzle for the dispensing side of a fuel station."));
+    auto* info =
+        new QLabel(QStringLiteral("Total dynamic head and flow per nozzle for the dispensing side of a fuel station."));
     info->setWordWrap(true);
     lay->addWidget(info);
     auto* row = new QHBoxLayout;

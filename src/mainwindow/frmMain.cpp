@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,7 +33,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
-#include <QCursor>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
@@ -101,8 +101,8 @@ QGroupBox* helpFrame(QLabel* label)
 
 // A page of the area tab control: its frame beside a Help frame with the
 // page's help label. Returns the page and the frame's layout.
-std::pair<QWidget*, QHBoxLayout*> areaPage(QGroupBox*& frame, const char* name, const QString& title,
-                                           QLabel*& help, const char* helpName)
+std::pair<QWidget*, QHBoxLayout*> areaPage(QGroupBox*& frame, const char* name, const QString& title, QLabel*& help,
+                                           const char* helpName)
 {
     auto* page = new QWidget;
     auto* pageLay = new QHBoxLayout(page);
@@ -129,8 +129,7 @@ void formRow(QGridLayout* grid, int row, QWidget* label, QWidget* input, bool na
 
 } // namespace
 
-frmMain::frmMain(Module1& module, QWidget* parent)
-    : QMainWindow(parent), m(module), m_settings(module, *this)
+frmMain::frmMain(Module1& module, QWidget* parent) : QMainWindow(parent), m(module), m_settings(module, *this)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_events = new platform::WidgetEvents(this);
@@ -319,7 +318,8 @@ QLineEdit* frmMain::numericField(const char* name, int maxLength, bool decimal, 
 
 QWidget* frmMain::buildDispensingPage()
 {
-    auto [page, lay] = areaPage(ctl.fraDispensing, "fraDispensing", QStringLiteral("Dispensing Area"), ctl.lblDispenserHelp, "lblDispenserHelp");
+    auto [page, lay] = areaPage(ctl.fraDispensing, "fraDispensing", QStringLiteral("Dispensing Area"),
+                                ctl.lblDispenserHelp, "lblDispenserHelp");
 
     ctl.frmSelectEquip = named<QGroupBox>("frmSelectEquip", QStringLiteral("Select Equipment"));
     auto* g = new QGridLayout(ctl.frmSelectEquip);
@@ -358,7 +358,8 @@ QWidget* frmMain::buildDispensingPage()
 
 QWidget* frmMain::buildPipingPage()
 {
-    auto [page, lay] = areaPage(ctl.fraPiping, "fraPiping", QStringLiteral("Piping Area"), ctl.lblPipingHelp, "lblPipingHelp");
+    auto [page, lay] =
+        areaPage(ctl.fraPiping, "fraPiping", QStringLiteral("Piping Area"), ctl.lblPipingHelp, "lblPipingHelp");
 
     ctl.fraSelect = named<QGroupBox>("fraSelect", QStringLiteral("Select Equipment"));
     auto* sel = new QGridLayout(ctl.fraSelect);
@@ -381,10 +382,9 @@ QWidget* frmMain::buildPipingPage()
     auto fittings = [this](QGridLayout* grid, int row, std::array<QLineEdit*, kFittingKinds>& boxes, const char* base,
                            const char* where) {
         static const char* const labels[4] = {"45", "90", "Thru T", "Side T"};
-        static const char* const tips[4] = {"Enter the number of 45 elbows required in %1",
-                                            "Enter the number of 90 elbows required in %1",
-                                            "Enter the number of Thru T required in %1",
-                                            "Enter the number of Side T required in %1"};
+        static const char* const tips[4] = {
+            "Enter the number of 45 elbows required in %1", "Enter the number of 90 elbows required in %1",
+            "Enter the number of Thru T required in %1", "Enter the number of Side T required in %1"};
         auto* box = new QHBoxLayout;
         for (int k = 0; k < kFittingKinds; ++k) {
             const QByteArray name = platform::elementName(base, k).toLatin1();
@@ -416,18 +416,18 @@ QWidget* frmMain::buildPipingPage()
     };
 
     QGridLayout* grid = nullptr;
-    std::tie(ctl.fraPipeInfo, grid) = pipePanel(
-        "fraPipeInfo", QStringLiteral("PipeInfo"), ctl.cmbPipeSize, "cmbPipeSize",
-        QStringLiteral("Select the size of the Pipe to be used in Fuel Station"), ctl.lblPipeLen,
-        "lblPipeLen", QStringLiteral("Length (ft)"), ctl.txtPipeLen, "txtPipeLen",
-        QStringLiteral("Enter the length of the the pipe to be used"));
+    std::tie(ctl.fraPipeInfo, grid) =
+        pipePanel("fraPipeInfo", QStringLiteral("PipeInfo"), ctl.cmbPipeSize, "cmbPipeSize",
+                  QStringLiteral("Select the size of the Pipe to be used in Fuel Station"), ctl.lblPipeLen,
+                  "lblPipeLen", QStringLiteral("Length (ft)"), ctl.txtPipeLen, "txtPipeLen",
+                  QStringLiteral("Enter the length of the the pipe to be used"));
     right->addWidget(ctl.fraPipeInfo);
 
-    std::tie(ctl.fraTrunk, grid) = pipePanel(
-        "fraTrunk", QStringLiteral("Trunk Info"), ctl.cmbTrunk, "cmbTrunk",
-        QStringLiteral("Select the size of the Trunk to be used in Fuel Station"), ctl.lblTrunkLength,
-        "lblTrunkLength", QStringLiteral(" Length(ft)"), ctl.txtTrunkLength, "txtTrunkLength",
-        QStringLiteral("Enter the length of the Trunk  to be used in Fuel Station"));
+    std::tie(ctl.fraTrunk, grid) =
+        pipePanel("fraTrunk", QStringLiteral("Trunk Info"), ctl.cmbTrunk, "cmbTrunk",
+                  QStringLiteral("Select the size of the Trunk to be used in Fuel Station"), ctl.lblTrunkLength,
+                  "lblTrunkLength", QStringLiteral(" Length(ft)"), ctl.txtTrunkLength, "txtTrunkLength",
+                  QStringLiteral("Enter the length of the Trunk  to be used in Fuel Station"));
     fittings(grid, 2, ctl.txtTrunkFitting, "txtTrunkFitting", "Trunk");
     ctl.chkBall = named<QCheckBox>("chkBall", QStringLiteral("Ball Valve"));
     ctl.chkSwing = named<QCheckBox>("chkSwing", QStringLiteral("Swing Check"));
@@ -439,11 +439,11 @@ QWidget* frmMain::buildPipingPage()
     grid->addLayout(valves, 3, 1);
     right->addWidget(ctl.fraTrunk);
 
-    std::tie(ctl.fraBranch, grid) = pipePanel(
-        "fraBranch", QStringLiteral("Branch Info"), ctl.cmbBranch, "cmbBranch",
-        QStringLiteral("Select the size of the Branch to be used in Fuel Station"), ctl.lblLength,
-        "lblLength", QStringLiteral(" Length(ft)"), ctl.txtBranchLength, "txtBranchLength",
-        QStringLiteral("Enter the length of the Branch to be used in Fuel Station"));
+    std::tie(ctl.fraBranch, grid) =
+        pipePanel("fraBranch", QStringLiteral("Branch Info"), ctl.cmbBranch, "cmbBranch",
+                  QStringLiteral("Select the size of the Branch to be used in Fuel Station"), ctl.lblLength,
+                  "lblLength", QStringLiteral(" Length(ft)"), ctl.txtBranchLength, "txtBranchLength",
+                  QStringLiteral("Enter the length of the Branch to be used in Fuel Station"));
     fittings(grid, 2, ctl.txtBranchFitting, "txtBranchFitting", "Branch");
     right->addWidget(ctl.fraBranch);
     right->addStretch();
@@ -548,22 +548,20 @@ QWidget* frmMain::buildSitePage()
 void frmMain::buildTabOrder()
 {
     std::vector<QWidget*> order = {
-        ctl.cmdCalculate, ctl.BaseLine, ctl.cmdBackToBaseLine, ctl.cmdDetails,
-        ctl.tabCurrentBaseline, ctl.flxCurrent, ctl.flxBaseLine,
-        ctl.cmdDispenser, ctl.cmbDispenser, ctl.cmbBreakAway, ctl.cmbHoseSize, ctl.txtHoseLen,
-        ctl.cmbNozzle, ctl.cmbDispOthers, ctl.txtNoOfNozzle, ctl.lstDispensing,
-        ctl.cmdPiping, ctl.cmbPiping, ctl.optBasic, ctl.optAdvance, ctl.cmbPipeSize, ctl.txtPipeLen,
-        ctl.cmbTrunk, ctl.txtTrunkLength};
+        ctl.cmdCalculate,  ctl.BaseLine,    ctl.cmdBackToBaseLine, ctl.cmdDetails,    ctl.tabCurrentBaseline,
+        ctl.flxCurrent,    ctl.flxBaseLine, ctl.cmdDispenser,      ctl.cmbDispenser,  ctl.cmbBreakAway,
+        ctl.cmbHoseSize,   ctl.txtHoseLen,  ctl.cmbNozzle,         ctl.cmbDispOthers, ctl.txtNoOfNozzle,
+        ctl.lstDispensing, ctl.cmdPiping,   ctl.cmbPiping,         ctl.optBasic,      ctl.optAdvance,
+        ctl.cmbPipeSize,   ctl.txtPipeLen,  ctl.cmbTrunk,          ctl.txtTrunkLength};
     for (QLineEdit* f : ctl.txtTrunkFitting)
         order.push_back(f);
     order.insert(order.end(), {ctl.chkBall, ctl.chkSwing, ctl.cmbBranch, ctl.txtBranchLength});
     for (QLineEdit* f : ctl.txtBranchFitting)
         order.push_back(f);
     order.insert(order.end(),
-                 {ctl.cmdPump, ctl.cmbPumps, ctl.cmbQuantity, ctl.opt50Hz, ctl.opt60Hz, ctl.cmbLeak,
-                  ctl.cmbPumpOthers, ctl.lstPump, ctl.cmdUpdate, ctl.cmdPrintPump,
-                  ctl.cmdSite, ctl.txtTankDiameter, ctl.txtBuryDepth, ctl.txtRise, ctl.cmbNoOfBranches,
-                  ctl.txtMaxNozz, ctl.MSChart1, ctl.tabMain, ctl.MSChart2});
+                 {ctl.cmdPump, ctl.cmbPumps, ctl.cmbQuantity, ctl.opt50Hz, ctl.opt60Hz, ctl.cmbLeak, ctl.cmbPumpOthers,
+                  ctl.lstPump, ctl.cmdUpdate, ctl.cmdPrintPump, ctl.cmdSite, ctl.txtTankDiameter, ctl.txtBuryDepth,
+                  ctl.txtRise, ctl.cmbNoOfBranches, ctl.txtMaxNozz, ctl.MSChart1, ctl.tabMain, ctl.MSChart2});
     m_tabOrder = std::move(order);
 }
 
@@ -634,10 +632,14 @@ bool frmMain::focusNextPrevChild(bool next)
 
 std::function<void()> frmMain::optionHandler(QRadioButton* button)
 {
-    if (button == ctl.optAdvance) return [this] { optAdvance_Click(); };
-    if (button == ctl.optBasic) return [this] { optBasic_Click(); };
-    if (button == ctl.opt50Hz) return [this] { opt50Hz_Click(); };
-    if (button == ctl.opt60Hz) return [this] { opt60Hz_Click(); };
+    if (button == ctl.optAdvance)
+        return [this] { optAdvance_Click(); };
+    if (button == ctl.optBasic)
+        return [this] { optBasic_Click(); };
+    if (button == ctl.opt50Hz)
+        return [this] { opt50Hz_Click(); };
+    if (button == ctl.opt60Hz)
+        return [this] { opt60Hz_Click(); };
     return {};
 }
 
@@ -706,8 +708,7 @@ void frmMain::wireHandlers()
         });
         m_events->onKeyPress(areas[page], [this, page](QKeyEvent* e) {
             if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
-                areaButton_LostFocus(page, true, e->key() == Qt::Key_Backtab
-                                                     || (e->modifiers() & Qt::ShiftModifier));
+                areaButton_LostFocus(page, true, e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier));
             return false;
         });
     }
@@ -746,9 +747,8 @@ void frmMain::wireHandlers()
     m_events->onGotFocus(ctl.cmbPumps, [this](Qt::FocusReason) { cmbPumps_GotFocus(); });
 
     // Entry fields: leaving one queues its check; a refusal takes the focus back.
-    std::vector<QLineEdit*> fields = {ctl.txtNoOfNozzle, ctl.txtHoseLen, ctl.txtPipeLen,
-                                      ctl.txtBranchLength, ctl.txtTrunkLength, ctl.txtTankDiameter,
-                                      ctl.txtBuryDepth, ctl.txtRise};
+    std::vector<QLineEdit*> fields = {ctl.txtNoOfNozzle,  ctl.txtHoseLen,      ctl.txtPipeLen,   ctl.txtBranchLength,
+                                      ctl.txtTrunkLength, ctl.txtTankDiameter, ctl.txtBuryDepth, ctl.txtRise};
     fields.insert(fields.end(), ctl.txtTrunkFitting.begin(), ctl.txtTrunkFitting.end());
     fields.insert(fields.end(), ctl.txtBranchFitting.begin(), ctl.txtBranchFitting.end());
     for (QLineEdit* f : fields) {
@@ -769,8 +769,7 @@ void frmMain::wireHandlers()
     m_events->onKeyPress(ctl.tabCurrentBaseline->tabBar(), [this](QKeyEvent* e) {
         if (e->key() != Qt::Key_Tab || (e->modifiers() & Qt::ShiftModifier))
             return false;
-        (ctl.tabCurrentBaseline->currentIndex() == 0 ? ctl.flxCurrent : ctl.flxBaseLine)
-            ->setFocus(Qt::TabFocusReason);
+        (ctl.tabCurrentBaseline->currentIndex() == 0 ? ctl.flxCurrent : ctl.flxBaseLine)->setFocus(Qt::TabFocusReason);
         return true;
     });
     m_events->onKeyPress(ctl.flxCurrent, [this](QKeyEvent* e) {
@@ -787,8 +786,7 @@ void frmMain::wireHandlers()
         return true;
     });
     m_events->onLostFocus(ctl.flxBaseLine, [this](Qt::FocusReason reason) {
-        if (reason == Qt::BacktabFocusReason
-            || (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier))
+        if (reason == Qt::BacktabFocusReason || (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier))
             QTimer::singleShot(0, this, [this] { ctl.tabCurrentBaseline->tabBar()->setFocus(Qt::OtherFocusReason); });
     });
 }
@@ -819,8 +817,14 @@ QString frmMain::txtHoseLen() { return ctl.txtHoseLen->text(); }
 QString frmMain::txtTrunkLength() { return ctl.txtTrunkLength->text(); }
 QString frmMain::txtBranchLength() { return ctl.txtBranchLength->text(); }
 QString frmMain::txtPipeLen() { return ctl.txtPipeLen->text(); }
-QString frmMain::txtTrunkFitting(int index) { return index >= 0 && index < kFittingKinds ? ctl.txtTrunkFitting[index]->text() : QString(); }
-QString frmMain::txtBranchFitting(int index) { return index >= 0 && index < kFittingKinds ? ctl.txtBranchFitting[index]->text() : QString(); }
+QString frmMain::txtTrunkFitting(int index)
+{
+    return index >= 0 && index < kFittingKinds ? ctl.txtTrunkFitting[index]->text() : QString();
+}
+QString frmMain::txtBranchFitting(int index)
+{
+    return index >= 0 && index < kFittingKinds ? ctl.txtBranchFitting[index]->text() : QString();
+}
 QString frmMain::txtTankDiameter() { return ctl.txtTankDiameter->text(); }
 QString frmMain::txtBuryDepth() { return ctl.txtBuryDepth->text(); }
 QString frmMain::txtRise() { return ctl.txtRise->text(); }

@@ -15,11 +15,11 @@
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/PipingConstants.h"
 #include "catalogue/Records.h"
+#include "editors/EditorHost.h"
 #include "hydraulics/MainWindowInputs.h"
 #include "platform/ComboBox.h"
 #include "platform/ListControl.h"
 #include "platform/UiServices.h"
-#include "editors/EditorHost.h"
 #include "reports/ReportWindow.h"
 #include "sitefiles/SiteFileWindow.h"
 
@@ -49,7 +49,7 @@ namespace platform {
 class Chart;
 class FlexGrid;
 class WidgetEvents;
-}
+} // namespace platform
 
 class frmMain : public QMainWindow,
                 public MainWindowInputs,
@@ -216,8 +216,7 @@ public:
     bool currentGridMetric() const override { return m_currentGridMetric; }
     void setCurrentGridMetric(bool metric) override { m_currentGridMetric = metric; }
     platform::ListControl& siteList(sitefiles::SiteControl control) override;
-    std::optional<QStringList> listEntriesFor(sitefiles::SiteControl control,
-                                              const SiteSettings& settings) override;
+    std::optional<QStringList> listEntriesFor(sitefiles::SiteControl control, const SiteSettings& settings) override;
     int largestNozzleCount() override;
     void setSettingsOptions(bool gas, std::optional<uint8_t> componentList, bool us) override;
     void selectFrequency(bool fiftyHz) override;
@@ -228,6 +227,7 @@ public:
 
     // The controls, each named as the program names it.
     struct Controls {
+        // clang-format off: the controls in groups, an area of the window a line
         // menus
         QMenu* mnuFile; QAction* mnuNew; QAction* mnuOpen; QAction* mnuSave; QAction* mnuSaveas;
         QAction* mnuPrint; QAction* mnuPreview; QAction* mnuExit;
@@ -246,8 +246,8 @@ public:
         QLabel* lblMaxNozz; QLineEdit* txtMaxNozz;
         // Dispensing Area
         QGroupBox* fraDispensing; QGroupBox* frmSelectEquip;
-        platform::ComboBox* cmbDispenser; platform::ComboBox* cmbBreakAway; platform::ComboBox* cmbHoseSize; QLabel* lblHoseLength;
-        QLineEdit* txtHoseLen; platform::ComboBox* cmbNozzle; platform::ComboBox* cmbDispOthers;
+        platform::ComboBox* cmbDispenser; platform::ComboBox* cmbBreakAway; platform::ComboBox* cmbHoseSize;
+        QLabel* lblHoseLength; QLineEdit* txtHoseLen; platform::ComboBox* cmbNozzle; platform::ComboBox* cmbDispOthers;
         QLineEdit* txtNoOfNozzle; QListWidget* lstDispensing; QLabel* lblDispenserHelp;
         // Piping Area
         QGroupBox* fraPiping; QGroupBox* fraSelect; platform::ComboBox* cmbPiping;
@@ -266,6 +266,7 @@ public:
         QGroupBox* fraSite; QLabel* PicSiteLayout; QLabel* lblTankDiameter; QLineEdit* txtTankDiameter;
         QLabel* lblBuryDepth; QLineEdit* txtBuryDepth; QLabel* lblRise; QLineEdit* txtRise;
         platform::ComboBox* cmbNoOfBranches; QLabel* lblSiteHelp;
+        // clang-format on
     };
     Controls ctl{};
 
@@ -285,8 +286,8 @@ private:
     int16_t m_mintPlottedNozzles = 0;
     std::array<QString, 5> mstrIniLine;
     QString mstrMaxNozzles, mstrMaxBranches;
-    bool m_iniRead = false;       // the settings file was read whole and valid
-    bool m_initialised = false;   // Form_Load has completed once
+    bool m_iniRead = false;     // the settings file was read whole and valid
+    bool m_initialised = false; // Form_Load has completed once
     bool m_programEnded = false;
     bool m_currentGridMetric = false; // the Current grid's lengths were filled in metric units
     QString m_dialogFileName;         // the file dialogs' name, from their last use

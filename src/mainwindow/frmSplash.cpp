@@ -39,8 +39,7 @@ QPixmap logo()
 } // namespace
 
 frmSplash::frmSplash(Module1& module, std::function<bool()> loadMain)
-    : QDialog(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m(module),
-      m_loadMain(std::move(loadMain))
+    : QDialog(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m(module), m_loadMain(std::move(loadMain))
 {
     setObjectName(QStringLiteral("frmSplash"));
     auto* outer = new QVBoxLayout(this);

@@ -3,17 +3,17 @@
 #include "Twips.h"
 
 #include <QCategoryAxis>
-#include <QGraphicsTextItem>
-#include <QTextDocument>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
+#include <QGraphicsTextItem>
 #include <QGuiApplication>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QScatterSeries>
+#include <QTextDocument>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -42,8 +42,7 @@ struct SeriesState {
 };
 
 // Colours of series whose colour the program never set.
-const QColor kDefaultColours[] = {QColor(0, 0, 160), QColor(160, 0, 0), QColor(0, 128, 0),
-                                  QColor(128, 0, 128)};
+const QColor kDefaultColours[] = {QColor(0, 0, 160), QColor(160, 0, 0), QColor(0, 128, 0), QColor(128, 0, 128)};
 
 // The space the chart's axes leave on each side of a label, and around its
 // text (pixels).
@@ -65,13 +64,13 @@ struct Chart::Impl {
     int columns = 1;
     int rows = 0;
     int row = 1;
-    std::vector<QString> labels;              // [row - 1]
-    std::vector<std::vector<double>> values;  // [column - 1][row - 1]
-    std::vector<std::vector<char>> nulls;     // [column - 1][row - 1]
+    std::vector<QString> labels;             // [row - 1]
+    std::vector<std::vector<double>> values; // [column - 1][row - 1]
+    std::vector<std::vector<char>> nulls;    // [column - 1][row - 1]
     AxisState axes[2];
     bool autoLayout = true, uniformAxis = false;
     BrushStyle wallStyle = BrushStyle::None;
-    std::vector<SeriesState> series;          // [series - 1]
+    std::vector<SeriesState> series; // [series - 1]
     bool dirty = true;
     bool queued = false;
     int redraws = 0;
@@ -167,13 +166,27 @@ void Chart::changed()
     if (!d->queued) {
         d->queued = true;
         // One redraw for a whole burst of changes, after the caller is done.
-        QMetaObject::invokeMethod(this, [this] { d->queued = false; flush(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                d->queued = false;
+                flush();
+            },
+            Qt::QueuedConnection);
     }
 }
 
-void Chart::setChartType(ChartType type) { d->type = type; changed(); }
+void Chart::setChartType(ChartType type)
+{
+    d->type = type;
+    changed();
+}
 ChartType Chart::chartType() const { return d->type; }
-void Chart::setTitle(const QString& title) { d->title = title; changed(); }
+void Chart::setTitle(const QString& title)
+{
+    d->title = title;
+    changed();
+}
 QString Chart::title() const { return d->title; }
 
 void Chart::setColumnCount(int columns)
@@ -203,10 +216,7 @@ void Chart::setRowLabel(const QString& label)
     }
 }
 
-QString Chart::rowLabel(int row) const
-{
-    return row >= 1 && row <= d->rows ? d->labels[size_t(row - 1)] : QString();
-}
+QString Chart::rowLabel(int row) const { return row >= 1 && row <= d->rows ? d->labels[size_t(row - 1)] : QString(); }
 
 void Chart::setData(int row, int column, double value, bool isNull)
 {
@@ -292,19 +302,25 @@ void Chart::setLabelVerticalAlignment(int axis, LabelVertical vertical)
     changed();
 }
 
-LabelHorizontal Chart::labelHorizontalAlignment(int axis) const
-{
-    return d->axes[Impl::axisIndex(axis)].horizontal;
-}
+LabelHorizontal Chart::labelHorizontalAlignment(int axis) const { return d->axes[Impl::axisIndex(axis)].horizontal; }
 
-LabelVertical Chart::labelVerticalAlignment(int axis) const
-{
-    return d->axes[Impl::axisIndex(axis)].vertical;
-}
+LabelVertical Chart::labelVerticalAlignment(int axis) const { return d->axes[Impl::axisIndex(axis)].vertical; }
 
-void Chart::setAutoLayout(bool automatic) { d->autoLayout = automatic; changed(); }
-void Chart::setUniformAxis(bool uniform) { d->uniformAxis = uniform; changed(); }
-void Chart::setWallBrushStyle(BrushStyle style) { d->wallStyle = style; changed(); }
+void Chart::setAutoLayout(bool automatic)
+{
+    d->autoLayout = automatic;
+    changed();
+}
+void Chart::setUniformAxis(bool uniform)
+{
+    d->uniformAxis = uniform;
+    changed();
+}
+void Chart::setWallBrushStyle(BrushStyle style)
+{
+    d->wallStyle = style;
+    changed();
+}
 bool Chart::autoLayout() const { return d->autoLayout; }
 bool Chart::uniformAxis() const { return d->uniformAxis; }
 BrushStyle Chart::wallBrushStyle() const { return d->wallStyle; }
@@ -608,7 +624,7 @@ void Chart::Impl::drawMarks(Drawn& onChart, const SeriesState* st, const Runs& r
         for (const auto& run : runs)
             points.append(QList<QPointF>(run.begin(), run.end()));
         onChart.marks->setMarkerShape(st->markerStyle == MarkerStyle::Triangle ? QScatterSeries::MarkerShapeTriangle
-                                                                                 : QScatterSeries::MarkerShapeCircle);
+                                                                               : QScatterSeries::MarkerShapeCircle);
         onChart.marks->setMarkerSize(std::max(4.0, st->markerSize / double(kTwipsPerPixel)));
         onChart.marks->setColor(st->markerFill);
         onChart.marks->setBorderColor(colour);
@@ -643,8 +659,8 @@ QPoint Chart::pointPosition(int series, int row)
     QChart* c = d->view->chart();
     if (!d->present(row, series) || c->series().isEmpty())
         return {-1, -1};
-    const QPointF scene = c->mapToPosition(
-        QPointF(row, d->values[size_t(series - 1)][size_t(row - 1)]), c->series().first());
+    const QPointF scene =
+        c->mapToPosition(QPointF(row, d->values[size_t(series - 1)][size_t(row - 1)]), c->series().first());
     return d->view->viewport()->mapTo(this, d->view->mapFromScene(scene));
 }
 
@@ -661,8 +677,8 @@ bool Chart::eventFilter(QObject* watched, QEvent* event)
                 for (int r = 1; r <= d->rows; ++r) {
                     if (!d->present(r, s))
                         continue;
-                    const QPointF scene = c->mapToPosition(
-                        QPointF(r, d->values[size_t(s - 1)][size_t(r - 1)]), c->series().first());
+                    const QPointF scene =
+                        c->mapToPosition(QPointF(r, d->values[size_t(s - 1)][size_t(r - 1)]), c->series().first());
                     const QPointF p = d->view->mapFromScene(scene);
                     const double dist = std::hypot(p.x() - at.x(), p.y() - at.y());
                     if (dist <= best) {
@@ -688,9 +704,9 @@ QImage Chart::picture(QSize size)
     // larger in proportion and scaled down whole, rather than with its labels
     // cut short.
     const QSizeF least = d->view->chart()->effectiveSizeHint(Qt::MinimumSize);
-    const double factor = std::max({1.0, least.width() / std::max(size.width(), 1),
-                                    least.height() / std::max(size.height(), 1),
-                                    double(kLeastPictureHeight) / std::max(size.height(), 1)});
+    const double factor =
+        std::max({1.0, least.width() / std::max(size.width(), 1), least.height() / std::max(size.height(), 1),
+                  double(kLeastPictureHeight) / std::max(size.height(), 1)});
     redraw((QSizeF(size) * factor).toSize());
     QImage image = d->view->grab().toImage();
     redraw();

@@ -42,9 +42,9 @@ public:
 
     void setColumnCount(int columns);
     int columnCount() const;
-    void setRowCount(int rows);   // keeps data of the rows that remain; new rows show no point
+    void setRowCount(int rows); // keeps data of the rows that remain; new rows show no point
     int rowCount() const;
-    void setRow(int row);         // the current row
+    void setRow(int row); // the current row
     int row() const;
     void setRowLabel(const QString& label); // label of the current row
     QString rowLabel(int row) const;
@@ -83,10 +83,10 @@ public:
     // point of its series; its size is in twips.
     void setSeriesMarker(int series, bool visible, int size, MarkerStyle style, const QColor& fill);
     void setSeriesColor(int series, const QColor& colour);
-    QColor seriesColor(int series) const;  // invalid until set
+    QColor seriesColor(int series) const; // invalid until set
     MarkerStyle seriesMarkerStyle(int series) const;
     bool seriesMarkerVisible(int series) const;
-    int seriesMarkerSize(int series) const;  // twips
+    int seriesMarkerSize(int series) const; // twips
     QColor seriesMarkerFill(int series) const;
 
     // The line segments drawn for a series: each run of present points.

@@ -4,10 +4,7 @@
 
 namespace platform {
 
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), m_list(this)
-{
-    setFocusPolicy(Qt::StrongFocus);
-}
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), m_list(this) { setFocusPolicy(Qt::StrongFocus); }
 
 void ComboBox::wheelEvent(QWheelEvent* event)
 {

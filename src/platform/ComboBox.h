@@ -16,8 +16,10 @@ class ComboBox : public QComboBox {
 public:
     explicit ComboBox(QWidget* parent = nullptr);
     ComboList& list() { return m_list; }
+
 protected:
     void wheelEvent(QWheelEvent* event) override;
+
 private:
     ComboList m_list;
 };

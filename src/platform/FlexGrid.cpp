@@ -125,11 +125,10 @@ QColor FlexGrid::cellForeColor(int row, int col) const
 
 void FlexGrid::setColAlignment(int col, int alignment)
 {
-    const Qt::Alignment a =
-        (alignment >= 3 && alignment <= 5 ? Qt::AlignHCenter
-         : alignment >= 6                 ? Qt::AlignRight
-                                          : Qt::AlignLeft)
-        | Qt::AlignVCenter;
+    const Qt::Alignment a = (alignment >= 3 && alignment <= 5 ? Qt::AlignHCenter
+                             : alignment >= 6                 ? Qt::AlignRight
+                                                              : Qt::AlignLeft)
+                            | Qt::AlignVCenter;
     for (int r = 0; r < Rows(); ++r)
         if (QTableWidgetItem* c = cell(r, col))
             c->setTextAlignment(a);

@@ -74,8 +74,7 @@ private:
     void closePopups()
     {
         while (QWidget* popup = QApplication::activePopupWidget()) {
-            if (ownerWindow(popup) != m_window || !popup->close()
-                || QApplication::activePopupWidget() == popup)
+            if (ownerWindow(popup) != m_window || !popup->close() || QApplication::activePopupWidget() == popup)
                 break;
         }
     }

@@ -24,15 +24,9 @@ void PlainList::setItemData(int index, int data)
         m_items[index].data = data;
 }
 
-int PlainList::itemData(int index) const
-{
-    return index >= 0 && index < m_items.size() ? m_items[index].data : 0;
-}
+int PlainList::itemData(int index) const { return index >= 0 && index < m_items.size() ? m_items[index].data : 0; }
 
-void PlainList::setListIndex(int index)
-{
-    m_index = index >= 0 && index < m_items.size() ? index : -1;
-}
+void PlainList::setListIndex(int index) { m_index = index >= 0 && index < m_items.size() ? index : -1; }
 
 void ComboList::clear()
 {

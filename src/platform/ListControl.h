@@ -17,11 +17,11 @@ public:
     virtual void clear() = 0;
     virtual void addItem(const QString& text) = 0;
     virtual int listCount() const = 0;
-    virtual QString list(int index) const = 0;       // "" outside the list
+    virtual QString list(int index) const = 0; // "" outside the list
     virtual void setItemData(int index, int data) = 0;
-    virtual int itemData(int index) const = 0;       // 0 outside the list
-    virtual int listIndex() const = 0;               // -1: nothing selected
-    virtual void setListIndex(int index) = 0;        // -1 clears the selection
+    virtual int itemData(int index) const = 0; // 0 outside the list
+    virtual int listIndex() const = 0;         // -1: nothing selected
+    virtual void setListIndex(int index) = 0;  // -1 clears the selection
     // The text of the selected entry, "" when nothing is selected.
     QString text() const { return list(listIndex()); }
 };
@@ -36,8 +36,12 @@ public:
     int itemData(int index) const override;
     int listIndex() const override { return m_index; }
     void setListIndex(int index) override;
+
 private:
-    struct Item { QString text; int data = 0; };
+    struct Item {
+        QString text;
+        int data = 0;
+    };
     QVector<Item> m_items;
     int m_index = -1;
 };
@@ -58,6 +62,7 @@ public:
     void setListIndex(int index) override;
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
     QComboBox* combo() const { return m_combo; }
+
 private:
     QComboBox* m_combo;
     std::function<void()> m_handler;

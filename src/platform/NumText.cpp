@@ -1,9 +1,9 @@
 #include "NumText.h"
 
 #include <algorithm>
+#include <cfenv>
 #include <charconv>
 #include <cmath>
-#include <cfenv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -260,8 +260,7 @@ std::optional<double> plainDecimal(QStringView text, qsizetype i)
 double leadingNumber(QStringView text)
 {
     qsizetype i = 0;
-    while (i < text.size()
-           && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
         ++i;
     if (const std::optional<double> plain = plainDecimal(text, i))
         return *plain;
@@ -342,4 +341,3 @@ QString formatDecimals(double value, int significant, int minDecimals, int maxDe
 }
 
 } // namespace platform
-

@@ -43,8 +43,7 @@ void OptionButton::holdTabStop()
         stop = buttons.first();
     for (QAbstractButton* b : buttons) {
         const Qt::FocusPolicy policy = b->focusPolicy();
-        b->setFocusPolicy(b == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
-                                    : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        b->setFocusPolicy(b == stop ? Qt::FocusPolicy(policy | Qt::TabFocus) : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
 }
 

@@ -51,8 +51,7 @@ private:
 };
 } // namespace
 
-MsgResult QtUiServices::messageBox(const QString& text, const QString& caption,
-                                   MsgButtons buttons, MsgIcon icon)
+MsgResult QtUiServices::messageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon)
 {
     const ArrowWhileOpen arrow(m_hourglass);
     // Built by hand rather than with the static helpers, which add an icon of
@@ -83,8 +82,10 @@ MsgResult QtUiServices::messageBox(const QString& text, const QString& caption,
     default: break;
     }
     // The close box of a question counts as its Cancel (or No when there is none).
-    if (buttons == MsgButtons::YesNo && r != QMessageBox::Yes) return MsgResult::No;
-    if (buttons == MsgButtons::OKCancel && r != QMessageBox::Ok) return MsgResult::Cancel;
+    if (buttons == MsgButtons::YesNo && r != QMessageBox::Yes)
+        return MsgResult::No;
+    if (buttons == MsgButtons::OKCancel && r != QMessageBox::Ok)
+        return MsgResult::Cancel;
     return MsgResult::OK;
 }
 
@@ -108,9 +109,8 @@ std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& reque
 
 std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& request)
 {
-    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-                                                      startPath(request), request.filter, nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, startPath(request),
+                                                      request.filter, nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return std::nullopt;
     return path;

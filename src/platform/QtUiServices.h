@@ -6,8 +6,7 @@ namespace platform {
 // The production services, on Qt Widgets.
 class QtUiServices : public UiServices {
 public:
-    MsgResult messageBox(const QString& text, const QString& caption,
-                         MsgButtons buttons, MsgIcon icon) override;
+    MsgResult messageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override;
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     bool printerDialog(QPrinter& printer) override;
@@ -16,6 +15,7 @@ public:
     void showHelp(const QString& helpFile, const QString& topic) override;
     void beep() override;
     void endApplication(int exitCode) override;
+
 private:
     bool m_hourglass = false;
 };

@@ -212,10 +212,7 @@ LineStream LineStream::overText(QString text, Breaks breaks)
     return stream;
 }
 
-bool LineStream::atEnd() const
-{
-    return m_overText ? m_offset >= m_text.size() : m_pos >= m_lines.size();
-}
+bool LineStream::atEnd() const { return m_overText ? m_offset >= m_text.size() : m_pos >= m_lines.size(); }
 
 bool LineStream::readLine(QStringView& line)
 {

@@ -77,6 +77,7 @@ public:
     bool readLine(QStringView& line);
     // The number of lines read.
     qsizetype position() const { return m_pos; }
+
 private:
     QStringList m_lines;
     QString m_text;

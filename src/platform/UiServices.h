@@ -18,10 +18,10 @@ enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 enum class MsgResult { OK, Cancel, Yes, No };
 
 struct FileDialogRequest {
-    QString title;      // empty: the platform's default title
-    QString initDir;    // folder the dialog opens in
-    QString filter;     // e.g. "TDR Files(*.dat)"
-    QString fileName;   // proposed file name
+    QString title;    // empty: the platform's default title
+    QString initDir;  // folder the dialog opens in
+    QString filter;   // e.g. "TDR Files(*.dat)"
+    QString fileName; // proposed file name
     // An open dialog normally takes only a file that exists; false lets it
     // take a new name too (a file to be created later).
     bool mustExist = true;
@@ -35,8 +35,7 @@ public:
     virtual ~UiServices() = default;
 
     // A modal message box; returns the button pressed.
-    virtual MsgResult messageBox(const QString& text, const QString& caption,
-                                 MsgButtons buttons, MsgIcon icon) = 0;
+    virtual MsgResult messageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) = 0;
     // Open / Save dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
@@ -69,6 +68,7 @@ public:
     explicit ProgramEnd(int code = 0) : m_code(code) {}
     int code() const { return m_code; }
     const char* what() const noexcept override { return "program ends"; }
+
 private:
     int m_code;
 };

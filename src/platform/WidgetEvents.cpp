@@ -4,8 +4,7 @@ namespace platform {
 
 void WidgetEvents::watch(QObject* widget)
 {
-    if (!m_lost.contains(widget) && !m_got.contains(widget) && !m_keys.contains(widget)
-        && !m_mouse.contains(widget)) {
+    if (!m_lost.contains(widget) && !m_got.contains(widget) && !m_keys.contains(widget) && !m_mouse.contains(widget)) {
         widget->installEventFilter(this);
         connect(widget, &QObject::destroyed, this, [this, widget] {
             m_lost.remove(widget);
@@ -71,8 +70,7 @@ bool WidgetEvents::eventFilter(QObject* watched, QEvent* event)
             handler(static_cast<QMouseEvent*>(event)->button());
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

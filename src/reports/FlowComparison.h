@@ -52,8 +52,7 @@ ComparisonFlows comparisonFlows(const Module1& m, bool us);
 // The comparison grid of the preview page: title band, blank band, headings
 // and one row per count 1 to n, for a grid `gridWidthTwips` wide.
 inline constexpr int kComparePageGridWidth = 9015;
-ReportGrid comparisonPageGrid(int n, bool us, const ComparisonFlows& flows,
-                              int gridWidthTwips = kComparePageGridWidth);
+ReportGrid comparisonPageGrid(int n, bool us, const ComparisonFlows& flows, int gridWidthTwips = kComparePageGridWidth);
 
 // The printed sheet's two transposed grids, counts 15 to 27 (with the title
 // and blank bands) and 28 to 40; a count beyond the arrays reads "0".

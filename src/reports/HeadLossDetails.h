@@ -21,9 +21,9 @@ struct DetailsColumn {
     const char* valueLabel;
     const char* feetCaption;
     const char* metricCaption;
-    float Module1::*term;
-    bool twoDecimals;  // "##0.0#" (the hose); "##0.0" the others
-    bool leftAligned;  // the two "Others" columns; the rest are centred
+    float Module1::* term;
+    bool twoDecimals; // "##0.0#" (the hose); "##0.0" the others
+    bool leftAligned; // the two "Others" columns; the rest are centred
 };
 
 // The columns, left to right.

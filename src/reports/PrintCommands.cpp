@@ -168,7 +168,8 @@ public:
         if (m_target.isEmpty())
             catalogue::ShowMessage(Msg::PrinterError);
         else
-            catalogue::ShowText(QStringLiteral("The print could not be completed: \"%1\" could not be written.").arg(m_target));
+            catalogue::ShowText(
+                QStringLiteral("The print could not be completed: \"%1\" could not be written.").arg(m_target));
         return false;
     }
 
@@ -194,8 +195,8 @@ void drawGrid(QPainter& painter, const ReportGrid& grid, QPoint at)
 
 bool askToPrint(const QString& question)
 {
-    return ui().messageBox(question, kAppTitle, platform::MsgButtons::YesNo, platform::MsgIcon::None) ==
-           platform::MsgResult::Yes;
+    return ui().messageBox(question, kAppTitle, platform::MsgButtons::YesNo, platform::MsgIcon::None)
+           == platform::MsgResult::Yes;
 }
 
 } // namespace
@@ -288,12 +289,9 @@ void PrintReport(Module1& m, ReportWindow& r)
     list.Form_Load();
     auto gridOf = [&](SheetTwoItem item) -> const ReportGrid& {
         switch (item) {
-        case SheetTwoItem::Compare:
-            return compare.value().flxCompare->grid();
-        case SheetTwoItem::NextCompare:
-            return compare.value().flxNextCompare->grid();
-        default:
-            return list.flxComponentPrint->grid();
+        case SheetTwoItem::Compare: return compare.value().flxCompare->grid();
+        case SheetTwoItem::NextCompare: return compare.value().flxNextCompare->grid();
+        default: return list.flxComponentPrint->grid();
         }
     };
     QSizeF extent;

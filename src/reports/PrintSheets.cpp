@@ -74,12 +74,13 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
     setWindowTitle(QStringLiteral("DynamicFLowGraph"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     reports::hiddenPage(this);
-    setFixedSize(platform::px(reports::kFlowGraphSheetTwips.width()), platform::px(reports::kFlowGraphSheetTwips.height()));
+    setFixedSize(platform::px(reports::kFlowGraphSheetTwips.width()),
+                 platform::px(reports::kFlowGraphSheetTwips.height()));
 
     named<reports::HeaderPicture>("Picture1", 1, this)->setGeometry(reports::pxRect(480, 960, 1815, 375));
     named<reports::HeaderPicture>("Picture2", 2, this)->setGeometry(reports::pxRect(8160, 840, 2535, 495));
-    Label1 = reports::placedLabel(this, QStringLiteral("Label1"), QStringLiteral("Tandril Report"), 3720, 360, 3975, 375,
-                   Qt::AlignHCenter);
+    Label1 = reports::placedLabel(this, QStringLiteral("Label1"), QStringLiteral("Tandril Report"), 3720, 360, 3975,
+                                  375, Qt::AlignHCenter);
     QFont title = font();
     title.setPointSizeF(13.5);
     title.setBold(true);
@@ -91,20 +92,24 @@ frmPrintFlowGraph::frmPrintFlowGraph(Module1& module, ReportWindow& r, QWidget* 
     msChartFlowGraph->setGeometry(reports::pxRect(1440, 3240, 7815, 4335));
     msChartFlowGraph->setTitle(QStringLiteral("Dynamic Flow Graph"));
     msChartFlowGraph->setAxisTitle(0, QStringLiteral("Number of Nozzles Operating"));
-    lblCurrentPumpPrint = reports::placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"), 480, 7920, 6495, 255);
-    lblBaselinePumpPrint = reports::placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"), 480, 8400, 6375, 255);
-    Label3 = reports::placedLabel(this, QStringLiteral("Label3"), QStringLiteral("Flow Improvement Baseline Vs Current"), 4320, 8880,
-                   3375, 255, Qt::AlignHCenter);
+    lblCurrentPumpPrint = reports::placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"),
+                                               480, 7920, 6495, 255);
+    lblBaselinePumpPrint = reports::placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"),
+                                                480, 8400, 6375, 255);
+    Label3 =
+        reports::placedLabel(this, QStringLiteral("Label3"), QStringLiteral("Flow Improvement Baseline Vs Current"),
+                             4320, 8880, 3375, 255, Qt::AlignHCenter);
     Label3->setFont(heading);
     reports::fitCaption(Label3);
     for (int row = 0; row < 5; ++row) {
         const int top = 9360 + 240 * row;
-        lblCaptions[size_t(row)] = reports::placedLabel(this, platform::elementName("lblCaptions", row), QString::fromLatin1(reports::kDesignCaptions[row]),
-                                         360, top, 2100);
+        lblCaptions[size_t(row)] =
+            reports::placedLabel(this, platform::elementName("lblCaptions", row),
+                                 QString::fromLatin1(reports::kDesignCaptions[row]), 360, top, 2100);
         for (int k = 0; k < reports::kSheetTableColumns; ++k)
             tableCells[size_t(row)][size_t(k)] =
-                reports::placedLabel(this, platform::elementName(reports::kTableRows[row], k), QString(), 2640 + 600 * k, top, 495, 240,
-                            Qt::AlignHCenter);
+                reports::placedLabel(this, platform::elementName(reports::kTableRows[row], k), QString(),
+                                     2640 + 600 * k, top, 495, 240, Qt::AlignHCenter);
     }
 }
 
@@ -191,8 +196,10 @@ frmPrintPumpCurve::frmPrintPumpCurve(Module1& module, MainWindowInputs& w, QWidg
     setObjectName(QStringLiteral("frmPrintPumpCurve"));
     setWindowTitle(QStringLiteral("PumpCurve"));
     reports::hiddenPage(this);
-    setFixedSize(platform::px(reports::kPumpCurvePageTwips.width()), platform::px(reports::kPumpCurvePageTwips.height()));
-    lblPumpName = reports::placedLabel(this, QStringLiteral("lblPumpName"), QString(), 4440, 840, 4335, 375, Qt::AlignHCenter);
+    setFixedSize(platform::px(reports::kPumpCurvePageTwips.width()),
+                 platform::px(reports::kPumpCurvePageTwips.height()));
+    lblPumpName =
+        reports::placedLabel(this, QStringLiteral("lblPumpName"), QString(), 4440, 840, 4335, 375, Qt::AlignHCenter);
     QFont bold(QStringLiteral("Tahoma"));
     bold.setPointSizeF(9.75);
     bold.setBold(true);

@@ -11,12 +11,9 @@
 namespace reports {
 
 ReportGrid::ReportGrid(int rows, int cols)
-    : cells(rows, cols),
-      colWidthTwips(size_t(std::max(cols, 0)), kDefaultColTwips),
-      colAlignment(size_t(std::max(cols, 0))),
-      rowHeightTwips(size_t(std::max(rows, 0))),
-      boldRow(size_t(std::max(rows, 0)), false),
-      mergeRow(size_t(std::max(rows, 0)), false)
+    : cells(rows, cols), colWidthTwips(size_t(std::max(cols, 0)), kDefaultColTwips),
+      colAlignment(size_t(std::max(cols, 0))), rowHeightTwips(size_t(std::max(rows, 0))),
+      boldRow(size_t(std::max(rows, 0)), false), mergeRow(size_t(std::max(rows, 0)), false)
 {
 }
 
@@ -146,8 +143,8 @@ void paintReportGrid(QPainter& painter, const ReportGrid& grid)
                 painter.drawLine(cell.topRight(), cell.bottomRight());
                 painter.drawLine(cell.bottomLeft(), cell.bottomRight());
                 const int alignment = grid.colAlignment[size_t(c)].value_or(kAlignLeftCentre);
-                const Qt::Alignment align = (alignment == kAlignCentreCentre ? Qt::AlignHCenter : Qt::AlignLeft) |
-                                            Qt::AlignVCenter;
+                const Qt::Alignment align =
+                    (alignment == kAlignCentreCentre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
                 painter.setPen(Qt::black);
                 painter.setClipRect(cell.adjusted(0, 0, -1, -1));
                 painter.drawText(cell.adjusted(kInset, 0, -kInset, 0), int(align) | Qt::TextSingleLine,

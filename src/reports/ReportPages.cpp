@@ -34,8 +34,8 @@ void PreviewPage::finish(PreviewStep step)
     done(step == PreviewStep::Close ? QDialog::Rejected : QDialog::Accepted);
 }
 
-LabelButton* PreviewPage::button(const char* name, const QString& caption, Qt::Alignment alignment, int left,
-                                 int top, PreviewStep step)
+LabelButton* PreviewPage::button(const char* name, const QString& caption, Qt::Alignment alignment, int left, int top,
+                                 PreviewStep step)
 {
     auto* b = named<LabelButton>(name, caption, alignment, this);
     b->setGeometry(pxRect(left, top, 855, 375));
@@ -59,8 +59,10 @@ std::array<QString, 10> siteFieldTexts(const clsSiteProperties* p)
 {
     std::array<QString, 10> texts;
     if (p && p->blnPrintFields)
-        texts = {p->strCustomerName, p->strCustomerContact, p->strSiteDescription, p->strAddress1, p->strAddress2,
-                 p->strGeneratedBy,  p->strDate,            p->strContact,         p->strEmail,    p->strPhone};
+        texts = {p->strCustomerName, p->strCustomerContact, p->strSiteDescription,
+                 p->strAddress1,     p->strAddress2,        p->strGeneratedBy,
+                 p->strDate,         p->strContact,         p->strEmail,
+                 p->strPhone};
     return texts;
 }
 
@@ -83,8 +85,10 @@ frmPrint::frmPrint(Module1& module, MainWindowInputs& w, ReportWindow& r, QWidge
     picGraph = named<QLabel>("picGraph", this);
     picGraph->setGeometry(reports::pxRect(2520, 2760, reports::kGraphWidth, reports::kGraphHeight));
     picGraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblCurrentPumpPrint = reports::placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"), 120, 6480, 5655, 255);
-    lblBaselinePumpPrint = reports::placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"), 120, 6960, 5655, 255);
+    lblCurrentPumpPrint = reports::placedLabel(this, QStringLiteral("lblCurrentPumpPrint"), QStringLiteral("Label2"),
+                                               120, 6480, 5655, 255);
+    lblBaselinePumpPrint = reports::placedLabel(this, QStringLiteral("lblBaselinePumpPrint"), QStringLiteral("Label2"),
+                                                120, 6960, 5655, 255);
     lblPrint = button("lblPrint", QStringLiteral("Print"), Qt::AlignHCenter, 7080, 6840, reports::PreviewStep::Print);
     lblNExt = button("lblNExt", QStringLiteral("Next"), Qt::AlignHCenter, 8040, 6840, reports::PreviewStep::Next);
     lblClose = button("lblClose", QStringLiteral("Close"), Qt::AlignHCenter, 9000, 6840, reports::PreviewStep::Close);
@@ -136,10 +140,12 @@ frmComponentList::frmComponentList(ReportWindow& r, QWidget* parent) : PreviewPa
     setWindowTitle(QStringLiteral("ComonentList"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setFixedSize(platform::px(11400), platform::px(5790));
-    flxComponentPrint = reports::gridInFrame(this, "flxComponentPrint", 120, 600, reports::kComponentListGridWidth, 4335);
+    flxComponentPrint =
+        reports::gridInFrame(this, "flxComponentPrint", 120, 600, reports::kComponentListGridWidth, 4335);
     flxComponentPrint->onEnterCell = [this] { flxComponentPrint_EnterCell(); };
     lblPrev = button("lblPrev", QStringLiteral("      Prev"), Qt::AlignLeft, 9240, 5280, reports::PreviewStep::Prev);
-    lblClose = button("lblClose", QStringLiteral("     Close"), Qt::AlignLeft, 10200, 5280, reports::PreviewStep::Close);
+    lblClose =
+        button("lblClose", QStringLiteral("     Close"), Qt::AlignLeft, 10200, 5280, reports::PreviewStep::Close);
 }
 
 void frmComponentList::Form_Load()
@@ -180,16 +186,10 @@ bool runReportPreview(Module1& m, MainWindowInputs& w, ReportWindow& r, QWidget*
         }
         platform::ui().showModal(*shown);
         switch (shown->step()) {
-        case PreviewStep::Close:
-            return false;
-        case PreviewStep::Print:
-            return page == 1;
-        case PreviewStep::Next:
-            page = std::min(page + 1, 3);
-            break;
-        case PreviewStep::Prev:
-            page = std::max(page - 1, 1);
-            break;
+        case PreviewStep::Close: return false;
+        case PreviewStep::Print: return page == 1;
+        case PreviewStep::Next: page = std::min(page + 1, 3); break;
+        case PreviewStep::Prev: page = std::max(page - 1, 1); break;
         }
     }
 }

@@ -12,6 +12,6 @@ public:
     virtual ~ReportWindow() = default;
     virtual QString lblCurrentPumpCaption() const = 0;
     virtual QString lblBaselinePumpCaption() const = 0;
-    virtual platform::TextGrid& currentGrid() = 0;   // flxCurrent
-    virtual platform::TextGrid& baselineGrid() = 0;  // flxBaseLine
+    virtual platform::TextGrid& currentGrid() = 0;  // flxCurrent
+    virtual platform::TextGrid& baselineGrid() = 0; // flxBaseLine
 };

@@ -21,8 +21,7 @@ constexpr int kMargin = 60, kCaptionTop = 120, kCaptionHeight = 840, kValueTop =
 constexpr int kCloseWidth = 1215, kCloseHeight = 375, kCloseTop = 1650;
 } // namespace
 
-frmDetails::frmDetails(Module1& module, MainWindowInputs& w, QWidget* parent)
-    : QDialog(parent), m(module), m_inputs(w)
+frmDetails::frmDetails(Module1& module, MainWindowInputs& w, QWidget* parent) : QDialog(parent), m(module), m_inputs(w)
 {
     setObjectName(QStringLiteral("frmDetails"));
     setWindowTitle(QStringLiteral("System Headloss Details"));

@@ -15,7 +15,7 @@ namespace {
 using C = SiteControl;
 using F = LineForm;
 
-constexpr double kHoseLimit = 999;  // feet, as the hose length field takes
+constexpr double kHoseLimit = 999;    // feet, as the hose length field takes
 constexpr double kLengthLimit = 9999; // feet or inches, as the other fields take
 
 bool isLength(LineForm form) { return form == F::Length || form == F::Inches; }
@@ -158,7 +158,8 @@ std::optional<QStringList> buildSiteFileLines(const SiteFileSource& source, QStr
             if (!value) {
                 if (why)
                     *why = QStringLiteral("the length \"%1\" in row %2 of the Current grid is no number")
-                               .arg(cell).arg(l.row);
+                               .arg(cell)
+                               .arg(l.row);
                 return std::nullopt;
             }
             float feet = *value;

@@ -28,6 +28,7 @@ inline constexpr int kPropertyCount = 10;
 inline constexpr int kFirstPropertyLine = 42;
 
 // The main-window controls a site-file line sets.
+// clang-format off: the controls in line order, packed
 enum class SiteControl {
     cmbDispenser, cmbBreakAway, cmbHoseSize, txtHoseLen, cmbNozzle, cmbDispOthers, txtNoOfNozzle,
     cmbPiping, cmbBranch, txtBranchLength, txtBranchFitting0, txtBranchFitting1, txtBranchFitting2,
@@ -36,6 +37,7 @@ enum class SiteControl {
     cmbPumps, cmbQuantity, optFrequency, cmbLeak, cmbPumpOthers, txtTankDiameter, txtBuryDepth,
     txtRise, cmbNoOfBranches, optFuel, optUnits, optComponentList,
 };
+// clang-format on
 
 // How a line reads and writes its grid cell.
 enum class LineForm {
@@ -53,11 +55,11 @@ enum class LineForm {
 };
 
 struct SiteLine {
-    int line;          // 1 to 40
-    int row, col;      // the Current grid's cell (Units: none)
+    int line;     // 1 to 40
+    int row, col; // the Current grid's cell (Units: none)
     LineForm form;
     SiteControl control;
-    double limit = 0;  // Length and Inches: the largest value a file may hold (feet, inches)
+    double limit = 0; // Length and Inches: the largest value a file may hold (feet, inches)
 };
 
 // Lines 1 to 40 but the section markers, in line order.
@@ -109,8 +111,7 @@ struct SiteFileContent {
 // must be a number from 0 to its limit, the nozzle count one or two ASCII
 // digits of at least fewestNozzles, a fitting count one or two ASCII digits.
 // Nothing (and why) for a file that fails.
-std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why = nullptr,
-                                             int fewestNozzles = 1);
+std::optional<SiteFileContent> parseSiteFile(QByteArrayView bytes, QString* why = nullptr, int fewestNozzles = 1);
 
 // Whether a checked file holds its lengths in US units (line 39).
 bool usUnits(const SiteFileContent& content);

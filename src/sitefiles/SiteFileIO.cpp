@@ -14,8 +14,10 @@ namespace sitefiles {
 
 std::array<QString*, kPropertyCount> propertyTexts(clsSiteProperties& p)
 {
-    return {&p.strCustomerName, &p.strCustomerContact, &p.strSiteDescription, &p.strAddress1,
-            &p.strAddress2, &p.strGeneratedBy, &p.strDate, &p.strContact, &p.strEmail, &p.strPhone};
+    return {&p.strCustomerName, &p.strCustomerContact, &p.strSiteDescription,
+            &p.strAddress1,     &p.strAddress2,        &p.strGeneratedBy,
+            &p.strDate,         &p.strContact,         &p.strEmail,
+            &p.strPhone};
 }
 
 namespace {

@@ -39,8 +39,7 @@ public:
     // The entries the list of a settings-dependent control would hold under
     // the given settings, filled by the window's own list code without
     // changing the window; nothing for a list that does not depend on them.
-    virtual std::optional<QStringList> listEntriesFor(sitefiles::SiteControl control,
-                                                      const SiteSettings& settings) = 0;
+    virtual std::optional<QStringList> listEntriesFor(sitefiles::SiteControl control, const SiteSettings& settings) = 0;
     // The pump frequency option in force.
     virtual bool opt50Hz() = 0;
     // The largest nozzle count the settings allow.

@@ -68,6 +68,6 @@ private:
     const Module1& m;
     platform::WidgetEvents* m_events;
     bool mblnCancel = false;
-    bool m_closing = false; // OK, Cancel, Esc or the close box ended the dialog
+    bool m_closing = false;           // OK, Cancel, Esc or the close box ended the dialog
     bool m_emailCheckPending = false; // a refused e-mail box waits for its message
 };

@@ -30,37 +30,38 @@ struct KindUnderTest {
     const char* unreadable;
 };
 
-#define KIND(label, readerFile, writerFile, hose, wholeFlows, object, Reader, Writer, last, missing,  \
-             unreadable)                                                                         \
-    {label, readerFile, writerFile, hose, wholeFlows, [](Module1& m) { m.object->Reader(); },    \
-     [](Module1& m) { return m.object->Writer(); }, [](const Module1& m) { return int(m.last); }, \
-     missing, unreadable}
+#define KIND(label, readerFile, writerFile, hose, wholeFlows, object, Reader, Writer, last, missing, unreadable) \
+    {label,                                                                                                      \
+     readerFile,                                                                                                 \
+     writerFile,                                                                                                 \
+     hose,                                                                                                       \
+     wholeFlows,                                                                                                 \
+     [](Module1& m) { m.object->Reader(); },                                                                     \
+     [](Module1& m) { return m.object->Writer(); },                                                              \
+     [](const Module1& m) { return int(m.last); },                                                               \
+     missing,                                                                                                    \
+     unreadable}
 
 const KindUnderTest kKinds[] = {
-    KIND("pumps", "PUMP.DAT", "Pump.DAT", false, false, objPumpData, GetPumpFileData,
-         SetPumpFileData, intPumpMax, "Pump data file does not exist",
-         "Problem in reading Pump Data file"),
-    KIND("pump others", "PUMPOTHERS.DAT", "PumpOthers.DAT", false, false, objPumpOthersData,
-         GetPumpOthersInfo, SetPumpOthersFileData, intPumpOthersMax,
-         "Pump Others data file does not exist", "Problem in reading PumpOthers Data File"),
-    KIND("leak detectors", "MLD.DAT", "MLD.DAT", false, true, objLeakDetectorData,
-         GetLeakDetectorFileData, SetLeakDetectorFileData, intLeakDetectorMax,
-         "LeakDetector data file does not exist", "Problem in reading LeakDetector Data File"),
-    KIND("dispensers", "DISP.DAT", "DISP.DAT", false, false, objDispenserData, GetDispFileData,
-         SetDispFileData, intDispMax, "Dispenser data file does not exist",
-         "Problem in reading Dispenser Data file"),
-    KIND("dispenser others", "DISPOTHERS.DAT", "DISPOTHERS.DAT", false, false, objDispOthersData,
-         GetDispOthersFileData, SetDispOthersFileData, intDispOthersMax,
-         "Dispenser Others data file does not exist", "Problem in reading DispenserOthers Data File"),
-    KIND("hoses", "HOSES.DAT", "Hoses.DAT", true, false, objHoseData, GetHoseFileData,
-         SetHoseFileData, intHoseMax, "Hose data file does not exist",
-         "Problem in reading Hose Data File"),
-    KIND("nozzles", "NOZZLE.DAT", "NOZZLE.DAT", false, false, objNozzleData, GetNozzleFileData,
-         SetNozzleFileData, intNozzleMax, "Nozzle data file does not exist",
-         "Problem in reading Nozzle Data File"),
-    KIND("breakaways", "BRK.DAT", "BRK.DAT", false, false, objBreakawayData, GetBreakawayFileData,
-         SetBreakawayFileData, intBreakawayMax, "Breakaway data file does not exist",
-         "Problem in reading Breakaway Data File"),
+    KIND("pumps", "PUMP.DAT", "Pump.DAT", false, false, objPumpData, GetPumpFileData, SetPumpFileData, intPumpMax,
+         "Pump data file does not exist", "Problem in reading Pump Data file"),
+    KIND("pump others", "PUMPOTHERS.DAT", "PumpOthers.DAT", false, false, objPumpOthersData, GetPumpOthersInfo,
+         SetPumpOthersFileData, intPumpOthersMax, "Pump Others data file does not exist",
+         "Problem in reading PumpOthers Data File"),
+    KIND("leak detectors", "MLD.DAT", "MLD.DAT", false, true, objLeakDetectorData, GetLeakDetectorFileData,
+         SetLeakDetectorFileData, intLeakDetectorMax, "LeakDetector data file does not exist",
+         "Problem in reading LeakDetector Data File"),
+    KIND("dispensers", "DISP.DAT", "DISP.DAT", false, false, objDispenserData, GetDispFileData, SetDispFileData,
+         intDispMax, "Dispenser data file does not exist", "Problem in reading Dispenser Data file"),
+    KIND("dispenser others", "DISPOTHERS.DAT", "DISPOTHERS.DAT", false, false, objDispOthersData, GetDispOthersFileData,
+         SetDispOthersFileData, intDispOthersMax, "Dispenser Others data file does not exist",
+         "Problem in reading DispenserOthers Data File"),
+    KIND("hoses", "HOSES.DAT", "Hoses.DAT", true, false, objHoseData, GetHoseFileData, SetHoseFileData, intHoseMax,
+         "Hose data file does not exist", "Problem in reading Hose Data File"),
+    KIND("nozzles", "NOZZLE.DAT", "NOZZLE.DAT", false, false, objNozzleData, GetNozzleFileData, SetNozzleFileData,
+         intNozzleMax, "Nozzle data file does not exist", "Problem in reading Nozzle Data File"),
+    KIND("breakaways", "BRK.DAT", "BRK.DAT", false, false, objBreakawayData, GetBreakawayFileData, SetBreakawayFileData,
+         intBreakawayMax, "Breakaway data file does not exist", "Problem in reading Breakaway Data File"),
 };
 
 #undef KIND
@@ -82,7 +83,10 @@ struct Program {
     void put(const KindUnderTest& k, const QStringList& lines) { dir.writeLines(components(k.readerFile), lines); }
     QByteArray bytes(const KindUnderTest& k) const { return dir.read(components(k.readerFile)); }
     // Runs the reader as the initialisation does; true when the program goes on.
-    bool load(const KindUnderTest& k) { return catalogue::runOrEndProgram(m, [&] { k.read(m); }); }
+    bool load(const KindUnderTest& k)
+    {
+        return catalogue::runOrEndProgram(m, [&] { k.read(m); });
+    }
 };
 
 RecordText recordFor(const KindUnderTest& k, RecordText r = {})
@@ -162,8 +166,7 @@ TEST(CatalogueReader, LinesAreTakenAsTheyStand)
          }},
         {"# at the third character gives an empty name", QStringList{"$ #A"} + recordLines({}).mid(1),
          [](const typComponent& r) { EXPECT_EQ(r.strName, ""); }},
-        {"flags and an unchecked kind line",
-         recordLines({.flag = "#FALSE#", .kind = "anything at all"}),
+        {"flags and an unchecked kind line", recordLines({.flag = "#FALSE#", .kind = "anything at all"}),
          [](const typComponent& r) {
              EXPECT_FALSE(r.blnGasOr50Hz);
              EXPECT_EQ(r.strKind, "anything at all");
@@ -219,8 +222,7 @@ TEST(CatalogueReader, LeakDetectorFlowsAreSixteenBitWholeNumbersHalvesToEven)
 {
     FakeUiServices fake;
     Program p;
-    p.put(kind("leak detectors"),
-          recordLines({.points = {"12.5,7.25", "13.5,1", "-32768.5,1", "32767.49,2"}}));
+    p.put(kind("leak detectors"), recordLines({.points = {"12.5,7.25", "13.5,1", "-32768.5,1", "32767.49,2"}}));
     ASSERT_TRUE(p.load(kind("leak detectors")));
     EXPECT_EQ(p.m.udtLeakDetectors[0].sngFlow, (std::vector<float>{12, 14, -32768, 32767}));
     EXPECT_EQ(p.m.udtLeakDetectors[0].sngLoss[0], 7.25f);
@@ -270,8 +272,7 @@ TEST(CatalogueReader, CorruptFilesEndTheProgramWithTheKindsMessage)
         {"leak-detector flow far beyond 16 bits", "leak detectors", withLine(4, "1E+10,1")},
         {"leak-detector flow below 16 bits", "leak detectors", withLine(4, "-32769,1")},
         {"flow beyond a single", "pumps", withLine(4, "1E+39,1")},
-        {"a good record, then a broken one", "nozzles",
-         recordLines({}) + withLine(1, "maybe")},
+        {"a good record, then a broken one", "nozzles", recordLines({}) + withLine(1, "maybe")},
     };
     for (const auto& c : cases) {
         FakeUiServices fake;
@@ -365,12 +366,14 @@ TEST(CatalogueWriter, AnUnchangedTableIsWrittenBackByteForByte)
     for (const auto& k : kKinds) {
         FakeUiServices fake;
         Program p;
-        const QStringList points = k.wholeFlows
-            ? QStringList{"0,0.5", "12,7.25", "-3,100", "1250,123456"}
-            : QStringList{"0,0.5", "12.5,7.25", "-3,100", "1234.5,123456"};
+        const QStringList points = k.wholeFlows ? QStringList{"0,0.5", "12,7.25", "-3,100", "1250,123456"}
+                                                : QStringList{"0,0.5", "12.5,7.25", "-3,100", "1234.5,123456"};
         p.put(k, recordLines(recordFor(k, {.name = "Model 1", .listCode = "AIC", .points = points}))
-                     + recordLines(recordFor(k, {.name = "", .listCode = "", .flag = "#FALSE#",
-                                                 .kind = "#Custom#", .length = k.hose ? "25.5" : ""})));
+                     + recordLines(recordFor(k, {.name = "",
+                                                 .listCode = "",
+                                                 .flag = "#FALSE#",
+                                                 .kind = "#Custom#",
+                                                 .length = k.hose ? "25.5" : ""})));
         const QByteArray before = p.bytes(k);
         ASSERT_TRUE(p.load(k)) << k.label;
         ASSERT_TRUE(k.write(p.m)) << k.label;
@@ -385,12 +388,10 @@ TEST(CatalogueWriter, NormalisesWhatTheReaderTookInOtherForms)
     FakeUiServices fake;
     Program p;
     const KindUnderTest& k = kind("hoses");
-    p.put(k, {"", "XSize*#I", "True", "#Custom#", "100.0", "#RATELOSS_BEGIN#", "", "12.50, 3.750",
-              "#RATELOSS_END#"});
+    p.put(k, {"", "XSize*#I", "True", "#Custom#", "100.0", "#RATELOSS_BEGIN#", "", "12.50, 3.750", "#RATELOSS_END#"});
     ASSERT_TRUE(p.load(k));
     ASSERT_TRUE(k.write(p.m));
-    QStringList expected{"$Size #I", "#TRUE#", "#Custom#", "100", "#RATELOSS_BEGIN#", "12.5,3.75",
-                         "#RATELOSS_END#"};
+    QStringList expected{"$Size #I", "#TRUE#", "#Custom#", "100", "#RATELOSS_BEGIN#", "12.5,3.75", "#RATELOSS_END#"};
     EXPECT_EQ(p.bytes(k), expected.join("\r\n").toLatin1() + "\r\n");
 }
 
@@ -457,13 +458,11 @@ TEST(CatalogueWriter, RefusesATableTheReaderWouldRefuseAndKeepsTheFile)
         {"no record", "dispensers", [](Module1& m) { m.intDispMax = -1; }},
         {"last index beyond the table", "dispensers", [](Module1& m) { m.intDispMax = 5; }},
         {"record without points", "dispensers", [](Module1& m) { m.udtDispensers[1].intPoints = 0; }},
-        {"point count beyond the arrays", "dispensers",
-         [](Module1& m) { m.udtDispensers[0].intPoints = 3; }},
+        {"point count beyond the arrays", "dispensers", [](Module1& m) { m.udtDispensers[0].intPoints = 3; }},
         {"name beginning with #", "dispensers", [](Module1& m) { m.udtDispensers[0].strName = "#1"; }},
         {"line break in a name", "dispensers", [](Module1& m) { m.udtDispensers[0].strName = "a\nb"; }},
         {"empty kind", "dispensers", [](Module1& m) { m.udtDispensers[0].strKind.clear(); }},
-        {"head not a number", "dispensers",
-         [](Module1& m) { m.udtDispensers[0].sngLoss[1] = std::nanf(""); }},
+        {"head not a number", "dispensers", [](Module1& m) { m.udtDispensers[0].sngLoss[1] = std::nanf(""); }},
         {"hose length not a number", "hoses", [](Module1& m) { m.udtHoses[0].sngLength = INFINITY; }},
         {"leak-detector flow beyond 16 bits", "leak detectors",
          [](Module1& m) { m.udtLeakDetectors[1].sngFlow[0] = 32767.5f; }},

@@ -19,7 +19,7 @@ struct RecordText {
     QString listCode = QStringLiteral("A");
     QString flag = QStringLiteral("#TRUE#");
     QString kind = QStringLiteral("#Standard#");
-    QString length;                 // hoses: the length line; empty: none
+    QString length; // hoses: the length line; empty: none
     QStringList points = {QStringLiteral("10,1"), QStringLiteral("20,4")};
 };
 
@@ -41,8 +41,7 @@ inline QStringList fileLines(std::initializer_list<RecordText> records)
 }
 
 // count records named prefix1, prefix2, ... of the given kind.
-inline QStringList manyRecords(int count, const QString& prefix, const QString& kind,
-                               const QString& length = {})
+inline QStringList manyRecords(int count, const QString& prefix, const QString& kind, const QString& length = {})
 {
     QStringList out;
     for (int i = 1; i <= count; ++i)
@@ -57,4 +56,3 @@ inline QStringList manyPoints(int count)
         out << QString::number(i) + "," + QString::number(i * 2);
     return out;
 }
-

@@ -83,7 +83,10 @@ TEST(Commit, AddOnAOneRecordTableAppends)
 TEST(Commit, PointCountFromTheGridRows)
 {
     using Rows = std::vector<std::pair<QString, QString>>;
-    struct Case { Rows rows; std::vector<float> flows, heads; };
+    struct Case {
+        Rows rows;
+        std::vector<float> flows, heads;
+    };
     const Case cases[] = {
         {{{"0", "0"}}, {0}, {0}},
         {{{"12.5", "3"}}, {12.5f}, {3}},
@@ -120,7 +123,13 @@ TEST(Commit, PointCountFromTheGridRows)
 
 TEST(Commit, FieldsFromTheWindowAndTheSettings)
 {
-    struct Case { uint8_t list; const char* code; bool flag; int custom; const char* kind; };
+    struct Case {
+        uint8_t list;
+        const char* code;
+        bool flag;
+        int custom;
+        const char* kind;
+    };
     const Case cases[] = {
         {0, "A", true, 1, "#Custom#"},
         {1, "I", false, 0, "#Standard#"},
@@ -154,15 +163,21 @@ TEST(Commit, NotInAddModeChangesNothing)
 TEST(Commit, EachKindFillsItsOwnTable)
 {
     using CommitFn = std::function<bool(Module1&, const EditorEntries&)>;
-    struct Case { Kind kind; CommitFn commit; };
+    struct Case {
+        Kind kind;
+        CommitFn commit;
+    };
     const Case cases[] = {
         {Kind::Dispenser, [](Module1& m, const EditorEntries& w) { return m.objDispenserData->SetDispData(w); }},
-        {Kind::DispOthers, [](Module1& m, const EditorEntries& w) { return m.objDispOthersData->SetDispOthersData(w); }},
+        {Kind::DispOthers,
+         [](Module1& m, const EditorEntries& w) { return m.objDispOthersData->SetDispOthersData(w); }},
         {Kind::Nozzle, [](Module1& m, const EditorEntries& w) { return m.objNozzleData->SetNozzleData(w); }},
-        {Kind::LeakDetector, [](Module1& m, const EditorEntries& w) { return m.objLeakDetectorData->SetLeakDetectorData(w); }},
+        {Kind::LeakDetector,
+         [](Module1& m, const EditorEntries& w) { return m.objLeakDetectorData->SetLeakDetectorData(w); }},
         {Kind::Breakaway, [](Module1& m, const EditorEntries& w) { return m.objBreakawayData->SetBreakawayData(w); }},
         {Kind::Pump, [](Module1& m, const EditorEntries& w) { return m.objPumpData->SetPumpData(w); }},
-        {Kind::PumpOthers, [](Module1& m, const EditorEntries& w) { return m.objPumpOthersData->SetPumpOthersData(w); }},
+        {Kind::PumpOthers,
+         [](Module1& m, const EditorEntries& w) { return m.objPumpOthersData->SetPumpOthersData(w); }},
         {Kind::Hose, [](Module1& m, const EditorEntries& w) { return m.objHoseData->SetHoseData(w); }},
     };
     for (const Case& c : cases) {
@@ -195,7 +210,11 @@ TEST(Commit, EntriesThatMakeNoRecordAreRefused)
     Rows lonePoint{{"1", "2"}, {".", "3"}};
     Rows lastRowEmpty{{"1", "2"}, {"", ""}};
     Rows beyondSingle{{"1", "1e39"}};
-    struct Case { Rows rows; QString hoseLength; QString message; };
+    struct Case {
+        Rows rows;
+        QString hoseLength;
+        QString message;
+    };
     const Case cases[] = {
         {tooMany, "100", "A component curve can hold at most 255 points"},
         {rowTwoText, "100", "Row 2: the flow cell is not a number"},

@@ -5,7 +5,11 @@
 
 TEST(ComponentLists, EachCodeHasItsLetterAndNameAndTheLetterGivesTheCodeBack)
 {
-    struct Case { int code; const char* letter; const char* name; };
+    struct Case {
+        int code;
+        const char* letter;
+        const char* name;
+    };
     const Case cases[] = {{0, "A", "American"}, {1, "I", "International"}, {2, "C", "Commercial"}};
     for (const Case& c : cases) {
         EXPECT_EQ(catalogue::componentListLetter(c.code), c.letter);

@@ -1,5 +1,5 @@
-#include "catalogue/KindTables.h"
 #include "catalogue/ListFilters.h"
+#include "catalogue/KindTables.h"
 #include "catalogue/MainWindowLinks.h"
 #include "catalogue/Module1.h"
 
@@ -35,7 +35,11 @@ struct Filters {
 
 TEST(ListFilters, RecognisedCodesFillSlotsAndDecideTheLists)
 {
-    struct Case { QString code; QString a, i, c; bool underA, underI, underC; };
+    struct Case {
+        QString code;
+        QString a, i, c;
+        bool underA, underI, underC;
+    };
     const Case cases[] = {
         {"AIC", "A", "I", "C", true, true, true},
         {"AI", "A", "I", "", true, true, false},
@@ -87,7 +91,11 @@ TEST(ListFilters, WrongFuelLeavesSlotsEmptyButSetsTheChosenList)
 
 TEST(ListFilters, EachFillerJudgesItsOwnTableAndFlag)
 {
-    struct Case { void (*filler)(Module1&); Kind kind; bool flag; };
+    struct Case {
+        void (*filler)(Module1&);
+        Kind kind;
+        bool flag;
+    };
     const Case cases[] = {
         {catalogue::GetListLettersPump50Hz, Kind::Pump, true},
         {catalogue::GetListLettersPump60Hz, Kind::Pump, false},

@@ -1,5 +1,5 @@
-#include "catalogue/CatalogueData.h"
 #include "catalogue/Merge.h"
+#include "catalogue/CatalogueData.h"
 #include "catalogue/Module1.h"
 #include "catalogue/RecordFormat.h"
 #include "catalogue/SharedServices.h"
@@ -61,8 +61,7 @@ TEST(Merge, KeepsCustomRecordsInOrderAndAppendsTheUpdate)
         QStringList result;
     };
     const Case cases[] = {
-        {"standard and custom records mixed",
-         fileLines({standard("S1"), custom("C1"), standard("S2"), custom("C2")}),
+        {"standard and custom records mixed", fileLines({standard("S1"), custom("C1"), standard("S2"), custom("C2")}),
          fileLines({standard("N1"), standard("N2"), custom("N3")}),
          fileLines({custom("C1"), custom("C2"), standard("N1"), standard("N2"), custom("N3")})},
         {"two standard records in a row", fileLines({standard("S1"), standard("S2"), custom("C1")}),
@@ -71,22 +70,21 @@ TEST(Merge, KeepsCustomRecordsInOrderAndAppendsTheUpdate)
          fileLines({standard("N1"), standard("N2")}), fileLines({standard("N1"), standard("N2")})},
         {"an empty existing file", {}, fileLines({standard("N1")}), fileLines({standard("N1")})},
         {"kind lines that are not exactly the standard mark",
-         fileLines({{.name = "X1", .kind = "#standard#"}, {.name = "X2", .kind = "#Standard# "},
-                    standard("S1")}),
+         fileLines({{.name = "X1", .kind = "#standard#"}, {.name = "X2", .kind = "#Standard# "}, standard("S1")}),
          fileLines({standard("N1")}),
-         fileLines({{.name = "X1", .kind = "#standard#"}, {.name = "X2", .kind = "#Standard# "},
-                    standard("N1")})},
-        {"a name kept by both is written twice", fileLines({custom("Same")}),
-         fileLines({custom("Same")}), fileLines({custom("Same"), custom("Same")})},
+         fileLines({{.name = "X1", .kind = "#standard#"}, {.name = "X2", .kind = "#Standard# "}, standard("N1")})},
+        {"a name kept by both is written twice", fileLines({custom("Same")}), fileLines({custom("Same")}),
+         fileLines({custom("Same"), custom("Same")})},
         // An empty line also stands before the flag line (a line break inside a line).
         {"empty lines stepped over",
          QStringList{"", ""} + fileLines({custom("C1")}).replaceInStrings("#TRUE#", "\r\n#TRUE#")
              + QStringList{"", "", ""} + fileLines({custom("C2")}),
-         QStringList{""} + fileLines({standard("N1")}),
-         fileLines({custom("C1"), custom("C2"), standard("N1")})},
+         QStringList{""} + fileLines({standard("N1")}), fileLines({custom("C1"), custom("C2"), standard("N1")})},
         {"an update of 255 records", fileLines({custom("C1")}), manyRecords(255, "N", "#Standard#"),
          QStringList(fileLines({custom("C1")})) + manyRecords(255, "N", "#Standard#")},
-        {"a record of 255 points", {}, recordLines({.points = manyPoints(255)}),
+        {"a record of 255 points",
+         {},
+         recordLines({.points = manyPoints(255)}),
          recordLines({.points = manyPoints(255)})},
     };
     for (const auto& c : cases) {
@@ -166,10 +164,9 @@ TEST(Merge, FailuresLeaveTheExistingFileByteIdentical)
         {"update file of empty lines", catalogue::UpdateStandardComponents, good, QStringList{"", ""}, corrupted},
         {"update of 256 records", catalogue::UpdateStandardComponents, good, manyRecords(256, "N", "#Standard#"),
          corrupted},
-        {"update record of 256 points", catalogue::UpdateStandardPumps, good,
-         recordLines({.points = manyPoints(256)}), corrupted},
-        {"update record without points", catalogue::UpdateStandardPumps, good, recordLines({.points = {}}),
+        {"update record of 256 points", catalogue::UpdateStandardPumps, good, recordLines({.points = manyPoints(256)}),
          corrupted},
+        {"update record without points", catalogue::UpdateStandardPumps, good, recordLines({.points = {}}), corrupted},
         {"update with an empty line after its last end marker", catalogue::UpdateStandardComponents, good,
          good + QStringList{""}, corrupted},
         {"update with a broken flag line", catalogue::UpdateStandardComponents, good, brokenFlag(good), corrupted},
@@ -177,8 +174,7 @@ TEST(Merge, FailuresLeaveTheExistingFileByteIdentical)
         {"existing file with an empty line after its last end marker", catalogue::UpdateStandardComponents,
          good + QStringList{""}, good, corrupted},
         {"hose update without its length lines", catalogue::UpdateStandardHoses, goodHoses, good, hoseCorrupted},
-        {"hose existing file broken", catalogue::UpdateStandardHoses, brokenFlag(goodHoses), goodHoses,
-         hoseCorrupted},
+        {"hose existing file broken", catalogue::UpdateStandardHoses, brokenFlag(goodHoses), goodHoses, hoseCorrupted},
     };
     for (const auto& c : cases) {
         MergeSetup s;
@@ -194,8 +190,7 @@ TEST(Merge, FailuresLeaveTheExistingFileByteIdentical)
         EXPECT_EQ(s.fake.messages[0].buttons, platform::MsgButtons::OK);
         EXPECT_EQ(s.fake.messages[0].icon, platform::MsgIcon::None);
         EXPECT_EQ(s.existingBytes(), before) << c.what;
-        EXPECT_EQ(QDir(s.dir.file("Components")).entryList(QDir::Files).size(), c.existing ? 1 : 0)
-            << c.what;
+        EXPECT_EQ(QDir(s.dir.file("Components")).entryList(QDir::Files).size(), c.existing ? 1 : 0) << c.what;
     }
 }
 

@@ -31,8 +31,7 @@ QStringList wellFormed()
     f << "$PT" << "Fibreglass,0.00005" << "Steel, 0.00015 " << "Flexible,0.000005" << "$PT";
     f << "$PD" << "1.5 inch,0.1342" << "2 inch,0.1723" << "2.5 inch,0.2058" << "3 inch,0.2557"
       << "4 inch,0.3355" << "$PD";
-    f << "$VA" << " Ball Valve" << valueLines("ball", 10) << " Swing Check" << valueLines("swing", 20)
-      << "$VA";
+    f << "$VA" << " Ball Valve" << valueLines("ball", 10) << " Swing Check" << valueLines("swing", 20) << "$VA";
     for (int k = 0; k < 4; ++k)
         f << QString("$L%1").arg(k) << valueLines("fit", 100.0f * (k + 1)) << QString("$L%1").arg(k);
     return f;
@@ -87,8 +86,7 @@ TEST(PipingLoader, WellFormedFileFillsEveryEntryAndSelectsFirstEntries)
     EXPECT_EQ(entries(p.lists.pipeSize), sizes);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(p.lists.piping.itemData(i), i);
-    for (const platform::ListControl* l : {&p.lists.piping, &p.lists.branch, &p.lists.trunk,
-                                           &p.lists.pipeSize})
+    for (const platform::ListControl* l : {&p.lists.piping, &p.lists.branch, &p.lists.trunk, &p.lists.pipeSize})
         EXPECT_EQ(l->listIndex(), 0);
 
     EXPECT_FLOAT_EQ(p.m.sngPipeRoughness[0], 0.00005f);
@@ -118,8 +116,8 @@ TEST(PipingLoader, MarkersWithTrailingTextAndValueLinesWithoutComma)
     f[0] = "$PT materials";
     f[4] = "$PTend";
     f[f.indexOf("$L2") + 6] = "$L2 closing";
-    f[f.indexOf("$VA") + 2] = "1.5";      // ball valve, size 0
-    f[f.indexOf("$L1") + 3] = "  7.25 ";  // 90 degree elbow, size 2
+    f[f.indexOf("$VA") + 2] = "1.5";     // ball valve, size 0
+    f[f.indexOf("$L1") + 3] = "  7.25 "; // 90 degree elbow, size 2
     // Text past the first comma is the value; lines after the last marker are not read.
     f << "anything at all";
     PipingLoad p;
@@ -217,7 +215,10 @@ TEST(PipingLoader, UnreadableFilesEndWithMessage33)
     auto insertAfter = [](const QString& at, const QString& line) {
         return Edit([=](QStringList& f) { f.insert(f.indexOf(at) + 1, line); });
     };
-    struct Case { const char* what; Edit edit; };
+    struct Case {
+        const char* what;
+        Edit edit;
+    };
     const Case cases[] = {
         {"fourth material", insertAfter("Flexible,0.000005", "Copper,0.000005")},
         {"blank line among the materials", insertAfter("Steel, 0.00015 ", "")},
@@ -261,8 +262,8 @@ TEST(PipingLoader, LinesEndingInALoneCrOrLfReadAsTheirCrLfTwin)
 {
     // Every value of the well-formed file, as its CR LF form loads it.
     const auto tables = [](const PipingLoad& p) {
-        QStringList out = entries(p.lists.piping) + entries(p.lists.branch) + entries(p.lists.trunk)
-                          + entries(p.lists.pipeSize);
+        QStringList out =
+            entries(p.lists.piping) + entries(p.lists.branch) + entries(p.lists.trunk) + entries(p.lists.pipeSize);
         for (int i = 0; i < 3; ++i)
             out << QString::number(p.m.sngPipeRoughness[i], 'g', 9);
         for (int s = 0; s < 5; ++s) {
@@ -292,7 +293,9 @@ TEST(PipingLoader, LinesEndingInALoneCrOrLfReadAsTheirCrLfTwin)
         {"CR", joined([](int) { return QByteArray("\r"); })},
         {"CR, the last line without an end", joined([](int) { return QByteArray("\r"); }).chopped(1)},
         {"LF", joined([](int) { return QByteArray("\n"); })},
-        {"CR, LF and CR LF by turns", joined([](int i) { return QByteArray(i % 3 == 0 ? "\r" : i % 3 == 1 ? "\n" : "\r\n"); })},
+        {"CR, LF and CR LF by turns", joined([](int i) {
+             return QByteArray(i % 3 == 0 ? "\r" : i % 3 == 1 ? "\n" : "\r\n");
+         })},
         {"a stray CR before CR LF", joined([](int) { return QByteArray("\r\r\n"); })},
     };
     for (const auto& c : cases) {

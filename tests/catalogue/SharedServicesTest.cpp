@@ -9,19 +9,21 @@
 
 #include <QTimer>
 #include <cmath>
-#include <iterator>
 #include <gtest/gtest.h>
+#include <iterator>
 
 TEST(AxisMaximum, WorkedExamples)
 {
-    struct Case { float v; int16_t max; };
+    struct Case {
+        float v;
+        int16_t max;
+    };
     const Case cases[] = {
-        {0, 10}, {0.4f, 10}, {7, 10}, {8.5f, 10}, {9.4f, 10}, {9.5f, 15}, {9.6f, 15},
-        {10, 25}, {12, 25}, {15, 25}, {20, 50}, {25, 50}, {37, 50}, {50, 100}, {99.5f, 100},
-        {100, 250}, {120, 250}, {200, 500}, {250, 500}, {500, 1000}, {999, 1000},
-        {1000, 2500}, {2499, 5000}, {4999, 5000}, {5000, 6000}, {6200, 7000}, {9999, 10000},
-        {10000, 20000}, {29999.9f, 30000}, {-0.4f, 10}, {-0.51f, 15}, {-5, 15}, {-50, 100},
-        {-1000, 10000}, {14.1f, 25},
+        {0, 10},           {0.4f, 10},   {7, 10},      {8.5f, 10},   {9.4f, 10},   {9.5f, 15},     {9.6f, 15},
+        {10, 25},          {12, 25},     {15, 25},     {20, 50},     {25, 50},     {37, 50},       {50, 100},
+        {99.5f, 100},      {100, 250},   {120, 250},   {200, 500},   {250, 500},   {500, 1000},    {999, 1000},
+        {1000, 2500},      {2499, 5000}, {4999, 5000}, {5000, 6000}, {6200, 7000}, {9999, 10000},  {10000, 20000},
+        {29999.9f, 30000}, {-0.4f, 10},  {-0.51f, 15}, {-5, 15},     {-50, 100},   {-1000, 10000}, {14.1f, 25},
     };
     for (const auto& c : cases)
         EXPECT_EQ(catalogue::GetAxisMaximum(c.v), c.max) << c.v;
@@ -67,12 +69,17 @@ TEST(ShowMessage, TextsCaptionsAndIcons)
         EXPECT_EQ(m.buttons, platform::MsgButtons::OK);
     }
     EXPECT_EQ(catalogue::MessageText(Msg::PipingFileUnreadable), "Problem in reading Piping Data File");
-    EXPECT_EQ(catalogue::MessageText(Msg::StandardComponentNotDeletable), "Selected Component is Standard -- Cannot be Deleted");
+    EXPECT_EQ(catalogue::MessageText(Msg::StandardComponentNotDeletable),
+              "Selected Component is Standard -- Cannot be Deleted");
 }
 
 TEST(ShowMessage, EachNameKeepsItsNumberAndText)
 {
-    struct Case { Msg name; int number; const char* text; };
+    struct Case {
+        Msg name;
+        int number;
+        const char* text;
+    };
     const Case cases[] = {
         {Msg::StandardComponentNotDeletable, 1, "Selected Component is Standard -- Cannot be Deleted"},
         {Msg::ComponentNameExists, 2, "Component Name already exists - Please Enter Other name"},

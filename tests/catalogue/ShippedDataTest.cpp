@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 struct KindFile {
@@ -27,29 +26,29 @@ struct KindFile {
 
 const KindFile kKinds[] = {
     {"PUMP.DAT", Kind::Pump, [](Module1& m) { m.objPumpData->GetPumpFileData(); },
-     [](Module1& m) { return m.objPumpData->SetPumpFileData(); },
-     catalogue::GetListLettersPump50Hz, catalogue::GetListLettersPump60Hz},
+     [](Module1& m) { return m.objPumpData->SetPumpFileData(); }, catalogue::GetListLettersPump50Hz,
+     catalogue::GetListLettersPump60Hz},
     {"PUMPOTHERS.DAT", Kind::PumpOthers, [](Module1& m) { m.objPumpOthersData->GetPumpOthersInfo(); },
-     [](Module1& m) { return m.objPumpOthersData->SetPumpOthersFileData(); },
-     catalogue::GetListLettersPumpOthersGas, catalogue::GetListLettersPumpOthersDiesel},
+     [](Module1& m) { return m.objPumpOthersData->SetPumpOthersFileData(); }, catalogue::GetListLettersPumpOthersGas,
+     catalogue::GetListLettersPumpOthersDiesel},
     {"MLD.DAT", Kind::LeakDetector, [](Module1& m) { m.objLeakDetectorData->GetLeakDetectorFileData(); },
      [](Module1& m) { return m.objLeakDetectorData->SetLeakDetectorFileData(); },
      catalogue::GetListLettersLeakDetectorGas, catalogue::GetListLettersLeakDetectorDiesel},
     {"DISP.DAT", Kind::Dispenser, [](Module1& m) { m.objDispenserData->GetDispFileData(); },
-     [](Module1& m) { return m.objDispenserData->SetDispFileData(); },
-     catalogue::GetListLettersDispGas, catalogue::GetListLettersDispDiesel},
+     [](Module1& m) { return m.objDispenserData->SetDispFileData(); }, catalogue::GetListLettersDispGas,
+     catalogue::GetListLettersDispDiesel},
     {"DISPOTHERS.DAT", Kind::DispOthers, [](Module1& m) { m.objDispOthersData->GetDispOthersFileData(); },
-     [](Module1& m) { return m.objDispOthersData->SetDispOthersFileData(); },
-     catalogue::GetListLettersDispOthersGas, catalogue::GetListLettersDispOthersDiesel},
+     [](Module1& m) { return m.objDispOthersData->SetDispOthersFileData(); }, catalogue::GetListLettersDispOthersGas,
+     catalogue::GetListLettersDispOthersDiesel},
     {"HOSES.DAT", Kind::Hose, [](Module1& m) { m.objHoseData->GetHoseFileData(); },
-     [](Module1& m) { return m.objHoseData->SetHoseFileData(); },
-     catalogue::GetListLettersHoseGas, catalogue::GetListLettersHoseDiesel},
+     [](Module1& m) { return m.objHoseData->SetHoseFileData(); }, catalogue::GetListLettersHoseGas,
+     catalogue::GetListLettersHoseDiesel},
     {"NOZZLE.DAT", Kind::Nozzle, [](Module1& m) { m.objNozzleData->GetNozzleFileData(); },
-     [](Module1& m) { return m.objNozzleData->SetNozzleFileData(); },
-     catalogue::GetListLettersNozzleGas, catalogue::GetListLettersNozzleDiesel},
+     [](Module1& m) { return m.objNozzleData->SetNozzleFileData(); }, catalogue::GetListLettersNozzleGas,
+     catalogue::GetListLettersNozzleDiesel},
     {"BRK.DAT", Kind::Breakaway, [](Module1& m) { m.objBreakawayData->GetBreakawayFileData(); },
-     [](Module1& m) { return m.objBreakawayData->SetBreakawayFileData(); },
-     catalogue::GetListLettersBreakawayGas, catalogue::GetListLettersBreakawayDiesel},
+     [](Module1& m) { return m.objBreakawayData->SetBreakawayFileData(); }, catalogue::GetListLettersBreakawayGas,
+     catalogue::GetListLettersBreakawayDiesel},
 };
 
 // The kind's records, seen as components.
@@ -191,7 +190,8 @@ TEST_F(ShippedData, EveryListAndFuelOffersTwoOfEachKind)
                     fill(m);
                     listed += catalogue::ListingTestPasses(m) ? 1 : 0;
                 }
-                EXPECT_GE(listed, 2) << k.file << " list " << list << (fill == k.fillTrue ? " gas/50 Hz" : " diesel/60 Hz");
+                EXPECT_GE(listed, 2) << k.file << " list " << list
+                                     << (fill == k.fillTrue ? " gas/50 Hz" : " diesel/60 Hz");
             }
         }
     }

@@ -1,6 +1,6 @@
+#include "catalogue/UnitConversion.h"
 #include "catalogue/KindTables.h"
 #include "catalogue/Module1.h"
-#include "catalogue/UnitConversion.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,9 @@ Record curve(std::vector<float> flows, std::vector<float> heads, int points)
 TEST(UnitConversion, WorkedValuesThereAndBack)
 {
     // Flow and head of each point: US, metric, and US again.
-    struct Point { float gpm, ft, lpm, m, gpmBack, ftBack; };
+    struct Point {
+        float gpm, ft, lpm, m, gpmBack, ftBack;
+    };
     const Point points[] = {
         {10.0f, 10.0f, 37.9f, 3.0f, 10.0f, 9.8f},
         {999.9f, 7.3f, 3785.3f, 2.2f, 999.9f, 7.2f},

@@ -34,7 +34,7 @@ struct CountingReinit : MainWindowReinit {
 
 // The eight catalogue files as the readers name them; hoses carry a length line.
 const char* const kCatalogueFiles[] = {"DISP.DAT", "DISPOTHERS.DAT", "NOZZLE.DAT", "MLD.DAT",
-                                       "BRK.DAT", "PUMPOTHERS.DAT", "PUMP.DAT", "HOSES.DAT"};
+                                       "BRK.DAT",  "PUMPOTHERS.DAT", "PUMP.DAT",   "HOSES.DAT"};
 
 QStringList catalogueText(const QString& fileName, const QString& standardName, bool custom)
 {
@@ -74,8 +74,7 @@ struct DialogSetup {
     QByteArray catalogue(const char* name) const { return dir.read(QString("Components/") + name); }
 };
 
-const QString kQuestion =
-    "Do you want to update the STANDARD component of existing data file with new data file?";
+const QString kQuestion = "Do you want to update the STANDARD component of existing data file with new data file?";
 
 } // namespace
 
@@ -97,12 +96,11 @@ TEST(UpdateDialog, ControlsAndHelpText)
     EXPECT_EQ(frame->title(), "Help");
     auto* help = frame->findChild<QLabel*>("lblUpdateHelp");
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->text(),
-              "Select the updated data file of the components sent by Corvane, click on Update "
-              "button, the standard component of the existing data file will be replaced by the "
-              "standard component of the updated data file but custom components of the existing "
-              "data file will remain same in the file. The name and format of the updated data "
-              "file must be same as existing data file.");
+    EXPECT_EQ(help->text(), "Select the updated data file of the components sent by Corvane, click on Update "
+                            "button, the standard component of the existing data file will be replaced by the "
+                            "standard component of the updated data file but custom components of the existing "
+                            "data file will remain same in the file. The name and format of the updated data "
+                            "file must be same as existing data file.");
 }
 
 TEST(UpdateDialog, BrowseStoresAndShowsTheChosenPath)
@@ -129,8 +127,7 @@ TEST(UpdateDialog, BrowseStoresAndShowsTheChosenPath)
     EXPECT_EQ(s.dlg.txtFilePath->text(), gone);
     EXPECT_EQ(s.fake.texts(), std::vector<QString>{"File doesn't exists"});
     s.dlg.cmdUpdate->click();
-    EXPECT_EQ(s.fake.texts(),
-              (std::vector<QString>{"File doesn't exists", kQuestion, gone + " file does not exist"}));
+    EXPECT_EQ(s.fake.texts(), (std::vector<QString>{"File doesn't exists", kQuestion, gone + " file does not exist"}));
     EXPECT_EQ(s.closed, 1);
 }
 
@@ -141,8 +138,7 @@ TEST(UpdateDialog, UpdateWithoutAnAcceptedNameShowsMessage12AndStaysOpen)
         if (*name)
             s.browse(s.mail(name, catalogueText("DISP.DAT", "New", false)));
         s.dlg.cmdUpdate->click();
-        EXPECT_EQ(s.fake.texts(), std::vector<QString>{"Please select the default Data filename "})
-            << name;
+        EXPECT_EQ(s.fake.texts(), std::vector<QString>{"Please select the default Data filename "}) << name;
         EXPECT_EQ(s.closed, 0) << name;
         EXPECT_EQ(s.mainWindow.loads, 0);
     }
@@ -155,11 +151,16 @@ TEST(UpdateDialog, EachAcceptedNameMergesIntoItsCatalogueFile)
         const char* catalogue;
     };
     const Case cases[] = {
-        {"DISP.DAT", "DISP.DAT"},        {"disp.dat", "DISP.DAT"},
-        {"DispOthers.dat", "DISPOTHERS.DAT"}, {"Nozzle.DAT", "NOZZLE.DAT"},
-        {"mld.dat", "MLD.DAT"},          {"BRK.dat", "BRK.DAT"},
-        {"PUMPOTHERS.DAT", "PUMPOTHERS.DAT"}, {"PUMP.DAT", "PUMP.DAT"},
-        {"HOSES.DAT", "HOSES.DAT"},      {"hoses.dat", "HOSES.DAT"},
+        {"DISP.DAT", "DISP.DAT"},
+        {"disp.dat", "DISP.DAT"},
+        {"DispOthers.dat", "DISPOTHERS.DAT"},
+        {"Nozzle.DAT", "NOZZLE.DAT"},
+        {"mld.dat", "MLD.DAT"},
+        {"BRK.dat", "BRK.DAT"},
+        {"PUMPOTHERS.DAT", "PUMPOTHERS.DAT"},
+        {"PUMP.DAT", "PUMP.DAT"},
+        {"HOSES.DAT", "HOSES.DAT"},
+        {"hoses.dat", "HOSES.DAT"},
     };
     for (const auto& c : cases) {
         DialogSetup s;
@@ -174,8 +175,9 @@ TEST(UpdateDialog, EachAcceptedNameMergesIntoItsCatalogueFile)
         EXPECT_EQ(s.fake.messages[0].caption, "TDR");
         EXPECT_EQ(s.fake.messages[0].buttons, platform::MsgButtons::YesNo);
         EXPECT_EQ(s.fake.messages[0].icon, platform::MsgIcon::None);
-        const QStringList expected = recordLines(
-            {.name = "Mine", .kind = "#Custom#", .length = QString(c.catalogue) == "HOSES.DAT" ? "100" : ""})
+        const QStringList expected =
+            recordLines(
+                {.name = "Mine", .kind = "#Custom#", .length = QString(c.catalogue) == "HOSES.DAT" ? "100" : ""})
             + catalogueText(c.catalogue, "New", false);
         EXPECT_EQ(s.catalogue(c.catalogue), expected.join("\r\n").toLatin1() + "\r\n") << c.chosen;
         for (const char* f : kCatalogueFiles) {
@@ -202,8 +204,8 @@ TEST(UpdateDialog, MergesIntoTheFileThePumpReaderOpensWhateverTheChosenSpelling)
     s.browse(s.mail("Pump.DAT", catalogueText("PUMP.DAT", "New", false)));
     s.dlg.cmdUpdate->click();
     ASSERT_EQ(s.fake.texts(), std::vector<QString>{kQuestion});
-    const QStringList merged = recordLines({.name = "Mine", .kind = "#Custom#"})
-        + catalogueText("PUMP.DAT", "New", false);
+    const QStringList merged =
+        recordLines({.name = "Mine", .kind = "#Custom#"}) + catalogueText("PUMP.DAT", "New", false);
     EXPECT_EQ(s.catalogue("PUMP.DAT"), merged.join("\r\n").toLatin1() + "\r\n");
     EXPECT_EQ(s.catalogue("Pump.DAT"), stale);
     EXPECT_EQ(s.mainWindow.loads, 1);
@@ -216,8 +218,7 @@ TEST(UpdateDialog, TheNameIsTakenAfterTheLastSlashOrBackslash)
     s.browse(odd);
     s.dlg.cmdUpdate->click();
     // Accepted as the nozzle file; the merge then finds no such update file.
-    EXPECT_EQ(s.fake.texts(), (std::vector<QString>{"File doesn't exists", kQuestion,
-                                                    odd + " file does not exist"}));
+    EXPECT_EQ(s.fake.texts(), (std::vector<QString>{"File doesn't exists", kQuestion, odd + " file does not exist"}));
 }
 
 TEST(UpdateDialog, NoOrAFailedMergeClosesWithoutReinitialising)
@@ -232,8 +233,7 @@ TEST(UpdateDialog, NoOrAFailedMergeClosesWithoutReinitialising)
     const Case cases[] = {
         {"answered No", "Disp.dat", "DISP.DAT", platform::MsgResult::No, {kQuestion}},
         // Hose records without their length lines.
-        {"a broken update", "Hoses.dat", "HOSES.DAT", platform::MsgResult::Yes,
-         {kQuestion, "File got Corrupted"}},
+        {"a broken update", "Hoses.dat", "HOSES.DAT", platform::MsgResult::Yes, {kQuestion, "File got Corrupted"}},
     };
     for (const auto& c : cases) {
         DialogSetup s;
@@ -270,8 +270,8 @@ TEST(UpdateDialog, F1InAnyControlOpensTheHelpTopic)
 
     s.dir.write("TDRHelpFile.chm", "help");
     s.fake.messages.clear();
-    for (QWidget* w : std::initializer_list<QWidget*>{&s.dlg, s.dlg.txtFilePath, s.dlg.cmdBrowse,
-                                                      s.dlg.cmdUpdate, s.dlg.lblUpdateHelp})
+    for (QWidget* w : std::initializer_list<QWidget*>{&s.dlg, s.dlg.txtFilePath, s.dlg.cmdBrowse, s.dlg.cmdUpdate,
+                                                      s.dlg.lblUpdateHelp})
         pressKey(w, Qt::Key_F1);
     pressKey(s.dlg.txtFilePath, Qt::Key_F2);
     pressKey(s.dlg.txtFilePath, Qt::Key_A);

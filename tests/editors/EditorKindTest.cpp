@@ -30,12 +30,12 @@ struct Expected {
 
 // One line per editor, in the order of the Options menu.
 const Expected kExpected[] = {
-    {Kind::Dispenser, "frmDispenser", "Dispenser", "lblDispName", "Delete Dispenser - ",
-     "Option Menu\\Dispensers.htm", "TDH-Feet", "TDH-Meter", 1, false, 1, 13, "cmdDispOk"},
+    {Kind::Dispenser, "frmDispenser", "Dispenser", "lblDispName", "Delete Dispenser - ", "Option Menu\\Dispensers.htm",
+     "TDH-Feet", "TDH-Meter", 1, false, 1, 13, "cmdDispOk"},
     {Kind::DispOthers, "frmDispOthers", "Dispensers Others", "lblDispOthersName", "Delete DispOthers - ",
      "Option Menu\\Dispenser Others.htm", "TDH - Feet", "TDH - Meter", 2, false, -1, 13, "cmdDispOthersOk"},
-    {Kind::Nozzle, "frmNozzle", "Nozzle", "lblNozzName", "Delete Nozzle - ", "Option Menu\\Nozzles.htm",
-     "TDH - Feet", "TDH - Meter", 2, true, -1, 13, "cmdNozzleOk"},
+    {Kind::Nozzle, "frmNozzle", "Nozzle", "lblNozzName", "Delete Nozzle - ", "Option Menu\\Nozzles.htm", "TDH - Feet",
+     "TDH - Meter", 2, true, -1, 13, "cmdNozzleOk"},
     {Kind::LeakDetector, "frmMLD", "Leak Detector", "lblLeakName", "Delete LeakDetector - ",
      "Option Menu\\Leak Detectors.htm", "TDH - Feet", "TDH - Meter", 1, true, -1, 13, "cmdMLDOk"},
     {Kind::Breakaway, "frmBRK", "Breakaway", "lblBreakName", "Delete Breakaway - ", "Option Menu\\Breakaways.htm",

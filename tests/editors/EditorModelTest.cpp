@@ -10,8 +10,8 @@
 #include "catalogue/RecordFormat.h"
 #include "editors/GridRecord.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 
 using editors::Closing;
@@ -321,7 +321,7 @@ TEST(EditorModel, DecimalHalvesGoToTheEvenDigit)
     const struct {
         const char* cell;
         float stored;
-    } cases[] = {{"0.35", 0.4f}, {"12.35", 12.4f}, {"0.45", 0.4f}, {"1.15", 1.2f}, {"0.05", 0.0f},
+    } cases[] = {{"0.35", 0.4f}, {"12.35", 12.4f}, {"0.45", 0.4f}, {"1.15", 1.2f},   {"0.05", 0.0f},
                  {"0.15", 0.2f}, {"2.25", 2.2f},   {"2.75", 2.8f}, {"12.34", 12.3f}, {"999.9", 999.9f}};
     for (const auto& c : cases)
         EXPECT_EQ(editors::storedValue(QString::fromLatin1(c.cell)), c.stored) << c.cell;
@@ -485,7 +485,8 @@ TEST(EditorModel, SaveAndOkCheckEveryCellChangedInTheEntry)
                 }();
                 if (kind.kind == Kind::Hose) {
                     EXPECT_EQ(c.hosesOnFile().back().sngLoss[1], 5.0f);
-                    EXPECT_EQ(b.col == 0 ? c.hosesOnFile().back().sngFlow[0] : c.hosesOnFile().back().sngLoss[0], 20.0f);
+                    EXPECT_EQ(b.col == 0 ? c.hosesOnFile().back().sngFlow[0] : c.hosesOnFile().back().sngLoss[0],
+                              20.0f);
                 } else {
                     ASSERT_FALSE(onFile.empty());
                     EXPECT_EQ(onFile.back().sngLoss[1], 5.0f);

@@ -16,7 +16,7 @@ using editortest::typeCell;
 namespace {
 
 // The shipped hoses and pumps are all standard; tests make their own custom ones.
-constexpr int kCustomHose = 5; // "1 1/4", made a custom hose of 50 ft
+constexpr int kCustomHose = 5;                                                // "1 1/4", made a custom hose of 50 ft
 constexpr int kStandard60 = 0, kCustom60 = 1, kStandard50 = 4, kCustom50 = 5; // pumps
 
 void makeCustomHose(Catalogue& c, float length = 50.0f)
@@ -178,8 +178,8 @@ TEST(HoseEditor, WhateverLocksTheLengthBoxTheLengthStoredPassesItsCheck)
                     const auto onFile = c.hosesOnFile();
                     ASSERT_EQ(onFile.size(), c.m->udtHoses.size());
                     EXPECT_EQ((add ? onFile.back() : onFile[kCustomHose]).sngLength, 100.0f);
-                    EXPECT_EQ(c.ui.texts(), *typed ? std::vector<QString>{"Hose length must be above 0"}
-                                                   : std::vector<QString>{});
+                    EXPECT_EQ(c.ui.texts(),
+                              *typed ? std::vector<QString>{"Hose length must be above 0"} : std::vector<QString>{});
                 }
 }
 
@@ -406,8 +406,12 @@ TEST(PumpEditor, TheFrequencyButtonsShowTheEntryInHand)
         {"Clear after a 50 Hz edit", [&] { e->cmdClear_Click(); }, true, false, Mode::Idle},
         {"Edit of a standard 60 Hz pump", [&] { edit(*e, kStandard60); }, false, false, Mode::Viewing},
         {"Clear", [&] { e->cmdClear_Click(); }, false, false, Mode::Idle},
-        {"Delete of a custom 50 Hz pump", [&] { e->view.selected = kCustom50; e->cmdDelete_Click(); }, false, false,
-         Mode::Idle},
+        {"Delete of a custom 50 Hz pump",
+         [&] {
+             e->view.selected = kCustom50;
+             e->cmdDelete_Click();
+         },
+         false, false, Mode::Idle},
     };
     for (const auto& s : steps) {
         s.act();
@@ -483,9 +487,8 @@ TEST(PumpEditor, HeadsAreFeetOrMetresWithTheirOwnLimit)
         const char* head;
         const char* refusal; // "": accepted
     } cases[] = {
-        {true, "999.1", ""},    {true, "999.2", "Maximum value is 999.1"}, {true, "400", ""},
-        {false, "304.5", ""},   {false, "304.6", "Maximum value is 304.5"},
-        {false, "400", "Maximum value is 304.5"},
+        {true, "999.1", ""},  {true, "999.2", "Maximum value is 999.1"},  {true, "400", ""},
+        {false, "304.5", ""}, {false, "304.6", "Maximum value is 304.5"}, {false, "400", "Maximum value is 304.5"},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(::testing::Message() << (k.us ? "US " : "metric ") << k.head);

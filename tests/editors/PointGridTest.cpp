@@ -25,16 +25,16 @@ TEST(PointGrid, KeysTypeAtTheEndOfTheCell)
         {"0", '2', false, false, "02", KeyResult::Typed},
         {"12", 8, false, false, "1", KeyResult::Typed},
         {"", 8, false, false, "", KeyResult::Typed},
-        {"1.", '.', false, false, "1.", KeyResult::Ignored},       // one point, silently
+        {"1.", '.', false, false, "1.", KeyResult::Ignored}, // one point, silently
         {"1", '.', false, false, "1.", KeyResult::Typed},
-        {"123.4", '5', false, false, "123.4", KeyResult::Ignored},  // five characters: nothing but Backspace
+        {"123.4", '5', false, false, "123.4", KeyResult::Ignored}, // five characters: nothing but Backspace
         {"123.4", 8, false, false, "123.", KeyResult::Typed},
         {"1234.56", '7', false, false, "1234.567", KeyResult::Typed}, // longer (set by code) still takes keys
         {"12", 'a', false, false, "12", KeyResult::Beep},
         {"12", 127, false, true, "", KeyResult::Typed},
         {"12", 127, false, false, "12", KeyResult::Beep},
-        {"12", '3', true, false, "12", KeyResult::Beep},             // Viewing: every key beeps
-        {"123.4", '3', true, false, "123.4", KeyResult::Ignored},    // ... but a five-character text
+        {"12", '3', true, false, "12", KeyResult::Beep},          // Viewing: every key beeps
+        {"123.4", '3', true, false, "123.4", KeyResult::Ignored}, // ... but a five-character text
     };
     for (const auto& c : cases) {
         PointGrid g = headCell(QString::fromLatin1(c.before));
@@ -159,11 +159,11 @@ TEST(HeadUnits, PsiAndFuelConversionsRoundEachStep)
         int preRound;
         const char* psi;
     } cases[] = {
-        {"100", true, true, -1, "37.7"},   {"30.5", false, false, -1, "31.2"}, {"999.1", true, false, -1, "311.4"},
+        {"100", true, true, -1, "37.7"},    {"30.5", false, false, -1, "31.2"},   {"999.1", true, false, -1, "311.4"},
         {"999.1", true, true, -1, "376.3"}, {"304.5", false, false, -1, "311.3"}, {"304.5", false, true, -1, "376.2"},
-        {"9.15", true, true, 1, "3.5"},    {"9.15", true, true, -1, "3.4"},    {"21.65", true, true, 1, "8.1"},
-        {"21.65", true, true, -1, "8.2"},  {"0.664", true, true, 2, "0.2"},    {"0.664", true, true, 1, "0.3"},
-        {"0.664", true, true, -1, "0.3"},  {"9.15", true, true, 2, "3.4"},     {"0", true, true, 1, "0"},
+        {"9.15", true, true, 1, "3.5"},     {"9.15", true, true, -1, "3.4"},      {"21.65", true, true, 1, "8.1"},
+        {"21.65", true, true, -1, "8.2"},   {"0.664", true, true, 2, "0.2"},      {"0.664", true, true, 1, "0.3"},
+        {"0.664", true, true, -1, "0.3"},   {"9.15", true, true, 2, "3.4"},       {"0", true, true, 1, "0"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(head(c.head, [&](PointGrid& grid) { headsToPsi(grid, c.us, c.diesel, c.preRound); }), c.psi)

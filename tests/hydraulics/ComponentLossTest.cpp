@@ -19,7 +19,8 @@ struct KindAccess {
 std::vector<KindAccess> kinds()
 {
     return {
-        {"dispenser", hydraulics::GetDispenserLoss, [](Module1& m, auto r) { setTable(m.udtDispensers, m.intDispMax, r); },
+        {"dispenser", hydraulics::GetDispenserLoss,
+         [](Module1& m, auto r) { setTable(m.udtDispensers, m.intDispMax, r); },
          [](PlainWindow& w) -> platform::PlainList& { return w.dispenser; }},
         {"dispenser others", hydraulics::GetDispOthersLoss,
          [](Module1& m, auto r) { setTable(m.udtDispOthers, m.intDispOthersMax, r); },
@@ -60,7 +61,9 @@ struct ComponentLoss : ::testing::Test {
 
 TEST_F(ComponentLoss, EveryKindInterpolatesItsSelectedRecord)
 {
-    struct Case { float q, loss; };
+    struct Case {
+        float q, loss;
+    };
     // First record (5,2),(10,4), then (10,6),(20,8) of the same name: the first
     // record that holds the flow decides; no extrapolation.
     const Case cases[] = {{7.5f, 3}, {5, 2}, {10, 4}, {15, 7}, {20, 8}, {4.9f, 0}, {20.1f, 0}, {0, 0}, {-1, 0}};
@@ -96,8 +99,7 @@ TEST_F(ComponentLoss, CurvesThatHoldNoFlow)
 
 TEST_F(ComponentLoss, OnePointFirstRecordSilencesOnlyItself)
 {
-    setTable(m->udtDispensers, m->intDispMax,
-             {curve("Single", true, {{5, 2}}), curve("Two", true, {{5, 2}, {10, 4}})});
+    setTable(m->udtDispensers, m->intDispMax, {curve("Single", true, {{5, 2}}), curve("Two", true, {{5, 2}, {10, 4}})});
     PlainWindow::choose(w.dispenser, "Two");
     EXPECT_FLOAT_EQ(hydraulics::GetDispenserLoss(*m, w, 7.5f), 3);
 }
@@ -129,11 +131,18 @@ TEST_F(ComponentLoss, HoseLossScalesWithTheEnteredLength)
     setTable(m->udtHoses, m->intHoseMax,
              {hoseCurve("3/4", true, 100, {{5, 2}, {10, 4}}), hoseCurve("1", true, 0, {{5, 2}, {10, 4}})});
     PlainWindow::choose(w.hoseSize, "3/4");
-    struct Case { const char* entry; bool metric; float loss; };
+    struct Case {
+        const char* entry;
+        bool metric;
+        float loss;
+    };
     const Case cases[] = {
-        {"100", false, 3}, {"200", false, 6}, {"0", false, 0}, {"50", false, 1.5f},
-        {"30.48", true, 3},                                // 100 ft
-        {"10", true, float(3.0 * 32.8f / 100)},            // 32.8 ft, rounded to one decimal
+        {"100", false, 3},
+        {"200", false, 6},
+        {"0", false, 0},
+        {"50", false, 1.5f},
+        {"30.48", true, 3},                     // 100 ft
+        {"10", true, float(3.0 * 32.8f / 100)}, // 32.8 ft, rounded to one decimal
     };
     for (const auto& c : cases) {
         w.hoseLen = c.entry;

@@ -161,9 +161,8 @@ TEST_F(FlowGraph, PointToolTip)
         EXPECT_EQ(chart.toolTip(), "") << point;
     }
     // The chart's point signal reaches it.
-    QObject::connect(&chart, &platform::Chart::pointSelected, [&](int s, int p) {
-        hydraulics::MSChart1_PointSelected(*m, w, int16_t(s), int16_t(p));
-    });
+    QObject::connect(&chart, &platform::Chart::pointSelected,
+                     [&](int s, int p) { hydraulics::MSChart1_PointSelected(*m, w, int16_t(s), int16_t(p)); });
     emit chart.pointSelected(2, 1);
     EXPECT_EQ(chart.toolTip(), "1  46.6");
 }

@@ -16,7 +16,9 @@ struct FrictionFixture : ::testing::Test {
 TEST_F(FrictionFixture, WorkedValues)
 {
     // D = 0.25 ft, L = 100 ft: laminar at 1 GPM, turbulent above.
-    struct Case { float Q, E, loss; };
+    struct Case {
+        float Q, E, loss;
+    };
     const Case cases[] = {
         {1, 5E-04f, 3.5E-04f},
         {2, 5E-04f, 2.1E-03f},
@@ -24,9 +26,11 @@ TEST_F(FrictionFixture, WorkedValues)
         {50, 0, 0.56f},
     };
     for (const auto& c : cases)
-        EXPECT_NEAR(hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, c.Q, c.E), c.loss, c.loss * 0.03) << c.Q << " " << c.E;
+        EXPECT_NEAR(hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, c.Q, c.E), c.loss, c.loss * 0.03)
+            << c.Q << " " << c.E;
     // The loss is Darcy-Weisbach: proportional to the length.
-    EXPECT_FLOAT_EQ(hydraulics::GetPipeFrictionLoss(m, 0.25f, 200, 50, 5E-04f), 2 * hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, 50, 5E-04f));
+    EXPECT_FLOAT_EQ(hydraulics::GetPipeFrictionLoss(m, 0.25f, 200, 50, 5E-04f),
+                    2 * hydraulics::GetPipeFrictionLoss(m, 0.25f, 100, 50, 5E-04f));
 }
 
 TEST_F(FrictionFixture, NoFlowOrNoLengthIsNoLoss)
@@ -55,13 +59,16 @@ TEST_F(FrictionFixture, InputsThatDescribeNoPipeGiveAFiniteLoss)
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     // No diameter, no viscosity or a negative roughness: no friction.
-    struct Case { float D, viscosity, E; };
-    const Case none[] = {{0, 4.9E-06f, 5E-04f}, {-0.25f, 4.9E-06f, 5E-04f}, {nan, 4.9E-06f, 5E-04f},
-                         {inf, 4.9E-06f, 5E-04f}, {0.25f, 0, 5E-04f}, {0.25f, nan, 5E-04f},
+    struct Case {
+        float D, viscosity, E;
+    };
+    const Case none[] = {{0, 4.9E-06f, 5E-04f},      {-0.25f, 4.9E-06f, 5E-04f}, {nan, 4.9E-06f, 5E-04f},
+                         {inf, 4.9E-06f, 5E-04f},    {0.25f, 0, 5E-04f},         {0.25f, nan, 5E-04f},
                          {0.25f, 4.9E-06f, -1E-04f}, {0.25f, 4.9E-06f, nan}};
     for (const auto& c : none) {
         m.sngViscosity = c.viscosity;
-        EXPECT_EQ(hydraulics::GetPipeFrictionLoss(m, c.D, 100, 50, c.E), 0.0f) << c.D << " " << c.viscosity << " " << c.E;
+        EXPECT_EQ(hydraulics::GetPipeFrictionLoss(m, c.D, 100, 50, c.E), 0.0f)
+            << c.D << " " << c.viscosity << " " << c.E;
     }
     // Roughness as large as the pipe or larger, and a tiny pipe: finite, no endless iteration.
     m.sngViscosity = 4.9E-06f;

@@ -122,7 +122,10 @@ TEST_F(GivenChart, FlowGraphOfBothSeriesAndItsRedraw)
 
 TEST_F(GivenChart, PumpCurve)
 {
-    struct Case { bool us; const char* quantity; };
+    struct Case {
+        bool us;
+        const char* quantity;
+    };
     for (const Case& c : {Case{true, "1"}, Case{false, "2"}}) {
         SCOPED_TRACE(c.quantity);
         buildRealisticSite(*m, w, 8);

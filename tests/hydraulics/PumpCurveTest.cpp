@@ -13,7 +13,8 @@ struct PumpCurve : ::testing::Test {
     {
         setTable(m->udtPumps, m->intPumpMax,
                  {curve("Other", false, {{0, 10}, {5, 1}}), curve("P", true, {{0, 300}, {90, 10}}),
-                  curve("P", false, {{0, 100}, {20, 80}, {40, 0}}), curve("Small", false, {{0, 30}, {10, 20}, {20, 1}})});
+                  curve("P", false, {{0, 100}, {20, 80}, {40, 0}}),
+                  curve("Small", false, {{0, 30}, {10, 20}, {20, 1}})});
         PlainWindow::choose(w.pumps, "P");
     }
 };
@@ -57,7 +58,7 @@ TEST_F(PumpCurve, PumpsInParallel)
 {
     PlainWindow::choose(w.quantity, "2");
     hydraulics::cmdUpdate_Click(*m, w);
-    ASSERT_EQ(chart.rowCount(), 100); // twice the flow
+    ASSERT_EQ(chart.rowCount(), 100);      // twice the flow
     EXPECT_EQ(chart.valueMaximum(1), 250); // the head is not multiplied
     EXPECT_FLOAT_EQ(float(chart.data(21, 1)), 90);
     EXPECT_FALSE(chart.isNull(41, 1));
@@ -78,7 +79,7 @@ TEST_F(PumpCurve, MetricUnitsAndASmallHead)
     EXPECT_EQ(chart.divisionsPerLabel(1), 4);
     EXPECT_NEAR(chart.data(1, 1), 9.144, 1e-5);
     EXPECT_NEAR(chart.data(38, 1), (30 - 10 * 37 / 37.8564) * 0.3048, 1e-4); // 37 LPM
-    EXPECT_FALSE(chart.isNull(76, 1)); // 75 LPM
+    EXPECT_FALSE(chart.isNull(76, 1));                                       // 75 LPM
     EXPECT_TRUE(chart.isNull(77, 1));
 }
 

@@ -13,7 +13,8 @@ struct PumpHead : ::testing::Test {
     {
         setTable(m->udtPumps, m->intPumpMax,
                  {curve("P", true, {{0, 200}, {50, 0}}), curve("P", false, {{0, 100}, {20, 80}, {40, 0}}),
-                  curve("Late", false, {{10, 50}, {30, 40}}), curve("Step", false, {{0, 60}, {10, 50}, {10, 30}, {20, 10}})});
+                  curve("Late", false, {{10, 50}, {30, 40}}),
+                  curve("Step", false, {{0, 60}, {10, 50}, {10, 30}, {20, 10}})});
         PlainWindow::choose(w.pumps, "P");
     }
 };
@@ -22,10 +23,13 @@ struct PumpHead : ::testing::Test {
 
 TEST_F(PumpHead, PumpsInParallel)
 {
-    struct Case { const char* quantity; float Q, head; };
+    struct Case {
+        const char* quantity;
+        float Q, head;
+    };
     const Case cases[] = {
-        {"1", 10, 90}, {"1", 20, 80}, {"1", 30, 40}, {"1", 40, 0}, {"1", 41, 0}, {"1", 0, 0}, {"1", -5, 0},
-        {"2", 20, 90}, {"2", 40, 80}, {"2", 80, 0}, {"4", 40, 90},
+        {"1", 10, 90}, {"1", 20, 80}, {"1", 30, 40}, {"1", 40, 0}, {"1", 41, 0},  {"1", 0, 0},
+        {"1", -5, 0},  {"2", 20, 90}, {"2", 40, 80}, {"2", 80, 0}, {"4", 40, 90},
     };
     for (const auto& c : cases) {
         PlainWindow::choose(w.quantity, c.quantity);
@@ -46,7 +50,9 @@ TEST_F(PumpHead, PumpsInParallel)
 
 TEST_F(PumpHead, PumpHeadInfoInDisplayUnits)
 {
-    struct Case { float flow, head; };
+    struct Case {
+        float flow, head;
+    };
     for (const auto& c : {Case{10, 90}, Case{20, 80}, Case{30, -1}, Case{0, 100}, Case{45, -1}})
         EXPECT_FLOAT_EQ(hydraulics::PumpHeadInfo(*m, w, 1, c.flow), c.head) << c.flow;
     PlainWindow::choose(w.quantity, "2");

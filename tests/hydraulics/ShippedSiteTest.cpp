@@ -39,8 +39,8 @@ TEST(ShippedSite, CalculateGivesPlausibleAndStableFlows)
     // The first Calculate made the baseline from the same inputs.
     for (int n = 1; n <= 12; ++n) {
         EXPECT_EQ(m->sngBaselineGPM[n], m->sngCurrentGPM[n]) << n;
-        EXPECT_FLOAT_EQ(m->sngCurrentLPM[n], float(platform::roundHalfEven1(
-                                                  double(float(m->sngCurrentGPM[n] * 3.78564)))));
+        EXPECT_FLOAT_EQ(m->sngCurrentLPM[n],
+                        float(platform::roundHalfEven1(double(float(m->sngCurrentGPM[n] * 3.78564)))));
     }
 
     // At the operating point of one nozzle the pump still beats the system

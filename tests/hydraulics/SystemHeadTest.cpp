@@ -18,7 +18,8 @@ struct SystemHead : ::testing::Test {
     }
     float friction(int size, float length, float flow, int material)
     {
-        return hydraulics::GetPipeFrictionLoss(*m, m->sngPipeDiameter[size], length, flow, m->sngPipeRoughness[material]);
+        return hydraulics::GetPipeFrictionLoss(*m, m->sngPipeDiameter[size], length, flow,
+                                               m->sngPipeRoughness[material]);
     }
 };
 
@@ -42,7 +43,10 @@ TEST_F(SystemHead, FittingsAndValvesLengthenTheTrunkOnly)
     const float* f = m->sngFittingLength[1];
     const float fittings = float(1 * f[0] + 2 * f[1] + 4 * f[2]);
     const float ball = m->udtValves[0].sngLength[1], swing = m->udtValves[1].sngLength[1];
-    struct Case { int ball, swing; float valves; };
+    struct Case {
+        int ball, swing;
+        float valves;
+    };
     const Case cases[] = {{0, 0, 0}, {1, 0, ball}, {0, 1, swing}, {1, 1, ball + swing}, {2, 1, 0}};
     for (const auto& c : cases) {
         w.ball = c.ball;
@@ -91,7 +95,10 @@ TEST_F(SystemHead, BasicModeSplitsThePipe)
 
 TEST_F(SystemHead, BranchesShareTheTotalFlow)
 {
-    struct Case { const char* branches; float flow; };
+    struct Case {
+        const char* branches;
+        float flow;
+    };
     for (const auto& c : {Case{"1", 20}, Case{"4", 5}, Case{"0", 20}}) {
         PlainWindow::choose(w.noOfBranches, c.branches);
         hydraulics::GetSystemHead(*m, w, 5, 4);

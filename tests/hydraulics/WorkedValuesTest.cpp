@@ -33,19 +33,19 @@ struct WorkedSite {
     float lastHead;
 };
 
-void chooseAll(PlainWindow& w, const char* leak, const char* dispenser, const char* dispOthers,
-               const char* nozzle, const char* breakAway, const char* pumpOthers, const char* hose)
+void chooseAll(PlainWindow& w, const char* leak, const char* dispenser, const char* dispOthers, const char* nozzle,
+               const char* breakAway, const char* pumpOthers, const char* hose)
 {
     const std::pair<platform::PlainList*, const char*> picks[] = {
-        {&w.leak, leak},           {&w.dispenser, dispenser}, {&w.dispOthers, dispOthers},
-        {&w.nozzle, nozzle},       {&w.breakAway, breakAway}, {&w.pumpOthers, pumpOthers},
-        {&w.hoseSize, hose}};
+        {&w.leak, leak},           {&w.dispenser, dispenser},   {&w.dispOthers, dispOthers}, {&w.nozzle, nozzle},
+        {&w.breakAway, breakAway}, {&w.pumpOthers, pumpOthers}, {&w.hoseSize, hose}};
     for (const auto& [list, text] : picks)
         PlainWindow::choose(*list, text);
 }
 
 void metric(PlainWindow& w) { w.settings.us = false; }
 
+// clang-format off: a site a case, its figures on one line
 const WorkedSite kSites[] = {
     // 3/4 HP, 2 in fibreglass trunk 150 ft and branches 60 ft with fittings,
     // ball valve, two branches, 12 ft hose.
@@ -160,6 +160,7 @@ const WorkedSite kSites[] = {
      },
      {{1, 8.8f}, {3, 7.2f}, {5, 5.6f}}, 33.3f, 41.5225067f},
 };
+// clang-format on
 
 } // namespace
 

@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, TabAndShiftTabChangeNoOption)
     struct Case {
         const char* name;
         std::function<void()> run;
-        const char* mode;      // the options in force after it
+        const char* mode; // the options in force after it
         const char* frequency;
     };
     const Case cases[] = {

@@ -10,12 +10,12 @@ QStringList inputs(frmMain& w)
 {
     QStringList out;
     const frmMain::Controls& c = w.ctl;
-    for (platform::ComboBox* box : {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers,
-                          c.cmbPiping, c.cmbBranch, c.cmbTrunk, c.cmbPipeSize, c.cmbPumps, c.cmbQuantity,
-                          c.cmbLeak, c.cmbPumpOthers, c.cmbNoOfBranches})
+    for (platform::ComboBox* box :
+         {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers, c.cmbPiping, c.cmbBranch,
+          c.cmbTrunk, c.cmbPipeSize, c.cmbPumps, c.cmbQuantity, c.cmbLeak, c.cmbPumpOthers, c.cmbNoOfBranches})
         out << box->objectName() + "=" + box->currentText();
-    for (QLineEdit* f : {c.txtHoseLen, c.txtBranchLength, c.txtTrunkLength, c.txtPipeLen,
-                         c.txtTankDiameter, c.txtBuryDepth, c.txtRise})
+    for (QLineEdit* f : {c.txtHoseLen, c.txtBranchLength, c.txtTrunkLength, c.txtPipeLen, c.txtTankDiameter,
+                         c.txtBuryDepth, c.txtRise})
         out << f->objectName() + "=" + f->text();
     for (int k = 0; k < 4; ++k)
         out << c.txtBranchFitting[k]->text() << c.txtTrunkFitting[k]->text();
@@ -28,12 +28,12 @@ QStringList inputs(frmMain& w)
 void changeEverything(frmMain& w)
 {
     frmMain::Controls& c = w.ctl;
-    for (platform::ComboBox* box : {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers,
-                          c.cmbPiping, c.cmbBranch, c.cmbTrunk, c.cmbPipeSize, c.cmbPumps, c.cmbQuantity,
-                          c.cmbLeak, c.cmbPumpOthers, c.cmbNoOfBranches})
+    for (platform::ComboBox* box :
+         {c.cmbDispenser, c.cmbBreakAway, c.cmbHoseSize, c.cmbNozzle, c.cmbDispOthers, c.cmbPiping, c.cmbBranch,
+          c.cmbTrunk, c.cmbPipeSize, c.cmbPumps, c.cmbQuantity, c.cmbLeak, c.cmbPumpOthers, c.cmbNoOfBranches})
         box->list().setListIndex(2);
-    for (QLineEdit* f : {c.txtHoseLen, c.txtBranchLength, c.txtTrunkLength, c.txtPipeLen,
-                         c.txtTankDiameter, c.txtBuryDepth, c.txtRise})
+    for (QLineEdit* f : {c.txtHoseLen, c.txtBranchLength, c.txtTrunkLength, c.txtPipeLen, c.txtTankDiameter,
+                         c.txtBuryDepth, c.txtRise})
         f->setText("77");
     for (int k = 0; k < 4; ++k) {
         c.txtBranchFitting[k]->setText("9");

@@ -77,8 +77,8 @@ TEST_F(MainWindowTest, CompletedUpdateReinitialisesTheWindow)
     w->setWindowTitle("another site");
     m->blnSaved = false;
     TestFolder updates;
-    updates.writeLines("DISP.DAT", {"$Updated Dispenser #AIC", "#TRUE#", "#Standard#", "#RATELOSS_BEGIN#",
-                                    "0,0", "40,12", "#RATELOSS_END#"});
+    updates.writeLines("DISP.DAT", {"$Updated Dispenser #AIC", "#TRUE#", "#Standard#", "#RATELOSS_BEGIN#", "0,0",
+                                    "40,12", "#RATELOSS_END#"});
     ui.fileAnswers.push_back(updates.file("DISP.DAT"));
     ui.onModal = browseAndUpdate;
     w->mnuUpdate_Click();

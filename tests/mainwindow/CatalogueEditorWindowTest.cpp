@@ -41,8 +41,7 @@ void runModalLoop()
 
 // Opens an editor with `open`, shown and active, adds an entry and puts the
 // focus on the first cell of its grid; `work` then acts on the window.
-void inNewEntry(FakeUiServices& ui, const std::function<void()>& open,
-                const std::function<void(frmEditor&)>& work)
+void inNewEntry(FakeUiServices& ui, const std::function<void()>& open, const std::function<void(frmEditor&)>& work)
 {
     ui.onModal = [&](QDialog& d) {
         frmEditor& e = editorOf(d);
@@ -77,10 +76,14 @@ TEST_F(MainWindowTest, EachOptionsEntryOpensItsEditorModally)
         const char* window;
         const char* nameBox;
     } entries[] = {
-        {"mnuDispenser", "frmDispenser", "txtDispName"},   {"mnuDispOthers", "frmDispOthers", "txtDispOthersName"},
-        {"mnuNozzle", "frmNozzle", "txtNozzleName"},       {"mnuDetector", "frmMLD", "txtMLDName"},
-        {"mnuBreakaway", "frmBRK", "txtBRKName"},          {"mnuPumpData", "frmPump", "txtPumpName"},
-        {"mnuPumpOthers", "frmPumpOthers", "txtPumpOthersName"}, {"mnuHoseData", "frmHose", "txtHoseSize"},
+        {"mnuDispenser", "frmDispenser", "txtDispName"},
+        {"mnuDispOthers", "frmDispOthers", "txtDispOthersName"},
+        {"mnuNozzle", "frmNozzle", "txtNozzleName"},
+        {"mnuDetector", "frmMLD", "txtMLDName"},
+        {"mnuBreakaway", "frmBRK", "txtBRKName"},
+        {"mnuPumpData", "frmPump", "txtPumpName"},
+        {"mnuPumpOthers", "frmPumpOthers", "txtPumpOthersName"},
+        {"mnuHoseData", "frmHose", "txtHoseSize"},
     };
     for (const auto& e : entries) {
         QString shown, box;
@@ -389,29 +392,32 @@ TEST_F(MainWindowTest, APressOnCancelAnsweredCancelLeavesNoCheckAside)
         QApplication::processEvents();
     };
     ui.messages.clear();
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
-        e.nameBox->setFocus();
-        QApplication::processEvents();
-        typeKeys(e.nameBox, " "); // a blank after the name
-        cancelAnsweredCancel(e);
-        e.grid->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-        EXPECT_TRUE(e.nameBox->hasFocus());
-    });
-    EXPECT_EQ(messages(),
-              (std::vector<QString>{question, "Last Character of Component Name cannot have space"}));
+    inNewEntry(
+        ui, [&] { w->mnuDispenser_Click(); },
+        [&](frmEditor& e) {
+            e.nameBox->setFocus();
+            QApplication::processEvents();
+            typeKeys(e.nameBox, " "); // a blank after the name
+            cancelAnsweredCancel(e);
+            e.grid->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            EXPECT_TRUE(e.nameBox->hasFocus());
+        });
+    EXPECT_EQ(messages(), (std::vector<QString>{question, "Last Character of Component Name cannot have space"}));
 
     ui.messages.clear();
     int row = -1, col = -1;
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
-        clickCell(e.grid, 0, 0);
-        cancelAnsweredCancel(e);
-        typeKeys(e.grid, "\b2000");
-        pressKey(e.grid, Qt::Key_Right);
-        QApplication::processEvents();
-        row = e.grid->currentRow();
-        col = e.grid->currentColumn();
-    });
+    inNewEntry(
+        ui, [&] { w->mnuDispenser_Click(); },
+        [&](frmEditor& e) {
+            clickCell(e.grid, 0, 0);
+            cancelAnsweredCancel(e);
+            typeKeys(e.grid, "\b2000");
+            pressKey(e.grid, Qt::Key_Right);
+            QApplication::processEvents();
+            row = e.grid->currentRow();
+            col = e.grid->currentColumn();
+        });
     EXPECT_EQ(messages(), (std::vector<QString>{question, "Maximum value is 999.9"}));
     EXPECT_EQ(row, 0);
     EXPECT_EQ(col, 0);
@@ -427,26 +433,28 @@ TEST_F(MainWindowTest, SaveAndOkCheckEveryCellTypedWhileTheChecksStoodAside)
     size_t added = 1;
     int row = -1, col = -1;
     bool inGrid = false;
-    inNewEntry(ui, [&] { w->mnuDispenser_Click(); }, [&](frmEditor& e) {
-        const size_t before = m->udtDispensers.size();
-        clickCell(e.grid, 0, 0);
-        pressMouse(e.cmdClear);
-        typeKeys(e.grid, "\b2000");
-        pressKey(e.grid, Qt::Key_Right);
-        typeKeys(e.grid, "\b5");
-        releaseMouse(e.cmdClear, QPointF(-20, -20)); // off the button
-        QApplication::processEvents();
-        e.cmdSave->click();
-        QApplication::processEvents();
-        e.cmdOk->click();
-        QApplication::processEvents();
-        added = m->udtDispensers.size() - before;
-        row = e.grid->currentRow();
-        col = e.grid->currentColumn();
-        inGrid = e.grid->hasFocus();
-        EXPECT_EQ(e.grid->item(0, 0)->text(), "2000");
-        EXPECT_TRUE(e.isVisible()) << "OK refused: the editor stays";
-    });
+    inNewEntry(
+        ui, [&] { w->mnuDispenser_Click(); },
+        [&](frmEditor& e) {
+            const size_t before = m->udtDispensers.size();
+            clickCell(e.grid, 0, 0);
+            pressMouse(e.cmdClear);
+            typeKeys(e.grid, "\b2000");
+            pressKey(e.grid, Qt::Key_Right);
+            typeKeys(e.grid, "\b5");
+            releaseMouse(e.cmdClear, QPointF(-20, -20)); // off the button
+            QApplication::processEvents();
+            e.cmdSave->click();
+            QApplication::processEvents();
+            e.cmdOk->click();
+            QApplication::processEvents();
+            added = m->udtDispensers.size() - before;
+            row = e.grid->currentRow();
+            col = e.grid->currentColumn();
+            inGrid = e.grid->hasFocus();
+            EXPECT_EQ(e.grid->item(0, 0)->text(), "2000");
+            EXPECT_TRUE(e.isVisible()) << "OK refused: the editor stays";
+        });
     EXPECT_EQ(added, 0u);
     EXPECT_EQ(messages(), (std::vector<QString>{"Maximum value is 999.9", "Maximum value is 999.9"}));
     EXPECT_EQ(row, 0);
@@ -465,7 +473,7 @@ TEST_F(MainWindowTest, AQuickClickOnAFuelOrHeadOptionChecksTheCellFirst)
         const char* what;
         bool inPsi;
         const char* keys;
-        QRadioButton* frmEditor::*option;
+        QRadioButton* frmEditor::* option;
         const char* message;
         const char* kept;
     } cases[] = {

@@ -12,8 +12,8 @@ namespace {
 struct Limit {
     const char* field;
     void (frmMain::*check)();
-    const char* usTop;      // accepted in US units
-    const char* usOver;     // refused in US units
+    const char* usTop;  // accepted in US units
+    const char* usOver; // refused in US units
     const char* usMessage;
     const char* metricTop;
     const char* metricOver;
@@ -21,10 +21,10 @@ struct Limit {
 };
 
 const Limit kLimits[] = {
-    {"txtHoseLen", &frmMain::txtHoseLen_LostFocus, "999", "999.1", "Maximum Value can be entered is 999",
-     "304.5", "304.6", "Maximum Value can be entered is 304.5"},
-    {"txtPipeLen", &frmMain::txtPipeLen_LostFocus, "9999", "9999.1", "Maximum Value can be entered is 9999",
-     "3047.7", "3047.8", "Maximum Value can be entered is 3047.7"},
+    {"txtHoseLen", &frmMain::txtHoseLen_LostFocus, "999", "999.1", "Maximum Value can be entered is 999", "304.5",
+     "304.6", "Maximum Value can be entered is 304.5"},
+    {"txtPipeLen", &frmMain::txtPipeLen_LostFocus, "9999", "9999.1", "Maximum Value can be entered is 9999", "3047.7",
+     "3047.8", "Maximum Value can be entered is 3047.7"},
     {"txtBranchLength", &frmMain::txtBranchLength_LostFocus, "9999", "10000", "Maximum Value can be entered is 9999",
      "3047.7", "3048", "Maximum Value can be entered is 3047.7"},
     {"txtTrunkLength", &frmMain::txtTrunkLength_LostFocus, "9999", "9999.5", "Maximum Value can be entered is 9999",
@@ -33,8 +33,8 @@ const Limit kLimits[] = {
      "25397.5", "25397.6", "Maximum Value can be entered is 25397.5"},
     {"txtBuryDepth", &frmMain::txtBuryDepth_LostFocus, "9999", "9999.1", "Maximum Value can be entered is 9999",
      "3047.7", "3047.8", "Maximum Value can be entered is 3047.7"},
-    {"txtRise", &frmMain::txtRise_LostFocus, "9999", "9999.1", "Maximum Value can be entered is 9999",
-     "3047.7", "3047.8", "Maximum Value can be entered is 3047.7"},
+    {"txtRise", &frmMain::txtRise_LostFocus, "9999", "9999.1", "Maximum Value can be entered is 9999", "3047.7",
+     "3047.8", "Maximum Value can be entered is 3047.7"},
 };
 } // namespace
 
@@ -65,8 +65,10 @@ TEST_F(MainWindowTest, MeasureFieldsAcceptTheirLimitAndRefuseAnythingAbove)
 TEST_F(MainWindowTest, FieldsAreRewrittenAsTheirNumber)
 {
     load();
-    const struct { const char* in; const char* out; } cases[] = {
-        {"007.50", "7.5"}, {".", "0"}, {".5", "0.5"}, {"12.", "12"}, {"", "0"}, {"100", "100"}};
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {{"007.50", "7.5"}, {".", "0"}, {".5", "0.5"}, {"12.", "12"}, {"", "0"}, {"100", "100"}};
     for (const auto& c : cases) {
         field("txtRise")->setText(c.in);
         w->txtRise_LostFocus();
@@ -162,7 +164,10 @@ TEST_F(MainWindowTest, NozzleCountChecks)
 {
     load();
     QLineEdit* f = field("txtNoOfNozzle");
-    const struct { const char* text; const char* message; } refused[] = {
+    const struct {
+        const char* text;
+        const char* message;
+    } refused[] = {
         {"", "Field cannot be empty"},
         {"0", "Number of nozzles can not be zero please enter other number"},
         {"00", "Number of nozzles can not be zero please enter other number"},
@@ -177,7 +182,10 @@ TEST_F(MainWindowTest, NozzleCountChecks)
         EXPECT_EQ(m->intNozzlesEntered, 8);
         EXPECT_EQ(m->intPlotNozzles, 10);
     }
-    const struct { const char* text; int plot; } accepted[] = {{"7", 8}, {"08", 10}, {"40", 42}, {"1", 2}};
+    const struct {
+        const char* text;
+        int plot;
+    } accepted[] = {{"7", 8}, {"08", 10}, {"40", 42}, {"1", 2}};
     int before = m->intPlotNozzles;
     for (const auto& a : accepted) {
         ui.messages.clear();

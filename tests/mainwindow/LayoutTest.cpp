@@ -19,8 +19,8 @@ constexpr QSize kSmallest(1024, 700);
 std::string describe(const QWidget* w, const QRect& r)
 {
     std::ostringstream out;
-    out << w->objectName().toStdString() << " [" << r.x() << "," << r.y() << " " << r.width() << "x"
-        << r.height() << "]";
+    out << w->objectName().toStdString() << " [" << r.x() << "," << r.y() << " " << r.width() << "x" << r.height()
+        << "]";
     return out.str();
 }
 
@@ -29,8 +29,8 @@ std::vector<QWidget*> namedControls(QWidget* root)
 {
     std::vector<QWidget*> out;
     for (QWidget* w : root->findChildren<QWidget*>())
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))
-            && w->isVisibleTo(root) && !w->isWindow())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) && w->isVisibleTo(root)
+            && !w->isWindow())
             out.push_back(w);
     return out;
 }
@@ -111,8 +111,7 @@ TEST_F(MainWindowTest, AddedSpaceGoesToTheChartsAndTheGrids)
     QApplication::processEvents();
     auto sizes = [&] {
         return std::vector<QSize>{control<platform::Chart>("MSChart1")->size(),
-                                  control<platform::Chart>("MSChart2")->size(),
-                                  grid("flxCurrent").size()};
+                                  control<platform::Chart>("MSChart2")->size(), grid("flxCurrent").size()};
     };
     const std::vector<QSize> small = sizes();
     win.resize(1366, 728);

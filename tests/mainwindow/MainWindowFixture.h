@@ -7,10 +7,10 @@
 #include "TestFolder.h"
 
 #include "catalogue/Module1.h"
-#include "catalogue/frmUpdate.h"
 #include "catalogue/clsConfigureData.h"
-#include "platform/FlexGrid.h"
+#include "catalogue/frmUpdate.h"
 #include "mainwindow/frmMain.h"
+#include "platform/FlexGrid.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -78,7 +78,9 @@ protected:
     void applySettings(int componentList, bool gas, bool us)
     {
         frmData& d = w->settingsLink().dialog();
-        (componentList == 0 ? d.optAmerican : componentList == 1 ? d.optInternational : d.optCommercial)
+        (componentList == 0   ? d.optAmerican
+         : componentList == 1 ? d.optInternational
+                              : d.optCommercial)
             ->setChecked(true);
         (gas ? d.optGas : d.optDiesel)->setChecked(true);
         (us ? d.optUS : d.optMetric)->setChecked(true);

@@ -5,17 +5,17 @@
 #include "MainWindowFixture.h"
 
 #include "catalogue/SharedServices.h"
+#include "platform/Chart.h"
 #include "reports/PrintCommands.h"
 #include "reports/PrintSheets.h"
 #include "reports/ReportPages.h"
-#include "platform/Chart.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
@@ -96,7 +96,7 @@ bool ink(QRgb c) { return qRed(c) < 240 || qGreen(c) < 240 || qBlue(c) < 240; }
 
 struct Ink {
     int top = -1, bottom = -1; // first and last row with ink
-    bool marginInked = false;   // ink in the band along any edge
+    bool marginInked = false;  // ink in the band along any edge
     int height() const { return top < 0 ? 0 : bottom - top + 1; }
 };
 

@@ -5,8 +5,8 @@ namespace {
 // One catalogue record in the file form.
 QStringList record(const QString& name, const QString& codes, bool flag)
 {
-    return {"$" + name + " #" + codes, flag ? "#TRUE#" : "#FALSE#", "#Standard#", "#RATELOSS_BEGIN#",
-            "0,1", "20,2", "#RATELOSS_END#"};
+    return {"$" + name + " #" + codes, flag ? "#TRUE#" : "#FALSE#", "#Standard#", "#RATELOSS_BEGIN#", "0,1", "20,2",
+            "#RATELOSS_END#"};
 }
 } // namespace
 
@@ -18,8 +18,8 @@ TEST_F(MainWindowTest, ListsFollowComponentListFuelAndFrequency)
     EXPECT_EQ(entries("cmbDispenser"), QStringList({"None", "Retail Dispenser", "Retail Dispenser High Flow"}));
     EXPECT_EQ(entries("cmbHoseSize"), QStringList({"None", "3/4", "1"}));
     EXPECT_EQ(entries("cmbNozzle"), QStringList({"None", "Automatic Nozzle 3/4 in", "Automatic Nozzle 1 in"}));
-    for (const char* name : {"cmbDispenser", "cmbDispOthers", "cmbNozzle", "cmbHoseSize", "cmbLeak",
-                             "cmbBreakAway", "cmbPumpOthers"}) {
+    for (const char* name :
+         {"cmbDispenser", "cmbDispOthers", "cmbNozzle", "cmbHoseSize", "cmbLeak", "cmbBreakAway", "cmbPumpOthers"}) {
         EXPECT_EQ(list(name)->currentIndex(), 0) << name;
         if (QString(name) != "cmbHoseSize") { // keeps its design tool tip
             EXPECT_EQ(list(name)->toolTip(), "None") << name;
@@ -32,7 +32,8 @@ TEST_F(MainWindowTest, ListsFollowComponentListFuelAndFrequency)
 
     // Commercial, gas, 50 Hz pumps.
     applySettings(2, true, true);
-    EXPECT_EQ(entries("cmbDispenser"), QStringList({"None", "Retail Dispenser High Flow", "Commercial Dispenser 1 in"}));
+    EXPECT_EQ(entries("cmbDispenser"),
+              QStringList({"None", "Retail Dispenser High Flow", "Commercial Dispenser 1 in"}));
     list("cmbDispenser")->list().setListIndex(2);
     control<QRadioButton>("opt50Hz")->click();
     EXPECT_EQ(entries("cmbPumps"), QStringList({"STP 3/4 HP 50Hz", "STP 1.5 HP 50Hz", "STP 2 HP 50Hz"}));

@@ -19,8 +19,8 @@ QStringList snapshotText(const typInputSnapshot& s)
                               &s.bytPiping, &s.bytBranchSize, &s.bytTrunkSize, &s.bytPump, &s.bytPumpQuantity,
                               &s.bytLeakDetector, &s.bytBranches, &s.bytPumpOthers, &s.bytPipeSize})
         out << QString::number(p->pos) + ":" + p->text;
-    out << s.strHoseLength << s.strBranchLength << s.strTrunkLength << s.strTankDiameter << s.strBuryDepth
-        << s.strRise << s.strPipeLength;
+    out << s.strHoseLength << s.strBranchLength << s.strTrunkLength << s.strTankDiameter << s.strBuryDepth << s.strRise
+        << s.strPipeLength;
     for (int k = 0; k < kFittingKinds; ++k)
         out << s.strBranchFitting[size_t(k)] << s.strTrunkFitting[size_t(k)];
     out << QString::number(s.bytBasic) << QString::number(s.bytAdvance) << QString::number(int(s.blnGas))
@@ -62,12 +62,12 @@ TEST_P(SiteFileRoundTrip, SavedSiteComesBackWhole)
     control<QRadioButton>(c.basic ? "optBasic" : "optAdvance")->click();
     frmMain::Controls& k = w->ctl;
     // The piping type first: it fills the size lists.
-    for (platform::ComboBox* box : {k.cmbPiping, k.cmbDispenser, k.cmbBreakAway, k.cmbHoseSize, k.cmbNozzle,
-                                    k.cmbDispOthers, k.cmbBranch, k.cmbTrunk, k.cmbPipeSize, k.cmbPumps,
-                                    k.cmbQuantity, k.cmbLeak, k.cmbPumpOthers, k.cmbNoOfBranches})
+    for (platform::ComboBox* box :
+         {k.cmbPiping, k.cmbDispenser, k.cmbBreakAway, k.cmbHoseSize, k.cmbNozzle, k.cmbDispOthers, k.cmbBranch,
+          k.cmbTrunk, k.cmbPipeSize, k.cmbPumps, k.cmbQuantity, k.cmbLeak, k.cmbPumpOthers, k.cmbNoOfBranches})
         box->list().setListIndex(box->count() - 1);
-    const std::array<QLineEdit*, 7> lengthFields = {k.txtHoseLen, k.txtBranchLength, k.txtTrunkLength, k.txtPipeLen,
-                                                    k.txtTankDiameter, k.txtBuryDepth, k.txtRise};
+    const std::array<QLineEdit*, 7> lengthFields = {
+        k.txtHoseLen, k.txtBranchLength, k.txtTrunkLength, k.txtPipeLen, k.txtTankDiameter, k.txtBuryDepth, k.txtRise};
     for (size_t i = 0; i < lengthFields.size(); ++i)
         lengthFields[i]->setText(QString::fromLatin1(c.lengths[i]));
     for (int f = 0; f < kFittingKinds; ++f) {
@@ -85,8 +85,9 @@ TEST_P(SiteFileRoundTrip, SavedSiteComesBackWhole)
     const QStringList snapshot = snapshotText(w->udtInputBaseLine());
     const QStringList current = gridTexts(grid("flxCurrent")), baseline = gridTexts(grid("flxBaseLine"));
     const std::vector<float> currentGPM = m->sngCurrentGPM, baselineGPM = m->sngBaselineGPM;
-    const QStringList properties = {"Café Süd", "", "Two islands, one canopy", "1 Main Street", "Springfield",
-                                    "R. Planner", "2026-12-10", "desk", "site@example.com", "+1 555 0100"};
+    const QStringList properties = {
+        "Café Süd",   "",     "Two islands, one canopy", "1 Main Street", "Springfield", "R. Planner",
+        "2026-12-10", "desk", "site@example.com",        "+1 555 0100"};
     for (size_t p = 0; p < 10; ++p)
         *siteProperties(*m->objSiteProperties)[p] = properties[qsizetype(p)];
 
@@ -107,7 +108,8 @@ TEST_P(SiteFileRoundTrip, SavedSiteComesBackWhole)
     EXPECT_EQ(lines[40], QString("AIC").mid(c.componentList, 1));
     EXPECT_EQ(lines[42], "Café Süd");
     EXPECT_TRUE(saved.contains("Caf\xe9 S\xfc"
-                               "d\r\n")) << "Latin-1 in the file";
+                               "d\r\n"))
+        << "Latin-1 in the file";
 
     // A new site, then other settings, so that the file has to bring them back.
     const QString fresh = folder.file("SaveSiteInfo/fresh.txt");
@@ -145,8 +147,8 @@ TEST_P(SiteFileRoundTrip, SavedSiteComesBackWhole)
     EXPECT_EQ(k.optBasic->isChecked(), c.basic);
     // The captions a units switch gives the length fields.
     QStringList captions;
-    for (QLabel* l : {k.lblHoseLength, k.lblLength, k.lblTrunkLength, k.lblPipeLen, k.lblTankDiameter,
-                      k.lblBuryDepth, k.lblRise})
+    for (QLabel* l :
+         {k.lblHoseLength, k.lblLength, k.lblTrunkLength, k.lblPipeLen, k.lblTankDiameter, k.lblBuryDepth, k.lblRise})
         captions << l->text();
     EXPECT_EQ(captions, c.us ? QStringList({"Hose length(ft)", "Length(ft)", "Length(ft)", "Length(ft)",
                                             "Tank Diameter(inch)", "Bury Depth(ft)", "Rise(ft)"})
@@ -165,6 +167,7 @@ TEST_P(SiteFileRoundTrip, SavedSiteComesBackWhole)
     EXPECT_EQ(fileBytes(path), saved);
 }
 
+// clang-format off: a site a case, its flags on one line
 INSTANTIATE_TEST_SUITE_P(
     Sites, SiteFileRoundTrip,
     ::testing::Values(
@@ -177,6 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"MetricAdvance60HzGasAmerican", 0, true, false, false, false, true,
                   {"304.5", "0.3", "3000", "0", "152.4", "2.4", "0.1"}, "999"}),
     [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(MainWindowTest, NewOntoAnExistingNameChangesNothing)
 {

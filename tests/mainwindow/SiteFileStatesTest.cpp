@@ -79,8 +79,8 @@ protected:
             w->mnuNew_Click();
             break;
         case Fill::Update: {
-            updates.writeLines("DISP.DAT", {"$Updated Dispenser #AIC", "#TRUE#", "#Standard#",
-                                            "#RATELOSS_BEGIN#", "0,0", "40,12", "#RATELOSS_END#"});
+            updates.writeLines("DISP.DAT", {"$Updated Dispenser #AIC", "#TRUE#", "#Standard#", "#RATELOSS_BEGIN#",
+                                            "0,0", "40,12", "#RATELOSS_END#"});
             ui.fileAnswers.push_back(updates.file("DISP.DAT"));
             ui.onModal = browseAndUpdate;
             w->mnuUpdate_Click();
@@ -223,8 +223,9 @@ TEST_F(MainWindowTest, ComponentNameTooLongForASiteFileIsNotSaved)
     // less room than it takes.
     const qsizetype nameLength = catalogue::recordformat::kMaxNameLength;
     QByteArray disp = folder.read("Components/DISP.DAT");
-    disp += "$" + QByteArray(nameLength, 'D') + " #AIC\r\n#TRUE#\r\n#Standard#\r\n#RATELOSS_BEGIN#\r\n"
-            "0,0\r\n40,12\r\n#RATELOSS_END#\r\n";
+    disp += "$" + QByteArray(nameLength, 'D')
+            + " #AIC\r\n#TRUE#\r\n#Standard#\r\n#RATELOSS_BEGIN#\r\n"
+              "0,0\r\n40,12\r\n#RATELOSS_END#\r\n";
     folder.write("Components/DISP.DAT", disp);
     load();
     w->mnuSave_Click();

@@ -45,8 +45,10 @@ inline QByteArray crlfLines(const QStringList& lines)
 
 inline std::array<QString*, 10> siteProperties(clsSiteProperties& p)
 {
-    return {&p.strCustomerName, &p.strCustomerContact, &p.strSiteDescription, &p.strAddress1,
-            &p.strAddress2, &p.strGeneratedBy, &p.strDate, &p.strContact, &p.strEmail, &p.strPhone};
+    return {&p.strCustomerName, &p.strCustomerContact, &p.strSiteDescription,
+            &p.strAddress1,     &p.strAddress2,        &p.strGeneratedBy,
+            &p.strDate,         &p.strContact,         &p.strEmail,
+            &p.strPhone};
 }
 
 // Everything a reader or a command could change, one text per item: every
@@ -60,11 +62,17 @@ inline QStringList windowState(frmMain& w, Module1& m)
     // buttons are then among the window's children in both records.
     mainwindow::SystemSettingsLink& s = w.settingsLink();
     out << QStringLiteral("settings buttons %1%2%3%4%5%6%7")
-               .arg(int(s.optGas())).arg(int(s.optDiesel())).arg(int(s.optUS())).arg(int(s.optMetric()))
-               .arg(int(s.optAmerican())).arg(int(s.optInternational())).arg(int(s.optCommercial()));
+               .arg(int(s.optGas()))
+               .arg(int(s.optDiesel()))
+               .arg(int(s.optUS()))
+               .arg(int(s.optMetric()))
+               .arg(int(s.optAmerican()))
+               .arg(int(s.optInternational()))
+               .arg(int(s.optCommercial()));
     if (m.objConfigureData)
         out << QStringLiteral("settings object %1 %2 %3")
-                   .arg(int(m.objConfigureData->Data())).arg(int(m.objConfigureData->Units()))
+                   .arg(int(m.objConfigureData->Data()))
+                   .arg(int(m.objConfigureData->Units()))
                    .arg(int(m.objConfigureData->ComponentList()));
     out << "strComponentList " + m.strComponentList
         << QStringLiteral("units shown %1 %2").arg(int(m.blnUSUnitsShown)).arg(int(m.blnMetricUnitsShown))
@@ -95,9 +103,8 @@ inline QStringList windowState(frmMain& w, Module1& m)
     for (size_t n = 0; n < m.sngBaselineGPM.size(); ++n)
         baseline << QString::number(double(m.sngBaselineGPM[n]));
     out << QStringLiteral("nozzles %1 %2").arg(m.intNozzlesEntered).arg(m.intPlotNozzles)
-        << "current " + current.join(' ') << "baseline " + baseline.join(' ')
-        << "strSiteFile " + m.strSiteFile << "caption " + w.windowTitle()
-        << QStringLiteral("blnSaved %1").arg(int(m.blnSaved));
+        << "current " + current.join(' ') << "baseline " + baseline.join(' ') << "strSiteFile " + m.strSiteFile
+        << "caption " + w.windowTitle() << QStringLiteral("blnSaved %1").arg(int(m.blnSaved));
     return out;
 }
 
@@ -113,8 +120,8 @@ inline QString stateDifference(const QStringList& before, const QStringList& aft
     return out.join('\n');
 }
 
-#define EXPECT_SAME_STATE(before, after)                                                          \
-    do {                                                                                          \
-        const QString difference_ = stateDifference(before, after);                               \
-        EXPECT_TRUE(difference_.isEmpty()) << difference_.toStdString();                          \
+#define EXPECT_SAME_STATE(before, after)                                 \
+    do {                                                                 \
+        const QString difference_ = stateDifference(before, after);      \
+        EXPECT_TRUE(difference_.isEmpty()) << difference_.toStdString(); \
     } while (0)

@@ -57,8 +57,16 @@ TEST_F(MainWindowTest, SiteFileTextsTheUserCouldNotTypeSurviveTheDialogsOk)
     load();
     const QString fifty = QStringLiteral("Grand Union Canal Wharf Service Station, Unit 12BC");
     ASSERT_EQ(fifty.size(), 50);
-    const QStringList texts = {fifty, QStringLiteral("J\u00f6rg M\u00fcller"), "", fifty + " and more", "",
-                               "", "", "", "sales@north@example", "Tel. 555 0100"};
+    const QStringList texts = {fifty,
+                               QStringLiteral("J\u00f6rg M\u00fcller"),
+                               "",
+                               fifty + " and more",
+                               "",
+                               "",
+                               "",
+                               "",
+                               "sales@north@example",
+                               "Tel. 555 0100"};
     for (size_t p = 0; p < 10; ++p)
         *siteProperties(*m->objSiteProperties)[p] = texts[qsizetype(p)];
     const QString path = folder.file("long texts.txt");

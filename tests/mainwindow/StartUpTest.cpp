@@ -60,12 +60,13 @@ TEST_F(MainWindowTest, StartUpEndsInTheInitialConfiguration)
 
     // Lists: the 60 Hz pumps of the American list, each component list on its
     // first record, the hose size on "None".
-    EXPECT_EQ(entries("cmbPumps"), QStringList({"STP 1/3 HP 60Hz", "STP 3/4 HP 60Hz", "STP 1.5 HP 60Hz",
-                                                "STP 2 HP 60Hz"}));
+    EXPECT_EQ(entries("cmbPumps"),
+              QStringList({"STP 1/3 HP 60Hz", "STP 3/4 HP 60Hz", "STP 1.5 HP 60Hz", "STP 2 HP 60Hz"}));
     EXPECT_EQ(list("cmbPumps")->currentIndex(), 0);
     EXPECT_EQ(entries("cmbDispenser"),
               QStringList({"None", "Retail Dispenser", "Retail Dispenser High Flow", "Blender Dispenser"}));
-    for (const char* name : {"cmbDispenser", "cmbDispOthers", "cmbNozzle", "cmbLeak", "cmbBreakAway", "cmbPumpOthers"}) {
+    for (const char* name :
+         {"cmbDispenser", "cmbDispOthers", "cmbNozzle", "cmbLeak", "cmbBreakAway", "cmbPumpOthers"}) {
         EXPECT_EQ(list(name)->currentIndex(), 1) << name;
         EXPECT_EQ(list(name)->toolTip(), list(name)->currentText()) << name;
     }
@@ -85,7 +86,9 @@ TEST_F(MainWindowTest, StartUpEndsInTheInitialConfiguration)
     EXPECT_EQ(field("txtTankDiameter")->text(), "96");
     EXPECT_EQ(field("txtBuryDepth")->text(), "3");
     EXPECT_EQ(field("txtTrunkFitting_3")->text(), "0");
-    EXPECT_TRUE(control<QLabel>("lblSiteHelp")->text().startsWith("In Site Layout area user can enter the size of Tank Diamenter, Bury"));
+    EXPECT_TRUE(control<QLabel>("lblSiteHelp")
+                    ->text()
+                    .startsWith("In Site Layout area user can enter the size of Tank Diamenter, Bury"));
     EXPECT_TRUE(control<QLabel>("lblDispenserHelp")->text().endsWith(" (next even number)."));
 
     // Both grids show the same configuration.
@@ -154,25 +157,27 @@ TEST_P(SettingsFileFailure, EndsTheProgramWithItsMessageAndLeavesTheFile)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SettingsFileFailure,
-    ::testing::Values(
-        IniCase{{}, {}, "INI file does not exist"},
-        IniCase{{"40", "6", "True", "True"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{}, "40\r\n6\r\nTrue\r\nTrue\r\nA\r\n\r\n", "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"forty", "6", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40000", "6", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "six", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "0", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "255", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "6", "true", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "6", "True", " True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "6", "True", "TRUE", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
-        IniCase{{"40", "6", "True", "True", "a"}, {}, "INI File Corrupted. Cannot Load Application"}));
+    ::testing::Values(IniCase{{}, {}, "INI file does not exist"},
+                      IniCase{{"40", "6", "True", "True"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{
+                          {}, "40\r\n6\r\nTrue\r\nTrue\r\nA\r\n\r\n", "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"forty", "6", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40000", "6", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "six", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "0", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "255", "True", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "6", "true", "True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "6", "True", " True", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "6", "True", "TRUE", "A"}, {}, "INI File Corrupted. Cannot Load Application"},
+                      IniCase{{"40", "6", "True", "True", "a"}, {}, "INI File Corrupted. Cannot Load Application"}));
 
 TEST_F(MainWindowTest, FirstSettingsLineOutsideItsRangeGivesForty)
 {
-    const struct { const char* line; const char* shown; } cases[] = {
-        {"41", "40"}, {"-1", "40"}, {"0", "0"}, {"12.5", "12"}, {"13.5", "14"}};
+    const struct {
+        const char* line;
+        const char* shown;
+    } cases[] = {{"41", "40"}, {"-1", "40"}, {"0", "0"}, {"12.5", "12"}, {"13.5", "14"}};
     for (const auto& c : cases) {
         writeIni({c.line, "3", "True", "True", "A"});
         load();
@@ -247,7 +252,10 @@ TEST_F(MainWindowTest, AboutBoxAndSplashShowTheVersion)
 
     Module1 module(folder.path());
     bool loaded = false;
-    frmSplash splash(module, [&] { loaded = true; return true; });
+    frmSplash splash(module, [&] {
+        loaded = true;
+        return true;
+    });
     EXPECT_EQ(splash.lblProductName->text(), "Tandril Software");
     EXPECT_EQ(splash.lblVersion->text(), "Version 1.5");
     splash.pauseMilliseconds = 0;
@@ -293,10 +301,10 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirTopics)
 TEST_F(MainWindowTest, MenusHoldTheirItems)
 {
     load();
-    const char* items[] = {"mnuNew", "mnuOpen", "mnuSave", "mnuSaveas", "mnuPrint", "mnuPreview",
-                           "mnuExit", "mnuSite", "mnuData", "mnuDispenser", "mnuDispOthers",
-                           "mnuNozzle", "mnuDetector", "mnuBreakaway", "mnuPumpData",
-                           "mnuPumpOthers", "mnuHoseData", "mnuUpdate", "mnuF1", "mnuAbout"};
+    const char* items[] = {"mnuNew",        "mnuOpen",     "mnuSave",     "mnuSaveas",    "mnuPrint",
+                           "mnuPreview",    "mnuExit",     "mnuSite",     "mnuData",      "mnuDispenser",
+                           "mnuDispOthers", "mnuNozzle",   "mnuDetector", "mnuBreakaway", "mnuPumpData",
+                           "mnuPumpOthers", "mnuHoseData", "mnuUpdate",   "mnuF1",        "mnuAbout"};
     for (const char* name : items)
         EXPECT_NE(w->findChild<QAction*>(name), nullptr) << name;
     EXPECT_EQ(w->findChild<QAction*>("mnuPumpData")->text(), "Pu&mps");
@@ -311,7 +319,10 @@ TEST_F(MainWindowTest, MenusHoldTheirItems)
 
 TEST_F(MainWindowTest, InitialisationReadsSettingsThenPipingThenCatalogues)
 {
-    const struct { std::vector<const char*> removed; const char* message; } cases[] = {
+    const struct {
+        std::vector<const char*> removed;
+        const char* message;
+    } cases[] = {
         {{"TDR.ini", "Components/PIPING.DAT"}, "INI file does not exist"},
         {{"Components/PIPING.DAT", "Components/DISP.DAT"}, "Piping data file does not exist"},
         {{"Components/DISP.DAT", "Components/PUMP.DAT"}, "Dispenser data file does not exist"},

@@ -77,14 +77,12 @@ TEST_F(MainWindowTest, GridsHoldTheThirtySixRowsOfAKnownConfiguration)
             EXPECT_EQ(cur.TextMatrix(r, c), current[r][c]) << r << "," << c;
     // The BaseLine grid differs in a few labels and in the fuel text.
     const std::map<std::pair<int, int>, QString> baselineDiffers = {
-        {{3, 0}, "HoseSize "}, {{7, 0}, "NoOfNozzles"}, {{17, 0}, "Trunk45Elbow "},
-        {{18, 0}, "Trunk90Elbow "}, {{19, 0}, "TrunkThruT "}, {{20, 0}, "TrunkSideT "},
-        {{23, 0}, "PipeSize "}, {{34, 1}, "Gas "}};
+        {{3, 0}, "HoseSize "},    {{7, 0}, "NoOfNozzles"},  {{17, 0}, "Trunk45Elbow "}, {{18, 0}, "Trunk90Elbow "},
+        {{19, 0}, "TrunkThruT "}, {{20, 0}, "TrunkSideT "}, {{23, 0}, "PipeSize "},     {{34, 1}, "Gas "}};
     for (int r = 0; r < 36; ++r) {
         for (int c = 0; c < 3; ++c) {
             auto it = baselineDiffers.find({r, c});
-            EXPECT_EQ(base.TextMatrix(r, c), it == baselineDiffers.end() ? current[r][c] : it->second)
-                << r << "," << c;
+            EXPECT_EQ(base.TextMatrix(r, c), it == baselineDiffers.end() ? current[r][c] : it->second) << r << "," << c;
         }
     }
     // Advance: the Basic pipe rows are grey, the branch, trunk and valve rows normal.
@@ -101,9 +99,13 @@ TEST_F(MainWindowTest, GridsHoldTheThirtySixRowsOfAKnownConfiguration)
 TEST_F(MainWindowTest, GridRowsFollowValvesModeFuelAndUnits)
 {
     load();
-    const struct { bool ball, swing; const char* text; } valves[] = {
-        {true, true, "BallValve and SwingCheck"}, {false, true, "SwingCheck"},
-        {true, false, "BallValve"}, {false, false, "None"}};
+    const struct {
+        bool ball, swing;
+        const char* text;
+    } valves[] = {{true, true, "BallValve and SwingCheck"},
+                  {false, true, "SwingCheck"},
+                  {true, false, "BallValve"},
+                  {false, false, "None"}};
     for (const auto& v : valves) {
         control<QCheckBox>("chkBall")->setChecked(v.ball);
         control<QCheckBox>("chkSwing")->setChecked(v.swing);
@@ -126,10 +128,14 @@ TEST_F(MainWindowTest, GridRowsFollowValvesModeFuelAndUnits)
     EXPECT_EQ(cur.TextMatrix(4, 0), "HoseLen(ft)") << "the grids keep what they show until their next fill";
     w->FillCurrentGrid();
     w->FillBaseLineGrid();
-    const struct { int row; const char* current; const char* baseline; } metric[] = {
-        {4, "HoseLength(m)", "HoseLen(m)"}, {10, "BranchLen(m)", "BranchLen(m)"},
-        {16, "TrunkLen(m)", "TrunkLen(m)"}, {24, "PipeLen(m)", "PipeLen(m)"},
-        {30, "TankDia(cm)", "TankDia(cm)"}, {31, "BuryDepth(m)", "BuryDepth(m)"}, {32, "Rise(m)", "Rise(m)"}};
+    const struct {
+        int row;
+        const char* current;
+        const char* baseline;
+    } metric[] = {{4, "HoseLength(m)", "HoseLen(m)"}, {10, "BranchLen(m)", "BranchLen(m)"},
+                  {16, "TrunkLen(m)", "TrunkLen(m)"}, {24, "PipeLen(m)", "PipeLen(m)"},
+                  {30, "TankDia(cm)", "TankDia(cm)"}, {31, "BuryDepth(m)", "BuryDepth(m)"},
+                  {32, "Rise(m)", "Rise(m)"}};
     for (const auto& r : metric) {
         EXPECT_EQ(cur.TextMatrix(r.row, 0), r.current);
         EXPECT_EQ(grid("flxBaseLine").TextMatrix(r.row, 0), r.baseline);

@@ -129,7 +129,8 @@ TEST_F(MainWindowTest, OptionsMenuShowsTheDialogModally)
     EXPECT_EQ(ui.modalCount, 1);
     EXPECT_EQ(m->objConfigureData->ComponentList(), 2);
     EXPECT_FALSE(w->settingsLink().isLoaded());
-    EXPECT_EQ(entries("cmbDispenser"), QStringList({"None", "Retail Dispenser High Flow", "Commercial Dispenser 1 in"}));
+    EXPECT_EQ(entries("cmbDispenser"),
+              QStringList({"None", "Retail Dispenser High Flow", "Commercial Dispenser 1 in"}));
 }
 
 TEST_F(MainWindowTest, DialogF1OpensItsTopic)

@@ -116,9 +116,7 @@ TEST_P(UnsavedQuestion, AsksWritesAndGoesOnAsAnswered)
         EXPECT_EQ(closed, goesOn);
         EXPECT_EQ(w->isVisible(), !goesOn);
         [[fallthrough]];
-    case Command::CloseEvent:
-        EXPECT_EQ(closed, goesOn);
-        [[fallthrough]];
+    case Command::CloseEvent: EXPECT_EQ(closed, goesOn); [[fallthrough]];
     case Command::Exit:
         EXPECT_EQ(ui.ended, goesOn);
         EXPECT_EQ(w->programEnded(), goesOn);
@@ -147,23 +145,27 @@ std::vector<QuestionCase> questionCases()
         // Saved, or without a name: no question, whatever answer is ready.
         out.push_back({command, Values::Saved, platform::MsgResult::Cancel});
         out.push_back({command, Values::UnsavedWithoutName, platform::MsgResult::Cancel});
-        for (platform::MsgResult answer : {platform::MsgResult::Yes, platform::MsgResult::No, platform::MsgResult::Cancel})
+        for (platform::MsgResult answer :
+             {platform::MsgResult::Yes, platform::MsgResult::No, platform::MsgResult::Cancel})
             out.push_back({command, Values::Unsaved, answer});
     }
     return out;
 }
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(
-    Matrix, UnsavedQuestion, ::testing::ValuesIn(questionCases()),
-    [](const ::testing::TestParamInfo<QuestionCase>& info) {
-        const QuestionCase& c = info.param;
-        std::string name = commandName(c.command);
-        name += c.values == Values::Saved ? "Saved" : c.values == Values::Unsaved ? "Unsaved" : "Nameless";
-        if (c.values == Values::Unsaved)
-            name += c.answer == platform::MsgResult::Yes ? "Yes" : c.answer == platform::MsgResult::No ? "No" : "Cancel";
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Matrix, UnsavedQuestion, ::testing::ValuesIn(questionCases()),
+                         [](const ::testing::TestParamInfo<QuestionCase>& info) {
+                             const QuestionCase& c = info.param;
+                             std::string name = commandName(c.command);
+                             name += c.values == Values::Saved     ? "Saved"
+                                     : c.values == Values::Unsaved ? "Unsaved"
+                                                                   : "Nameless";
+                             if (c.values == Values::Unsaved)
+                                 name += c.answer == platform::MsgResult::Yes  ? "Yes"
+                                         : c.answer == platform::MsgResult::No ? "No"
+                                                                               : "Cancel";
+                             return name;
+                         });
 
 TEST_F(MainWindowTest, FailedSaveOfTheYesAnswerStopsTheCommand)
 {

@@ -31,14 +31,9 @@ TEST(AddedTextValidator, JudgesOnlyTheCharactersAnEditAdds)
         QString after;
         QString added;
     } cases[] = {
-        {"abc", 0, 0, "x", "xabc", "x"},
-        {"abc", 1, 0, "xy", "axybc", "xy"},
-        {"abc", 3, 0, "x", "abcx", "x"},
-        {"aaa", 1, 0, "a", "aaaa", "a"},
-        {"abc", 1, 1, "X", "aXc", "X"},
-        {"abc", 0, 3, "abd", "abd", "d"},
-        {"abc", 1, 0, "#", "abc", "#"},
-        {"abc", 0, 3, "x#", "abc", "x#"},
+        {"abc", 0, 0, "x", "xabc", "x"}, {"abc", 1, 0, "xy", "axybc", "xy"}, {"abc", 3, 0, "x", "abcx", "x"},
+        {"aaa", 1, 0, "a", "aaaa", "a"}, {"abc", 1, 1, "X", "aXc", "X"},     {"abc", 0, 3, "abd", "abd", "d"},
+        {"abc", 1, 0, "#", "abc", "#"},  {"abc", 0, 3, "x#", "abc", "x#"},
     };
     for (const auto& c : cases) {
         RuleField f;

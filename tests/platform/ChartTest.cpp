@@ -78,8 +78,7 @@ TEST(Chart, PictureAndPointSignal)
     EXPECT_EQ(image.size(), chart.size());
 
     std::vector<std::pair<int, int>> picked;
-    QObject::connect(&chart, &Chart::pointSelected,
-                     [&](int series, int point) { picked.emplace_back(series, point); });
+    QObject::connect(&chart, &Chart::pointSelected, [&](int series, int point) { picked.emplace_back(series, point); });
     const QPoint at = chart.pointPosition(2, 3);
     ASSERT_NE(at, QPoint(-1, -1));
     EXPECT_EQ(chart.pointPosition(1, 3), QPoint(-1, -1));
@@ -126,7 +125,9 @@ QStringList shownRowLabels(Chart& chart)
 
 TEST(Chart, RowLabelsThatWouldNotFitAreThinnedOut)
 {
-    struct Case { int rows, divisions, width; };
+    struct Case {
+        int rows, divisions, width;
+    };
     // 42 rows (40 nozzles) in the main window's graph; 10 rows; a pump curve
     // of 2500 rows labelled every 500.
     for (const Case& c : {Case{42, 1, 330}, Case{10, 1, 480}, Case{2500, 500, 480}}) {

@@ -22,7 +22,10 @@ namespace {
 
 struct Calls {
     std::vector<std::pair<int, int>> keys; // (key code, shift) per call
-    auto handler() { return [this](int keyCode, int shift) { keys.emplace_back(keyCode, shift); }; }
+    auto handler()
+    {
+        return [this](int keyCode, int shift) { keys.emplace_back(keyCode, shift); };
+    }
 };
 
 } // namespace
@@ -151,8 +154,8 @@ TEST(Keys, TheCodeAKeyEventTypes)
         {Qt::Key_Backspace, QStringLiteral("\b"), 8},
         {Qt::Key_Return, QStringLiteral("\r"), 13},
         {Qt::Key_Eacute, QString(QChar(0xE9)), 0xE9},
-        {Qt::Key_Shift, QString(), -1},                    // types nothing
-        {Qt::Key_unknown, QStringLiteral("ab"), -1},       // several at once, as an input method sends
+        {Qt::Key_Shift, QString(), -1},              // types nothing
+        {Qt::Key_unknown, QStringLiteral("ab"), -1}, // several at once, as an input method sends
     };
     for (const auto& c : cases) {
         const QKeyEvent e(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);

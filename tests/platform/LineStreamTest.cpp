@@ -32,14 +32,10 @@ TEST(LineStream, EveryCrCanEndALine)
         const char* text;
         QStringList lines;
     } cases[] = {
-        {"a\r\nb", {"a", "b"}},
-        {"a\r\r\nb\r\n", {"a", "b"}},   // a stray CR before CR LF is no line of its own
-        {"a\r\r\n", {"a"}},             // also at the end of the text
-        {"a\r\rb", {"a", "", "b"}},       // CRs not followed by an LF each end a line
-        {"a\rb\rc", {"a", "b", "c"}},
-        {"a\n\rb\r", {"a", "", "b"}},
-        {"\r", {""}},
-        {"", {}},
+        {"a\r\nb", {"a", "b"}},       {"a\r\r\nb\r\n", {"a", "b"}}, // a stray CR before CR LF is no line of its own
+        {"a\r\r\n", {"a"}},                                         // also at the end of the text
+        {"a\r\rb", {"a", "", "b"}},                                 // CRs not followed by an LF each end a line
+        {"a\rb\rc", {"a", "b", "c"}}, {"a\n\rb\r", {"a", "", "b"}}, {"\r", {""}}, {"", {}},
     };
     for (const auto& c : cases) {
         LineStream s = LineStream::overText(QString::fromLatin1(c.text), LineStream::Breaks::AnyCrOrLf);

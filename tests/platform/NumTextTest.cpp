@@ -12,13 +12,15 @@ using namespace platform;
 
 TEST(NumText, RoundHalfEven1WorksOnTheExactBinaryValue)
 {
-    struct Case { double in, out; };
+    struct Case {
+        double in, out;
+    };
     const Case cases[] = {
-        {2.25, 2.2},   {2.35, 2.4},   // 2.35 is slightly above 2.35 in binary
-        {0.35, 0.3},   {0.75, 0.8},   {0.25, 0.2}, {1.25, 1.2}, {-0.25, -0.2},
-        {30.48 / 0.3048 * 0 + 32.808398950131235, 32.8}, {3.048, 3.0},
-        {37.8564, 37.9}, {46.563372, 46.6}, {0.0, 0.0}, {-0.04, 0.0},
-        {9.95, 9.9},   // 9.95 is 9.949999... in binary
+        {2.25, 2.2},      {2.35, 2.4}, // 2.35 is slightly above 2.35 in binary
+        {0.35, 0.3},      {0.75, 0.8},     {0.25, 0.2},
+        {1.25, 1.2},      {-0.25, -0.2},   {30.48 / 0.3048 * 0 + 32.808398950131235, 32.8},
+        {3.048, 3.0},     {37.8564, 37.9}, {46.563372, 46.6},
+        {0.0, 0.0},       {-0.04, 0.0},    {9.95, 9.9}, // 9.95 is 9.949999... in binary
         {3785.3, 3785.3}, {100.05, 100.0},
     };
     for (const auto& c : cases)
@@ -39,16 +41,17 @@ TEST(NumText, RoundHalfEven0AndInt16)
 
 TEST(NumText, StrictParseTakesOnlyWholeNumbers)
 {
-    struct Case { const char* text; bool ok; double value; };
+    struct Case {
+        const char* text;
+        bool ok;
+        double value;
+    };
     const Case cases[] = {
-        {"12.5", true, 12.5},  {" 7.25", true, 7.25}, {"7.25 ", true, 7.25},
-        {"-3", true, -3},      {"+3", true, 3},       {".5", true, 0.5},
-        {"5.", true, 5},       {"1E3", true, 1000},   {"1e-2", true, 0.01},
-        {"2D2", true, 200},    {"", false, 0},        {" ", false, 0},
-        {".", false, 0},       {"abc", false, 0},     {"1.2.3", false, 0},
-        {"12a", false, 0},     {"1E", false, 0},      {"--1", false, 0},
-        {"1,5", false, 0},     {"1e999", false, 0},   {"1 2", false, 0},
-        {"- 5", false, 0},     {"1E+", false, 0},     {"-.5E+1", true, -5},
+        {"12.5", true, 12.5}, {" 7.25", true, 7.25}, {"7.25 ", true, 7.25}, {"-3", true, -3},     {"+3", true, 3},
+        {".5", true, 0.5},    {"5.", true, 5},       {"1E3", true, 1000},   {"1e-2", true, 0.01}, {"2D2", true, 200},
+        {"", false, 0},       {" ", false, 0},       {".", false, 0},       {"abc", false, 0},    {"1.2.3", false, 0},
+        {"12a", false, 0},    {"1E", false, 0},      {"--1", false, 0},     {"1,5", false, 0},    {"1e999", false, 0},
+        {"1 2", false, 0},    {"- 5", false, 0},     {"1E+", false, 0},     {"-.5E+1", true, -5},
     };
     for (const auto& c : cases) {
         const auto v = parseDouble(QString::fromLatin1(c.text));
@@ -75,11 +78,14 @@ TEST(NumText, BooleanForms)
 
 TEST(NumText, LeadingNumber)
 {
-    struct Case { const char* text; double value; };
+    struct Case {
+        const char* text;
+        double value;
+    };
     const Case cases[] = {
-        {"12.5", 12.5}, {"  3", 3}, {"1 2", 12}, {"12abc", 12}, {"", 0}, {"abc", 0},
-        {".", 0}, {"-4.5", -4.5}, {"1.2.3", 1.2}, {"2E2", 200}, {"2E", 2},
-        {"- 5", -5}, {"1 E2", 100}, {"1E 2", 1}, {"3D-1x", 0.3}, {"\r\n 7", 7},
+        {"12.5", 12.5}, {"  3", 3},     {"1 2", 12},    {"12abc", 12}, {"", 0},   {"abc", 0},
+        {".", 0},       {"-4.5", -4.5}, {"1.2.3", 1.2}, {"2E2", 200},  {"2E", 2}, {"- 5", -5},
+        {"1 E2", 100},  {"1E 2", 1},    {"3D-1x", 0.3}, {"\r\n 7", 7},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
@@ -108,11 +114,14 @@ TEST(NumText, LeadingNumberOfPlainDecimalsMatchesTheGeneralParser)
 
 TEST(NumText, SingleToTextIsShortAndPlain)
 {
-    struct Case { float value; const char* text; };
+    struct Case {
+        float value;
+        const char* text;
+    };
     const Case cases[] = {
-        {100.0f, "100"}, {12.5f, "12.5"}, {0.1f, "0.1"}, {0.5f, "0.5"}, {-2.25f, "-2.25"},
-        {99.99905f, "99.99905"}, {0.0f, "0"}, {1234567.0f, "1234567"},
-        {1.0e7f, "1E+07"}, {1.0e-5f, "1E-05"}, {37.9f, "37.9"}, {1.0f / 3.0f, "0.3333333"},
+        {100.0f, "100"},   {12.5f, "12.5"},         {0.1f, "0.1"},   {0.5f, "0.5"},
+        {-2.25f, "-2.25"}, {99.99905f, "99.99905"}, {0.0f, "0"},     {1234567.0f, "1234567"},
+        {1.0e7f, "1E+07"}, {1.0e-5f, "1E-05"},      {37.9f, "37.9"}, {1.0f / 3.0f, "0.3333333"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(singleToText(c.value), QString::fromLatin1(c.text)) << c.text;
@@ -130,11 +139,22 @@ TEST(NumText, SingleTextRoundTrips)
 
 TEST(NumText, ExactTextKeepsSevenDigitsUnlessTheyWouldChangeTheValue)
 {
-    struct Case { float value; const char* text; };
+    struct Case {
+        float value;
+        const char* text;
+    };
     const Case cases[] = {
-        {0.1f, "0.1"}, {12.5f, "12.5"}, {1.0f / 3.0f, "0.33333334"}, {1.0000001f, "1.0000001"},
-        {16777217.0f, "16777216"}, {1.0e7f, "1E+07"}, {0.0f, "0"}, {3.4028235e38f, "3.4028235E+38"},
-        {104.275894f, "104.275894"}, {-1.0000001f, "-1.0000001"}, {1.2345678e-5f, "1.2345678E-05"},
+        {0.1f, "0.1"},
+        {12.5f, "12.5"},
+        {1.0f / 3.0f, "0.33333334"},
+        {1.0000001f, "1.0000001"},
+        {16777217.0f, "16777216"},
+        {1.0e7f, "1E+07"},
+        {0.0f, "0"},
+        {3.4028235e38f, "3.4028235E+38"},
+        {104.275894f, "104.275894"},
+        {-1.0000001f, "-1.0000001"},
+        {1.2345678e-5f, "1.2345678E-05"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(singleToExactText(c.value), QString::fromLatin1(c.text)) << c.text;
@@ -165,7 +185,7 @@ TEST(NumText, DisplayPatternsRoundTheDecimalFormHalvesAwayFromZero)
         {double(9.96f), 7, 1, 1, "10.0"}, // the carry reaches a new digit
         {99999.96, 15, 1, 1, "100000.0"},
         {double(-2.25f), 7, 1, 1, "-2.3"},
-        {-0.04, 7, 1, 1, "0.0"},          // no "-0.0"
+        {-0.04, 7, 1, 1, "0.0"}, // no "-0.0"
         {1234567.0, 7, 1, 1, "1234567.0"},
         {double(1e-9f), 7, 1, 1, "0.0"},
         // "##0.0#"

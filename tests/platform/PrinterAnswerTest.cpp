@@ -82,8 +82,8 @@ TEST(PrinterAnswer, TheDialogOffersNoPartOfTheDocument)
             QApplication::processEvents();
             for (QRadioButton* choice : dialog->findChildren<QRadioButton*>()) {
                 const QString text = choice->text().remove('&');
-                if ((text.startsWith("Pages") || text == "Selection" || text == "Current Page") &&
-                    choice->isVisibleTo(dialog) && choice->isEnabled())
+                if ((text.startsWith("Pages") || text == "Selection" || text == "Current Page")
+                    && choice->isVisibleTo(dialog) && choice->isEnabled())
                     offered << text;
             }
             dialog->reject();

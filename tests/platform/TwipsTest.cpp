@@ -1,5 +1,5 @@
-#include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "platform/FlexGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,7 @@
 // changed moves what a window or a printed page shows.
 TEST(Twips, LayoutsDropThePartPixelAndGridColumnsRoundToTheNearest)
 {
-    static_assert(platform::kTwipsPerInch == 1440 && platform::kTwipsPerPoint == 20
-                  && platform::kTwipsPerPixel == 15);
+    static_assert(platform::kTwipsPerInch == 1440 && platform::kTwipsPerPoint == 20 && platform::kTwipsPerPixel == 15);
     const struct {
         int twips, layout, column;
     } cases[] = {

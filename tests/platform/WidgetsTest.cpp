@@ -203,8 +203,8 @@ TEST(WidgetEvents, LostFocusIgnoresMenusAndMessageBoxes)
     std::vector<Qt::FocusReason> lost, got;
     events->onLostFocus(field, [&](Qt::FocusReason r) { lost.push_back(r); });
     events->onGotFocus(field, [&](Qt::FocusReason r) { got.push_back(r); });
-    for (Qt::FocusReason r : {Qt::TabFocusReason, Qt::PopupFocusReason, Qt::ActiveWindowFocusReason,
-                              Qt::MouseFocusReason}) {
+    for (Qt::FocusReason r :
+         {Qt::TabFocusReason, Qt::PopupFocusReason, Qt::ActiveWindowFocusReason, Qt::MouseFocusReason}) {
         QFocusEvent out(QEvent::FocusOut, r);
         QApplication::sendEvent(field, &out);
         QFocusEvent in(QEvent::FocusIn, r);

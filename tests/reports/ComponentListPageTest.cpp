@@ -76,15 +76,13 @@ TEST(ComponentList, NotApplicableCellsAndToolTips)
         int row, col;
         QString tip;
     } cases[] = {
-        {10, 2, QString()},       // " ": not applicable, no tip
-        {11, 5, QString()},       // the same in a baseline column
-        {12, 2, QString()},       // empty cell
-        {0, 0, QString()},        // the hidden corner
-        {1, 3, kTitleCell},       // title cells show their whole text
-        {2, 1, kBlankBand},       // many blanks are not "one blank"
-        {3, 4, "Baseline"},
-        {4, 1, "C1.0 "},
-        {39, 1, QString()},       // outside the grid
+        {10, 2, QString()},                                      // " ": not applicable, no tip
+        {11, 5, QString()},                                      // the same in a baseline column
+        {12, 2, QString()},                                      // empty cell
+        {0, 0, QString()},                                       // the hidden corner
+        {1, 3, kTitleCell},                                      // title cells show their whole text
+        {2, 1, kBlankBand},                                      // many blanks are not "one blank"
+        {3, 4, "Baseline"}, {4, 1, "C1.0 "}, {39, 1, QString()}, // outside the grid
         {4, 6, QString()},
     };
     for (const auto& c : cases) {
@@ -122,7 +120,7 @@ TEST(ComponentList, ColumnWidthsForGridWidths)
         {11052, {20, 1810, 3010, 1155, 3010, 1155}}, // fifth 2210.4: each rounds down
         {11053, {20, 1811, 3011, 1156, 3011, 1156}}, // fifth 2210.6: each rounds up
         {5275, {20, 655, 1855, 0, 1855, 0}},
-        {5000, {20, 600, 1800, 0, 1800, 0}},         // the offsets would go below 0
+        {5000, {20, 600, 1800, 0, 1800, 0}}, // the offsets would go below 0
         {0, {20, 0, 800, 0, 800, 0}},
     };
     for (const auto& c : cases) {

@@ -71,19 +71,20 @@ TEST(FlowComparisonText, FormatStringPadsTheCallersTextAndNeverCuts)
         {" ", 30, spaces(30)},
         {"", 5, spaces(5)},
         {"abc", 6, "abc   "},
-        {"abc", 3, "abc"},          // already that long
-        {"abcdef", 3, "abcdef"},    // longer: never cut
+        {"abc", 3, "abc"},       // already that long
+        {"abcdef", 3, "abcdef"}, // longer: never cut
         {"abc", 0, "abc"},
-        {"abc", -4, "abc"},         // a negative width adds nothing
+        {"abc", -4, "abc"}, // a negative width adds nothing
         {"", -1, ""},
         {" ", 255, spaces(255)},
-        {" ", 256, spaces(255)},    // at most 255
+        {" ", 256, spaces(255)}, // at most 255
         {"ab", 32767, "ab" + spaces(253)},
-        {long300, 255, long300},    // beyond the limit already: left as it is
+        {long300, 255, long300}, // beyond the limit already: left as it is
         {long300, 400, long300},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QStringLiteral("\"%1\" (%2) to %3").arg(c.text.left(10)).arg(c.text.size()).arg(c.spaces).toStdString());
+        SCOPED_TRACE(
+            QStringLiteral("\"%1\" (%2) to %3").arg(c.text.left(10)).arg(c.text.size()).arg(c.spaces).toStdString());
         QString variable = c.text;
         const QString returned = FormatString(variable, int16_t(c.spaces));
         EXPECT_EQ(returned, c.expected);
@@ -114,17 +115,17 @@ TEST(FlowComparisonText, OneDecimalTextRoundsTheShownDecimalHalvesToEven)
         const char* text;
     } cases[] = {
         {12.0f, "12"},
-        {12.25f, "12.2"},  // exact half: to the even digit
+        {12.25f, "12.2"}, // exact half: to the even digit
         {0.75f, "0.8"},
         {0.25f, "0.2"},
         {-12.25f, "-12.2"},
         {12.5f, "12.5"},
         {-25.0f, "-25"},
         {0.0f, "0"},
-        {-0.0f, "0"},      // never "-0"
+        {-0.0f, "0"}, // never "-0"
         {-0.04f, "0"},
         {0.04f, "0"},
-        {1.49e-9f, "0"},   // the first-step-fails value
+        {1.49e-9f, "0"}, // the first-step-fails value
         // The single's seven-digit decimal, read back as a double: 0.15f is
         // 0.150000006 but "0.15" reads as 0.1499999...: down; 0.45 reads as
         // 0.4500000...1: up. Neither is an exact half of the double.
@@ -153,15 +154,15 @@ TEST(FlowComparisonText, ComparisonRowChangeAndPercentOfTheCurrentFlow)
         float current, baseline;
         std::array<QString, 5> expected;
     } cases[] = {
-        {1, 8, 10, texts("1", "8", "10", "-2", "-25")},   // percent of current, not of baseline (-20)
+        {1, 8, 10, texts("1", "8", "10", "-2", "-25")}, // percent of current, not of baseline (-20)
         {2, 10, 8, texts("2", "10", "8", "2", "20")},
-        {3, 0, 5, texts("3", "0", "5", "-5", "0")},       // current exactly 0: percent "0"
+        {3, 0, 5, texts("3", "0", "5", "-5", "0")}, // current exactly 0: percent "0"
         {4, 10, 0, texts("4", "10", "0", "10", "100")},
         {5, 300, 300.1f, texts("5", "300", "300.1", "-0.1", "0")}, // -0.033...%: "0", never "-0"
         {6, 0, 0, texts("6", "0", "0", "0", "0")},
-        {7, 1.49e-9f, 0, texts("7", "0", "0", "0", "0")}, // not exactly 0, shows "0"
-        {8, 5, 5.04f, texts("8", "5", "5", "0", "0")},    // change -0.04 -> "0", never "-0"
-        {9, 10.25f, 10, texts("9", "10.2", "10", "0.2", "2")},   // change 0.25: half to even
+        {7, 1.49e-9f, 0, texts("7", "0", "0", "0", "0")},      // not exactly 0, shows "0"
+        {8, 5, 5.04f, texts("8", "5", "5", "0", "0")},         // change -0.04 -> "0", never "-0"
+        {9, 10.25f, 10, texts("9", "10.2", "10", "0.2", "2")}, // change 0.25: half to even
         {10, 10.75f, 10, texts("10", "10.8", "10", "0.8", "7.4")},
         {11, 10, 10.25f, texts("11", "10", "10.2", "-0.2", "-2")},
         {12, 12.25f, 10, texts("12", "12.2", "10", "2.2", "18")}, // 2.2 / 12.25 = 17.96%
@@ -377,7 +378,7 @@ TEST(FlowComparisonTable, FlowGraphSheetTableColumns)
     }
     // Literal columns.
     const reports::SheetTable table = reports::flowGraphSheetTable(14, true, flows);
-    EXPECT_EQ(table.columns[1], texts(" 2", "0", "0.8", "-0.8", " 0"));  // a zero current flow: " 0"
+    EXPECT_EQ(table.columns[1], texts(" 2", "0", "0.8", "-0.8", " 0")); // a zero current flow: " 0"
     EXPECT_EQ(table.columns[4], texts(" 5", "10", "8", "2", "20"));
     EXPECT_EQ(table.columns[11][0], " 12");
     EXPECT_EQ(table.columns[13][0], " 14");

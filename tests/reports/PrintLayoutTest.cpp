@@ -59,7 +59,8 @@ SheetTwo sheetTwo(int n)
 {
     const std::vector<float> flows(size_t(n) + 2, 0.0f);
     const reports::PrintedComparison compare = reports::printedComparisonGrids(true, {flows, flows});
-    const reports::ReportGrid list = reports::buildComponentList(platform::PlainGrid(36, 3), platform::PlainGrid(36, 3));
+    const reports::ReportGrid list =
+        reports::buildComponentList(platform::PlainGrid(36, 3), platform::PlainGrid(36, 3));
     SheetTwo sheet;
     sheet.parts = reports::sheetTwoParts(n);
     for (const auto& part : sheet.parts) {
@@ -80,25 +81,29 @@ TEST(PrintLayout, FitSheetShrinksToTheAreaNeverEnlarges)
         QSizeF sheet, area;
         double scale;
     } cases[] = {
-        {{1000, 500}, {2000, 2000}, 1.0},    // small sheets stay at true size
-        {{2000, 2000}, {2000, 2000}, 1.0},   // exactly fits
-        {{4000, 1000}, {2000, 2000}, 0.5},   // too wide
-        {{1000, 4000}, {2000, 2000}, 0.5},   // too tall
-        {{4000, 8000}, {2000, 2000}, 0.25},  // both: the tighter one
+        {{1000, 500}, {2000, 2000}, 1.0},   // small sheets stay at true size
+        {{2000, 2000}, {2000, 2000}, 1.0},  // exactly fits
+        {{4000, 1000}, {2000, 2000}, 0.5},  // too wide
+        {{1000, 4000}, {2000, 2000}, 0.5},  // too tall
+        {{4000, 8000}, {2000, 2000}, 0.25}, // both: the tighter one
         {{11775, 11115}, {10000, 20000}, 10000.0 / 11775.0},
         {{3, 7}, {1, 1}, 1.0 / 7.0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1x%2 in %3x%4").arg(c.sheet.width()).arg(c.sheet.height())
-                         .arg(c.area.width()).arg(c.area.height()).toStdString());
+        SCOPED_TRACE(QStringLiteral("%1x%2 in %3x%4")
+                         .arg(c.sheet.width())
+                         .arg(c.sheet.height())
+                         .arg(c.area.width())
+                         .arg(c.area.height())
+                         .toStdString());
         const SheetPlacement at = reports::fitSheet(c.sheet, c.area);
         EXPECT_DOUBLE_EQ(at.scale, c.scale);
         EXPECT_LE(at.scale, 1.0);
         EXPECT_EQ(at.origin, QPointF(0, 0));
         expectInside(placed(at, {0, 0}, c.sheet), c.area);
         if (at.scale < 1.0) { // shrunk as little as the area asks: one side meets its edge
-            EXPECT_TRUE(std::abs(c.sheet.width() * at.scale - c.area.width()) < 1e-6 ||
-                        std::abs(c.sheet.height() * at.scale - c.area.height()) < 1e-6);
+            EXPECT_TRUE(std::abs(c.sheet.width() * at.scale - c.area.width()) < 1e-6
+                        || std::abs(c.sheet.height() * at.scale - c.area.height()) < 1e-6);
         }
     }
 }
@@ -133,15 +138,19 @@ TEST(PrintLayout, FitSheetTwoTrueSizeFromItsOriginOrScaledWhole)
         double scale;
     } cases[] = {
         {{10000, 9000}, {12000, 15000}, 1.0},
-        {{11280, 13920}, {12000, 15000}, 1.0},           // origin + extent meets the area's edges
+        {{11280, 13920}, {12000, 15000}, 1.0}, // origin + extent meets the area's edges
         {{11281, 13920}, {12000, 15000}, 12000.0 / 12001.0},
         {{10000, 13921}, {12000, 15000}, 15000.0 / 15001.0},
         {{10160, 9140}, {5000, 5000}, 5000.0 / 10880.0}, // a small area
         {{10408, 13140}, {4000, 9000}, 4000.0 / 11128.0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1x%2 in %3x%4").arg(c.extent.width()).arg(c.extent.height())
-                         .arg(c.area.width()).arg(c.area.height()).toStdString());
+        SCOPED_TRACE(QStringLiteral("%1x%2 in %3x%4")
+                         .arg(c.extent.width())
+                         .arg(c.extent.height())
+                         .arg(c.area.width())
+                         .arg(c.area.height())
+                         .toStdString());
         const SheetPlacement at = reports::fitSheetTwo(c.extent, c.area);
         EXPECT_DOUBLE_EQ(at.scale, c.scale);
         EXPECT_DOUBLE_EQ(at.origin.x(), origin.x() * c.scale);
@@ -155,7 +164,10 @@ TEST(PrintLayout, SheetsOnLetterAndA4WithDefaultPdfMargins)
     for (const auto paper : {QPageSize::Letter, QPageSize::A4}) {
         const QSizeF area = pdfAreaTwips(paper);
         SCOPED_TRACE(QStringLiteral("%1: %2 x %3 twips")
-                         .arg(QPageSize(paper).name()).arg(area.width()).arg(area.height()).toStdString());
+                         .arg(QPageSize(paper).name())
+                         .arg(area.width())
+                         .arg(area.height())
+                         .toStdString());
         ASSERT_GT(area.width(), 10000.0);
         ASSERT_GT(area.height(), 14000.0);
 

@@ -36,17 +36,13 @@ TEST(ReportGridModel, SizeAndCellUnderAPoint)
         int x, y;
         Cell cell;
     } cases[] = {
-        {0, 0, std::pair{0, 0}},
-        {99, 239, std::pair{0, 0}},
-        {100, 0, std::pair{0, 2}},   // the column of no width holds no point
-        {299, 240, std::pair{1, 2}},
-        {300, 739, std::pair{1, 3}},
-        {599, 740, std::pair{2, 3}},
-        {599, 759, std::pair{2, 3}},
-        {600, 0, std::nullopt},      // right of the grid
-        {0, 760, std::nullopt},      // below it
-        {-1, 0, std::nullopt},
-        {0, -1, std::nullopt},
+        {0, 0, std::pair{0, 0}},      {99, 239, std::pair{0, 0}},
+        {100, 0, std::pair{0, 2}}, // the column of no width holds no point
+        {299, 240, std::pair{1, 2}},  {300, 739, std::pair{1, 3}},
+        {599, 740, std::pair{2, 3}},  {599, 759, std::pair{2, 3}},
+        {600, 0, std::nullopt}, // right of the grid
+        {0, 760, std::nullopt}, // below it
+        {-1, 0, std::nullopt},        {0, -1, std::nullopt},
         {10000, 10000, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -70,7 +66,7 @@ TEST(ReportGridModel, MergedRunsOnlyInMergeableRowsOfAMergingGrid)
     grid.mergeCells = 1;
     grid.mergeRow = {true, false, true};
     EXPECT_EQ(reports::mergedRuns(grid, 0), (Runs{{0, 1}, {2, 4}}));
-    EXPECT_EQ(reports::mergedRuns(grid, 1), Runs{}); // the same texts, but this row may not merge
+    EXPECT_EQ(reports::mergedRuns(grid, 1), Runs{});         // the same texts, but this row may not merge
     EXPECT_EQ(reports::mergedRuns(grid, 2), (Runs{{0, 3}})); // equal empty cells merge too
     EXPECT_EQ(reports::mergedRuns(grid, -1), Runs{});
     EXPECT_EQ(reports::mergedRuns(grid, 3), Runs{});

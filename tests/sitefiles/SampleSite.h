@@ -20,6 +20,7 @@
 inline platform::PlainGrid sampleGrid()
 {
     platform::PlainGrid g(36, 3);
+    // clang-format off: the cells in row order, packed
     const struct {
         int row, col;
         const char* text;
@@ -33,6 +34,7 @@ inline platform::PlainGrid sampleGrid()
         {27, 1, "50Hz Pump "}, {28, 1, "None"}, {29, 1, "None"}, {30, 2, "96"},
         {31, 2, "3"}, {32, 2, "12.3"}, {33, 2, "2"}, {34, 1, "Gas"}, {35, 1, "International"},
     };
+    // clang-format on
     for (const auto& c : cells)
         g.setTextMatrix(c.row, c.col, QString::fromLatin1(c.text));
     return g;
@@ -41,50 +43,49 @@ inline platform::PlainGrid sampleGrid()
 // The file the writer makes of sampleGrid() with US units and empty texts.
 inline const QByteArray& sampleFileBytes()
 {
-    static const QByteArray bytes(
-        "$DIA\r\n"
-        "Dispenser 4 \r\n"
-        "None\r\n"
-        "3/4 inch\r\n"
-        "10.5\r\n"
-        "Nozzle 11\r\n"
-        "None\r\n"
-        "4\r\n"
-        "$PIA\r\n"
-        "Fibreglass\r\n"
-        "2 inch\r\n"
-        "7\r\n"
-        "0\r\n"
-        "1\r\n"
-        "2\r\n"
-        "10\r\n"
-        "3 inch\r\n"
-        "100\r\n"
-        "0\r\n"
-        "3\r\n"
-        "0\r\n"
-        "99\r\n"
-        "BallValve and SwingCheck\r\n"
-        "True\r\n"
-        "None\r\n"
-        "0\r\n"
-        "$PUA\r\n"
-        "Pump 2 \r\n"
-        "1\r\n"
-        "True\r\n"
-        "None\r\n"
-        "None\r\n"
-        "$SL\r\n"
-        "96\r\n"
-        "3\r\n"
-        "12.3\r\n"
-        "2\r\n"
-        "$SS\r\n"
-        "True\r\n"
-        "True\r\n"
-        "I\r\n"
-        "$SP\r\n"
-        "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    static const QByteArray bytes("$DIA\r\n"
+                                  "Dispenser 4 \r\n"
+                                  "None\r\n"
+                                  "3/4 inch\r\n"
+                                  "10.5\r\n"
+                                  "Nozzle 11\r\n"
+                                  "None\r\n"
+                                  "4\r\n"
+                                  "$PIA\r\n"
+                                  "Fibreglass\r\n"
+                                  "2 inch\r\n"
+                                  "7\r\n"
+                                  "0\r\n"
+                                  "1\r\n"
+                                  "2\r\n"
+                                  "10\r\n"
+                                  "3 inch\r\n"
+                                  "100\r\n"
+                                  "0\r\n"
+                                  "3\r\n"
+                                  "0\r\n"
+                                  "99\r\n"
+                                  "BallValve and SwingCheck\r\n"
+                                  "True\r\n"
+                                  "None\r\n"
+                                  "0\r\n"
+                                  "$PUA\r\n"
+                                  "Pump 2 \r\n"
+                                  "1\r\n"
+                                  "True\r\n"
+                                  "None\r\n"
+                                  "None\r\n"
+                                  "$SL\r\n"
+                                  "96\r\n"
+                                  "3\r\n"
+                                  "12.3\r\n"
+                                  "2\r\n"
+                                  "$SS\r\n"
+                                  "True\r\n"
+                                  "True\r\n"
+                                  "I\r\n"
+                                  "$SP\r\n"
+                                  "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     return bytes;
 }
 

@@ -21,7 +21,8 @@ class GuardedBuffer {
 public:
     GuardedBuffer()
     {
-        m_base = static_cast<char*>(mmap(nullptr, 2 * kSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        m_base =
+            static_cast<char*>(mmap(nullptr, 2 * kSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
         if (m_base != MAP_FAILED)
             mprotect(m_base + kSize, kSize, PROT_NONE);
     }

@@ -106,8 +106,8 @@ TEST(SiteFileParser, ToleratesWhatTheReaderIgnoresOrLeavesAlone)
     const struct {
         const char* name;
         QByteArray bytes;
-        int line;          // a line to compare, -1 for none
-        QString expected;  // what that line reads
+        int line;         // a line to compare, -1 for none
+        QString expected; // what that line reads
     } cases[] = {
         {"60 lines", joinLines(sixty), 51, QString()},
         {"LF only", joinLines(sampleLines(), "\n"), 1, QStringLiteral("Dispenser 4 ")},

@@ -60,17 +60,10 @@ TEST(SiteFileWriter, TurnsSettingCellsIntoTheirExactTexts)
         int line;
         const char* expected;
     } cases[] = {
-        {21, "SwingCheck", 22, "SwingCheck"},
-        {21, "BallValve", 22, "BallValve"},
-        {21, "None", 22, "None"},
-        {22, "Advance", 23, "False"},
-        {22, "basic", 23, "False"},
-        {22, "Basic ", 23, "False"},
-        {27, "60Hz Pump ", 29, "False"},
-        {27, "50Hz Pump", 29, "False"}, // without its trailing blank
-        {34, "Diesel", 38, "False"},
-        {34, "Gas ", 38, "False"},
-        {35, "American", 40, "A"},
+        {21, "SwingCheck", 22, "SwingCheck"}, {21, "BallValve", 22, "BallValve"}, {21, "None", 22, "None"},
+        {22, "Advance", 23, "False"},         {22, "basic", 23, "False"},         {22, "Basic ", 23, "False"},
+        {27, "60Hz Pump ", 29, "False"},      {27, "50Hz Pump", 29, "False"}, // without its trailing blank
+        {34, "Diesel", 38, "False"},          {34, "Gas ", 38, "False"},          {35, "American", 40, "A"},
         {35, "Commercial", 40, "C"},
     };
     for (const auto& c : cases) {
@@ -128,18 +121,10 @@ TEST(SiteFileWriter, MetricGridLengthsAreWrittenInFeetAndInches)
         const char* metres;
         const char* feet;
     } cases[] = {
-        {4, 1, 4, "3", "9.8"},
-        {4, 1, 4, "304.5", "999"},
-        {4, 1, 4, "0", "0"},
-        {10, 1, 11, "100", "328.1"},
-        {10, 1, 11, "3047.7", "9999"},
-        {16, 1, 17, "0.3048", "1"},
-        {16, 1, 17, "1.5", "4.9"},
-        {24, 1, 25, "30.48", "100"},
-        {30, 2, 33, "243.8", "96"},
-        {30, 2, 33, "1", "0.4"},
-        {30, 2, 33, "25397.5", "9999"},
-        {31, 2, 34, "0.9", "3"},
+        {4, 1, 4, "3", "9.8"},       {4, 1, 4, "304.5", "999"},      {4, 1, 4, "0", "0"},
+        {10, 1, 11, "100", "328.1"}, {10, 1, 11, "3047.7", "9999"},  {16, 1, 17, "0.3048", "1"},
+        {16, 1, 17, "1.5", "4.9"},   {24, 1, 25, "30.48", "100"},    {30, 2, 33, "243.8", "96"},
+        {30, 2, 33, "1", "0.4"},     {30, 2, 33, "25397.5", "9999"}, {31, 2, 34, "0.9", "3"},
         {32, 2, 35, "3.7", "12.1"},
     };
     for (const auto& c : cases) {
@@ -160,8 +145,9 @@ TEST(SiteFileWriter, UsGridLengthsAreWrittenBackNormalised)
         const char* cell;
         const char* text;
     } cases[] = {
-        {"10.50", "10.5"}, {"007", "7"}, {"0", "0"}, {"0.0", "0"}, {"12.", "12"}, {".5", "0.5"},
-        {"999", "999"}, {"0.05", "0.05"}, {"123.456789", "123.4568"},
+        {"10.50", "10.5"}, {"007", "7"},     {"0", "0"},
+        {"0.0", "0"},      {"12.", "12"},    {".5", "0.5"},
+        {"999", "999"},    {"0.05", "0.05"}, {"123.456789", "123.4568"},
     };
     for (const auto& c : cases) {
         platform::PlainGrid grid = sampleGrid();
@@ -217,8 +203,8 @@ TEST(SiteFileWriter, RefusesALengthCellThatIsNoNumber)
         int row, col;
         const char* cell;
     } cases[] = {
-        {4, 1, "x"}, {4, 1, ""}, {10, 1, "1,5"}, {16, 1, "10 ft"}, {24, 1, "."},
-        {30, 2, "96\""}, {31, 2, "--3"}, {32, 2, "1e999"},
+        {4, 1, "x"},  {4, 1, ""},      {10, 1, "1,5"}, {16, 1, "10 ft"},
+        {24, 1, "."}, {30, 2, "96\""}, {31, 2, "--3"}, {32, 2, "1e999"},
     };
     for (const auto& c : cases) {
         platform::PlainGrid grid = sampleGrid();
@@ -250,8 +236,8 @@ TEST(SiteFileWriter, EveryFileItBuildsParsesBackToTheSameLines)
                         grid.setTextMatrix(16, 1, QStringLiteral("1.7"));
                     SiteFileSource source = sourceOf(grid, metric, !metric);
                     for (int p = 0; p < sitefiles::kPropertyCount; ++p)
-                        source.properties[size_t(p)] = (n + p) % 3 == 0 ? QString()
-                                                                        : QStringLiteral(" Text %1 é ").arg(p);
+                        source.properties[size_t(p)] =
+                            (n + p) % 3 == 0 ? QString() : QStringLiteral(" Text %1 é ").arg(p);
                     const QStringList lines = build(source);
                     QString why;
                     const std::optional<sitefiles::SiteFileContent> parsed =
@@ -268,8 +254,8 @@ TEST(SiteFileWriter, WritesNoFileTheReaderWouldNotReadBackWhole)
     const qsizetype sampleSize = sampleFileBytes().size();
     const struct {
         const char* name;
-        int row;          // a grid row whose column 1 is made long, or 0 for the customer name
-        qsizetype extra;  // characters added
+        int row;         // a grid row whose column 1 is made long, or 0 for the customer name
+        qsizetype extra; // characters added
         bool fits;
     } cases[] = {
         {"customer name to the limit", 0, kMaxSiteFileBytes - sampleSize, true},

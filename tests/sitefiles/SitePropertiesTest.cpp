@@ -33,7 +33,7 @@ namespace {
 // The ten boxes in the order of their properties, with their labels.
 struct Box {
     const char* name;
-    QString clsSiteProperties::*property;
+    QString clsSiteProperties::* property;
     const char* label;
 };
 const Box kBoxes[] = {
@@ -286,8 +286,14 @@ TEST_F(SitePropertiesTest, EmailCheckNeedsBothCharactersInAnyOrder)
         QString text;
         bool refused;
     } cases[] = {
-        {"", false}, {"someone", true}, {"someone.example", true}, {"someone@example", true},
-        {"someone@example.com", false}, {"first.last@example", false}, {".@", false}, {"x.y", true},
+        {"", false},
+        {"someone", true},
+        {"someone.example", true},
+        {"someone@example", true},
+        {"someone@example.com", false},
+        {"first.last@example", false},
+        {".@", false},
+        {"x.y", true},
     };
     for (const auto& c : cases) {
         ui.messages.clear();
@@ -420,8 +426,7 @@ TEST_F(SitePropertiesTest, ClosingTheDialogDropsTheCheck)
         const char* how;
         int result;
         QString stored;
-    } cases[] = {{"Esc", QDialog::Rejected, ""},
-                 {"close box", QDialog::Rejected, ""}};
+    } cases[] = {{"Esc", QDialog::Rejected, ""}, {"close box", QDialog::Rejected, ""}};
     for (const auto& c : cases) {
         props.strEmail.clear();
         openShown();

@@ -17,8 +17,7 @@ std::vector<QString> FakeUiServices::texts() const
     return out;
 }
 
-MsgResult FakeUiServices::messageBox(const QString& text, const QString& caption,
-                                     MsgButtons buttons, MsgIcon icon)
+MsgResult FakeUiServices::messageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon)
 {
     messages.push_back({text, caption, buttons, icon});
     if (onMessage)
@@ -81,10 +80,7 @@ int FakeUiServices::showModal(QDialog& dialog)
 
 void FakeUiServices::setPointer(Pointer pointer) { pointers.push_back(pointer); }
 
-void FakeUiServices::showHelp(const QString& helpFile, const QString& topic)
-{
-    helps.push_back({helpFile, topic});
-}
+void FakeUiServices::showHelp(const QString& helpFile, const QString& topic) { helps.push_back({helpFile, topic}); }
 
 void FakeUiServices::endApplication(int code)
 {

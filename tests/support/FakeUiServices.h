@@ -29,9 +29,9 @@ public:
     ~FakeUiServices() override;
 
     // --- the script ---
-    std::deque<platform::MsgResult> answers;         // next answers to questions; OK/Yes when empty
-    std::deque<std::optional<QString>> fileAnswers;  // next file-dialog answers; cancel when empty
-    std::deque<bool> printerAnswers;                 // next printer-dialog answers; cancel when empty
+    std::deque<platform::MsgResult> answers;        // next answers to questions; OK/Yes when empty
+    std::deque<std::optional<QString>> fileAnswers; // next file-dialog answers; cancel when empty
+    std::deque<bool> printerAnswers;                // next printer-dialog answers; cancel when empty
     // Where a printer dialog answered yes sends the print: a PDF file; empty:
     // "print.pdf" in a folder of the fake's own.
     QString printFile;
@@ -56,8 +56,8 @@ public:
     std::vector<QString> texts() const;
     bool hourglass() const { return !pointers.empty() && pointers.back() == platform::Pointer::Hourglass; }
 
-    platform::MsgResult messageBox(const QString& text, const QString& caption,
-                                   platform::MsgButtons buttons, platform::MsgIcon icon) override;
+    platform::MsgResult messageBox(const QString& text, const QString& caption, platform::MsgButtons buttons,
+                                   platform::MsgIcon icon) override;
     std::optional<QString> openFileName(const platform::FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const platform::FileDialogRequest& request) override;
     bool printerDialog(QPrinter& printer) override;

@@ -23,6 +23,7 @@ public:
     }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
 private:
     rlimit m_old{};
     void (*m_handler)(int) = nullptr;

@@ -25,12 +25,12 @@ struct ComponentChoices {
 
 class PlainWindow : public MainWindowInputs {
 public:
-    platform::PlainList dispenser, dispOthers, pumpOthers, hoseSize, nozzle, leak, breakAway, pumps,
-        quantity, piping, branch, trunk, pipeSize, noOfBranches;
+    platform::PlainList dispenser, dispOthers, pumpOthers, hoseSize, nozzle, leak, breakAway, pumps, quantity, piping,
+        branch, trunk, pipeSize, noOfBranches;
     bool fiftyHz = false, advance = true, basic = false;
     int ball = 0, swing = 0;
-    QString noOfNozzle = "1", hoseLen = "0", trunkLength = "0", branchLength = "0", pipeLen = "0",
-            tankDiameter = "0", buryDepth = "0", rise = "0";
+    QString noOfNozzle = "1", hoseLen = "0", trunkLength = "0", branchLength = "0", pipeLen = "0", tankDiameter = "0",
+            buryDepth = "0", rise = "0";
     QString trunkFitting[4] = {"0", "0", "0", "0"};
     QString branchFitting[4] = {"0", "0", "0", "0"};
     PlainSettingsButtons settings;
@@ -139,8 +139,7 @@ private:
 };
 
 // A catalogue record from (flow, loss) points.
-inline typComponent curve(const QString& name, bool gasOr50Hz,
-                          const std::vector<std::pair<float, float>>& points,
+inline typComponent curve(const QString& name, bool gasOr50Hz, const std::vector<std::pair<float, float>>& points,
                           const QString& listCode = "AIC")
 {
     typComponent r;
@@ -234,8 +233,8 @@ inline void enterTypicalPiping(PlainWindow& w)
 inline void buildRealisticSite(Module1& m, PlainWindow& w, int nozzles)
 {
     setTable(m.udtPumps, m.intPumpMax,
-             {curve("Pump 075", false, {{0, 135}, {10, 125}, {20, 112}, {30, 97}, {40, 80}, {50, 60},
-                                        {60, 37}, {70, 12}, {75, 0}})});
+             {curve("Pump 075", false,
+                    {{0, 135}, {10, 125}, {20, 112}, {30, 97}, {40, 80}, {50, 60}, {60, 37}, {70, 12}, {75, 0}})});
     setTable(m.udtLeakDetectors, m.intLeakDetectorMax, {curve("Leak 1", true, quadratic(0.002, 10, 80))});
     setTable(m.udtDispensers, m.intDispMax, {curve("Disp 1", true, quadratic(0.15, 2, 24))});
     setTable(m.udtDispOthers, m.intDispOthersMax, {curve("Filter 1", true, quadratic(0.05, 2, 24))});
@@ -257,8 +256,14 @@ inline void buildRealisticSite(Module1& m, PlainWindow& w, int nozzles)
         m.udtValves[1].sngLength[s] = float(6.5 * inches[s]);
     }
 
-    w.chooseComponents({.pump = "Pump 075", .leak = "Leak 1", .dispenser = "Disp 1", .dispOthers = "Filter 1",
-                        .nozzle = "Nozzle 1", .breakAway = "Brk 1", .pumpOthers = "Check 1", .hoseSize = "3/4"});
+    w.chooseComponents({.pump = "Pump 075",
+                        .leak = "Leak 1",
+                        .dispenser = "Disp 1",
+                        .dispOthers = "Filter 1",
+                        .nozzle = "Nozzle 1",
+                        .breakAway = "Brk 1",
+                        .pumpOthers = "Check 1",
+                        .hoseSize = "3/4"});
     enterTypicalPiping(w);
     sizeFor(m, w, nozzles);
     w.plotted = m.intPlotNozzles;

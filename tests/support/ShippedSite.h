@@ -26,10 +26,14 @@ inline void loadShippedData(Module1& m, const QString& programFolder)
 
 inline void chooseShippedSite(Module1& m, PlainWindow& w, int nozzles)
 {
-    w.chooseComponents({.pump = "STP 3/4 HP 60Hz", .leak = "Mechanical Leak Detector",
-                        .dispenser = "Retail Dispenser", .dispOthers = "Shear Valve 1 1/2 in",
-                        .nozzle = "Automatic Nozzle 3/4 in", .breakAway = "Breakaway 3/4 in",
-                        .pumpOthers = "Flexible Connector 2 in", .hoseSize = "3/4"});
+    w.chooseComponents({.pump = "STP 3/4 HP 60Hz",
+                        .leak = "Mechanical Leak Detector",
+                        .dispenser = "Retail Dispenser",
+                        .dispOthers = "Shear Valve 1 1/2 in",
+                        .nozzle = "Automatic Nozzle 3/4 in",
+                        .breakAway = "Breakaway 3/4 in",
+                        .pumpOthers = "Flexible Connector 2 in",
+                        .hoseSize = "3/4"});
     enterTypicalPiping(w);
     w.piping.setListIndex(1); // Fiberglass (item data 1)
     w.branchLength = "60";

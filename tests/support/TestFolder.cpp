@@ -21,8 +21,7 @@ void TestFolder::copyShippedData()
         const QString dst = file(rel);
         QDir().mkpath(QFileInfo(dst).path());
         QFile::copy(f, dst);
-        QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                                  | QFile::WriteUser);
+        QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     }
     QDir().mkpath(file("SaveSiteInfo"));
 }
@@ -52,7 +51,4 @@ QByteArray TestFolder::read(const QString& relative) const
     return f.readAll();
 }
 
-QString fixturePath(const QString& relative)
-{
-    return platform::joinPath(QStringLiteral(TDR_TEST_DATA), relative);
-}
+QString fixturePath(const QString& relative) { return platform::joinPath(QStringLiteral(TDR_TEST_DATA), relative); }

@@ -20,6 +20,7 @@ public:
     void writeLines(const QString& relative, const QStringList& lines);
     // The bytes of a file inside it (empty when missing).
     QByteArray read(const QString& relative) const;
+
 private:
     QTemporaryDir m_dir;
 };
