@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 using widgetinput::showActive;
-using widgetinput::typeKeys;
+using widgetinput::typeOver;
 
 namespace {
 
@@ -69,10 +69,7 @@ TEST_F(MainWindowTest, ARefusedFieldHoldsUpTheDetails)
 {
     load();
     showActive(*w);
-    QLineEdit* hose = field("txtHoseLen");
-    hose->setFocus();
-    hose->selectAll();
-    typeKeys(hose, "1234");
+    typeOver(field("txtHoseLen"), "1234");
     w->cmdDetails_Click();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0], "Maximum Value can be entered is 999");

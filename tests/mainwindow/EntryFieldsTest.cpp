@@ -7,6 +7,7 @@
 
 using widgetinput::showActive;
 using widgetinput::typeKeys;
+using widgetinput::typeOver;
 
 namespace {
 struct Limit {
@@ -283,9 +284,7 @@ TEST_F(MainWindowTest, RefusedValueNeverReachesACalculation)
     load();
     showActive(*w);
     QLineEdit* hose = field("txtHoseLen");
-    hose->setFocus();
-    hose->selectAll();
-    typeKeys(hose, "1234");
+    typeOver(hose, "1234");
     // Calculate pressed while the field still has the focus.
     w->cmdCalculate_Click();
     ASSERT_EQ(messages().size(), 1u);

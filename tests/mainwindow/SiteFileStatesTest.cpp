@@ -12,6 +12,7 @@
 
 using widgetinput::showActive;
 using widgetinput::typeKeys;
+using widgetinput::typeOver;
 
 namespace {
 
@@ -58,9 +59,7 @@ protected:
         for (int page = 0; page < tabs->count(); ++page)
             if (tabs->widget(page)->isAncestorOf(f))
                 tabs->setCurrentIndex(page);
-        f->setFocus();
-        f->selectAll();
-        typeKeys(f, QString::fromLatin1(e.typed).isEmpty() ? QString(QChar(0x08)) : QString::fromLatin1(e.typed));
+        typeOver(f, QString::fromLatin1(e.typed).isEmpty() ? QString(QChar(0x08)) : QString::fromLatin1(e.typed));
         if (e.leave == Leave::ToNextField)
             field(f == field("txtRise") ? "txtBuryDepth" : "txtRise")->setFocus(Qt::TabFocusReason);
         if (e.leave == Leave::ToBasicMode)
@@ -158,9 +157,7 @@ TEST_F(MainWindowTest, HiddenFieldsRefusedValueIsUndone)
     showActive(*w);
     w->cmdPiping_Click();
     QLineEdit* branch = field("txtBranchLength");
-    branch->setFocus();
-    branch->selectAll();
-    typeKeys(branch, "99999");
+    typeOver(branch, "99999");
     // A click on Basic: the focus moves first, and the check it queues runs
     // once the click has hidden the piping panels.
     auto* basic = control<QRadioButton>("optBasic");

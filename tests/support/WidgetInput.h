@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QString>
@@ -68,6 +69,15 @@ inline void typeKeys(QWidget* w, const QString& text)
         const QKeyEvent key = keyPressOf(ch);
         pressKey(w, Qt::Key(key.key()), key.modifiers(), key.text());
     }
+}
+
+// Gives the box the focus and types the text over all it holds, as a user
+// who selects the old value first.
+inline void typeOver(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    typeKeys(box, text);
 }
 
 inline QPointF centreOf(const QWidget* w) { return QPointF(w->width() / 2.0, w->height() / 2.0); }
