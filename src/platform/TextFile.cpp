@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -94,10 +97,47 @@ QString fileNameOf(const QString& path)
 ReadStatus openRegularFile(const QString& path, QFile& file)
 {
     const QFileInfo info(resolveCase(path));
+    // What is not a regular file now is never opened (a device may act on
+    // an open).
     if (!info.isFile())
         return ReadStatus::Missing;
-    file.setFileName(info.filePath());
-    return file.open(QIODevice::ReadOnly) ? ReadStatus::Ok : ReadStatus::CannotOpen;
+    // The file can still be swapped for a FIFO before the open: opened
+    // without waiting, the descriptor itself says what it is.
+    const QByteArray name = QFile::encodeName(info.filePath());
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return QFileInfo(info.filePath()).isFile() ? ReadStatus::CannotOpen : ReadStatus::Missing;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return ReadStatus::Missing;
+    }
+    // Reads of a regular file never wait; the flag is cleared all the same.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return ReadStatus::CannotOpen;
+    }
+    return ReadStatus::Ok;
+}
+
+bool syncToDisk(int fd, QString* error)
+{
+    int result = 0;
+    do
+        result = ::fsync(fd);
+    while (result != 0 && errno == EINTR);
+    if (result == 0)
+        return true;
+    if (error)
+        *error = qt_error_string(errno);
+    return false;
+}
+
+bool syncFileToDisk(const QString& path)
+{
+    QFile file;
+    return openRegularFile(path, file) == ReadStatus::Ok && syncToDisk(file.handle());
 }
 
 namespace {
@@ -192,6 +232,13 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error)
         const int reason = errno;
         if (error)
             *error = reason != 0 ? qt_error_string(reason) : file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    // Nor does it heed a failed sync (a failing disk, a network file system
+    // out of room): the new file must be on the disk before it takes the old
+    // one's place.
+    if (!syncToDisk(file.handle(), error)) {
         file.cancelWriting();
         return false;
     }

@@ -32,9 +32,18 @@ inline constexpr qint64 kMaxTextFileBytes = 32 * 1024 * 1024;
 
 // Opens a file that the program reads by name, for reading, only when a
 // regular file is at the path (letter case ignored): a FIFO, a device or a
-// folder counts as missing and is never opened (opening a FIFO waits for a
-// writer that may never come). Every reader of a named file opens it so.
+// folder counts as missing and is not opened. The open never waits (a FIFO
+// swapped in after the check would wait for a writer that may never come):
+// what it opened is judged again, and anything but a regular file is closed
+// and counts as missing. Every reader of a named file opens it so.
 ReadStatus openRegularFile(const QString& path, QFile& file);
+
+// Asks the system to put what was written to the open file on the disk;
+// false (and error, when given, says why) when it could not.
+bool syncToDisk(int fd, QString* error = nullptr);
+// The same for a file the program wrote and closed, opened as
+// openRegularFile opens it.
+bool syncFileToDisk(const QString& path);
 
 // At most `count` bytes from the start of the file (the rest is not read),
 // opened as openRegularFile opens it.
@@ -52,8 +61,8 @@ ReadStatus readText(const QString& path, QString& text);
 ReadStatus readBytes(const QString& path, QByteArray& bytes);
 
 // Writes the lines, each followed by CR LF, replacing the file only when the
-// whole text was written. On failure the old file is untouched and error
-// (when given) says why.
+// whole text was written and is on the disk. On failure the old file is
+// untouched and error (when given) says why.
 bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Sequential reading over lines already in memory, with an end-of-stream test.

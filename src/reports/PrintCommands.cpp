@@ -5,6 +5,7 @@
 
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
+#include "platform/TextFile.h"
 #include "platform/Twips.h"
 #include "platform/UiServices.h"
 
@@ -45,8 +46,8 @@ QImage widgetPicture(QWidget& widget)
 // way (a full disk) leaves it short, though the printer reports no error.
 bool wholePdf(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.read(5) != "%PDF-")
+    QFile file;
+    if (platform::openRegularFile(path, file) != platform::ReadStatus::Ok || file.read(5) != "%PDF-")
         return false;
     const qint64 size = file.size();
     const qint64 tailStart = std::max<qint64>(0, size - 1024);
@@ -88,10 +89,11 @@ public:
     }
     QString path() const { return m_file ? m_file->fileName() : QString(); }
     // Puts the written file in the place of the target, with the target's
-    // rights (a new file's rights as any other file the program writes).
+    // rights (a new file's rights as any other file the program writes),
+    // once it is whole and on the disk.
     bool commit()
     {
-        if (!m_file || !wholePdf(path()))
+        if (!m_file || !wholePdf(path()) || !platform::syncFileToDisk(path()))
             return false;
         const QByteArray from = QFile::encodeName(path());
         const QByteArray to = QFile::encodeName(m_target);

@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, ANonRegularFileInPlaceOfAPictureIsNeverOpened)
     list("cmbQuantity")->list().setListIndex(1);
     w->cmbQuantity_LostFocus();
     EXPECT_GT(shownColour(box).blue(), 200) << "a picture beside them still shows";
-    EXPECT_FALSE(fifo.opened());
+    EXPECT_FALSE(fifo.readerWaited());
     EXPECT_TRUE(messages().empty());
 }
 

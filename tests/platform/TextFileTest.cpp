@@ -1,11 +1,13 @@
 #include "platform/TextFile.h"
 
+#include "FaultInjection.h"
 #include "FifoWatch.h"
 #include "FileSizeLimit.h"
 #include "TestFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -63,7 +65,7 @@ TEST(TextFile, ReadersOpenOnlyRegularFiles)
         EXPECT_EQ(readLines(path, lines), ReadStatus::Missing);
         EXPECT_FALSE(fileExists(path));
     }
-    EXPECT_FALSE(fifo.opened());
+    EXPECT_FALSE(fifo.readerWaited());
 
     QFile file;
     ASSERT_EQ(openRegularFile(dir.file("PLAIN.TXT"), file), ReadStatus::Ok);
@@ -74,6 +76,50 @@ TEST(TextFile, ReadersOpenOnlyRegularFiles)
     EXPECT_EQ(first, QByteArray("one\r"));
     ASSERT_EQ(readFirstBytes(dir.file("plain.txt"), 100, first), ReadStatus::Ok);
     EXPECT_EQ(first, QByteArray("one\r\ntwo\r\n"));
+}
+
+TEST(TextFile, AFileSwappedForAFifoAfterItsCheckIsLeftAsMissing)
+{
+    // The check finds a regular file; by the open it is a FIFO. Opening it
+    // must not wait for a writer, on every way of reading a named file.
+    const std::function<ReadStatus(const QString&)> readers[] = {
+        [](const QString& path) {
+            QFile file;
+            const ReadStatus status = openRegularFile(path, file);
+            EXPECT_FALSE(file.isOpen());
+            return status;
+        },
+        [](const QString& path) {
+            QByteArray bytes;
+            return readBytes(path, bytes);
+        },
+        [](const QString& path) {
+            QByteArray bytes;
+            return readFirstBytes(path, 10, bytes);
+        },
+        [](const QString& path) {
+            QString text;
+            return readText(path, text);
+        },
+        [](const QString& path) {
+            QStringList lines;
+            return readLines(path, lines);
+        },
+        [](const QString& path) { return syncFileToDisk(path) ? ReadStatus::Ok : ReadStatus::Missing; },
+    };
+    ASSERT_TRUE(faultInjectionLoaded());
+    int k = 0;
+    for (const auto& read : readers) {
+        SCOPED_TRACE(k++);
+        TestFolder dir;
+        dir.write("data.txt", "one\r\n");
+        const QString path = dir.file("DATA.TXT");
+        FifoWatch watch(dir.file("data.txt"), FifoWatch::Made::Later);
+        const SwappedForFifo swap(dir.file("data.txt"));
+        EXPECT_EQ(read(path), ReadStatus::Missing);
+        EXPECT_FALSE(watch.readerWaited());
+        EXPECT_FALSE(fileExists(path)) << "the swap took place";
+    }
 }
 
 TEST(TextFile, NamesResolveWithoutRegardToCase)
@@ -100,10 +146,14 @@ TEST(TextFile, FailedWriteKeepsTheOldFile)
         const char* what;
         QString name;
         bool limitSize;
+        int syncError; // the sync to disk fails with it, when not 0
     } cases[] = {
-        {"no room for the temporary file's name", longest, false},
-        {"the disk fills during the write", QStringLiteral("data.txt"), true},
+        {"no room for the temporary file's name", longest, false, 0},
+        {"the disk fills during the write", QStringLiteral("data.txt"), true, 0},
+        {"the disk fails the sync", QStringLiteral("data.txt"), false, EIO},
+        {"a network file system runs out of room at the sync", QStringLiteral("data.txt"), false, ENOSPC},
     };
+    ASSERT_TRUE(faultInjectionLoaded());
     for (const Case& c : cases) {
         TestFolder dir;
         dir.write(c.name, "old\r\n");
@@ -114,10 +164,16 @@ TEST(TextFile, FailedWriteKeepsTheOldFile)
             std::optional<FileSizeLimit> full;
             if (c.limitSize)
                 full.emplace(1024);
+            std::optional<SyncFails> failing;
+            if (c.syncError)
+                failing.emplace(dir.path() + QLatin1Char('/'), c.syncError);
             ok = writeLines(dir.file(c.name), bigger, &error);
         }
         EXPECT_FALSE(ok) << c.what;
         EXPECT_FALSE(error.isEmpty()) << c.what;
+        if (c.syncError) {
+            EXPECT_EQ(error, qt_error_string(c.syncError)) << c.what;
+        }
         EXPECT_EQ(dir.read(c.name), QByteArray("old\r\n")) << c.what;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{c.name}) << c.what << ": no temporary left";
     }

@@ -4,9 +4,30 @@
 
 #include <QApplication>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+// Every test program runs with the fault-injection library preloaded
+// (FaultInjection.h), whoever starts it: started without it, it starts
+// itself again with it, once.
+void preloadFaultInjection(char** argv)
+{
+    if (qEnvironmentVariableIsSet("TDR_FAULT_INJECTION_PRELOADED"))
+        return;
+    qputenv("TDR_FAULT_INJECTION_PRELOADED", "1");
+    QByteArray preload = TDR_FAULT_INJECTION;
+    const QByteArray others = qgetenv("LD_PRELOAD");
+    if (!others.isEmpty())
+        preload += ':' + others;
+    qputenv("LD_PRELOAD", preload);
+    ::execv("/proc/self/exe", argv);
+    // Without it the tests that need its faults fail, saying so.
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
+    preloadFaultInjection(argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
