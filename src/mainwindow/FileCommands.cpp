@@ -24,12 +24,14 @@ using sitefiles::SiteControl;
 namespace {
 const QString kNotSaved = QStringLiteral("Current Values are not saved. Do you want to save now?");
 
-// A name typed without an extension takes the site files' one, as a desktop
-// dialog does for its one file type: the Open dialog lists only "*.txt".
+// The Open dialog lists only "*.txt" (in any letter case): a new name that
+// does not end so takes ".txt", whatever dots it holds ("Main St. Station",
+// "Site 1.2"), so that every site file saved can be opened again.
 QString withSiteFileExtension(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() || name.contains(QLatin1Char('.')) ? path : path + QStringLiteral(".txt");
+    return name.isEmpty() || name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) ? path
+                                                                                        : path + QStringLiteral(".txt");
 }
 } // namespace
 

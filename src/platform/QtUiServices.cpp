@@ -89,31 +89,34 @@ MsgResult QtUiServices::messageBox(const QString& text, const QString& caption, 
     return MsgResult::OK;
 }
 
-std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& request)
+namespace {
+// A file dialog lists every file its filter takes, those whose name begins
+// with a dot included: a site file saved as ".txt" is one of them.
+std::optional<QString> chooseFile(const FileDialogRequest& request, QFileDialog::AcceptMode accept,
+                                  QFileDialog::FileMode mode, QFileDialog::Options options = {})
 {
-    if (request.mustExist) {
-        const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
-                                                          startPath(request), request.filter);
-        if (path.isEmpty())
-            return std::nullopt;
-        return path;
-    }
     QFileDialog dialog(QApplication::activeWindow(), request.title, startPath(request), request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(accept);
+    dialog.setFileMode(mode);
+    dialog.setOptions(options);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()
         || dialog.selectedFiles().constFirst().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+} // namespace
+
+std::optional<QString> QtUiServices::openFileName(const FileDialogRequest& request)
+{
+    return chooseFile(request, QFileDialog::AcceptOpen,
+                      request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+}
 
 std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& request)
 {
-    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, startPath(request),
-                                                      request.filter, nullptr, QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    // The program asks its own question about a file that exists.
+    return chooseFile(request, QFileDialog::AcceptSave, QFileDialog::AnyFile, QFileDialog::DontConfirmOverwrite);
 }
 
 namespace {

@@ -8,6 +8,8 @@
 #include "catalogue/RecordFormat.h"
 #include "platform/TextFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 using widgetinput::showActive;
@@ -284,31 +286,56 @@ TEST_F(MainWindowTest, OpenBringsTheNozzleCountsPageToTheFront)
     EXPECT_EQ(field("txtTankDiameter")->text(), "96");
 }
 
-TEST_F(MainWindowTest, NamesTypedWithoutAnExtensionGetTheSiteFilesOne)
+TEST_F(MainWindowTest, EveryNameSavedEndsInTheExtensionTheOpenDialogLists)
 {
     load();
+    // The Open dialog lists "*.txt" in any letter case, names beginning with
+    // a dot included.
+    auto listed = [&](const QString& file) {
+        return QDir(folder.file("SaveSiteInfo"))
+            .entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden)
+            .contains(QFileInfo(file).fileName());
+    };
     const struct {
         const char* typed;
         const char* file;
-    } cases[] = {{"SaveSiteInfo/plain", "SaveSiteInfo/plain.txt"},
-                 {"SaveSiteInfo/kept.txt", "SaveSiteInfo/kept.txt"},
-                 {"SaveSiteInfo/other.dat", "SaveSiteInfo/other.dat"}};
+    } cases[] = {
+        {"plain", "plain.txt"},
+        {"kept.txt", "kept.txt"},
+        {"Main St. Station", "Main St. Station.txt"},
+        {"Site 1.2", "Site 1.2.txt"},
+        {"other.dat", "other.dat.txt"},
+        {"LOUD.TXT", "LOUD.TXT"},
+        {"twice.txt.txt", "twice.txt.txt"},
+        {"trailing.", "trailing..txt"},
+        {".txt", ".txt"},
+        {".dat", ".dat.txt"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        ui.fileAnswers.push_back(folder.file(c.typed));
+        const QString typed = folder.file(QStringLiteral("SaveSiteInfo/") + c.typed);
+        const QString file = folder.file(QStringLiteral("SaveSiteInfo/") + c.file);
+        ui.fileAnswers.push_back(typed);
         w->mnuSaveas_Click();
-        EXPECT_EQ(m->strSiteFile, folder.file(c.file));
-        EXPECT_EQ(siteFileLines(folder.file(c.file)).size(), 52);
+        EXPECT_EQ(m->strSiteFile, file);
+        EXPECT_EQ(siteFileLines(file).size(), 52);
+        EXPECT_TRUE(listed(file));
+        // New refuses the same name typed again: it exists with its extension.
+        ui.messages.clear();
+        ui.fileAnswers.push_back(typed);
+        w->mnuNew_Click();
+        EXPECT_EQ(messages(), std::vector<QString>{"File already exists. Please enter a new filename"});
+        // A new name is taken with its extension too.
+        const QString fresh = folder.file(QStringLiteral("SaveSiteInfo/new ") + c.typed);
+        ui.fileAnswers.push_back(fresh);
+        w->mnuNew_Click();
+        EXPECT_EQ(m->strSiteFile, folder.file(QStringLiteral("SaveSiteInfo/new ") + c.file));
+        EXPECT_EQ(w->windowTitle(), m->strSiteFile);
+        EXPECT_FALSE(QFileInfo::exists(m->strSiteFile)) << "New writes no file";
     }
-    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/fresh"));
-    w->mnuNew_Click();
-    EXPECT_EQ(m->strSiteFile, folder.file("SaveSiteInfo/fresh.txt"));
-    EXPECT_EQ(w->windowTitle(), m->strSiteFile);
-    // The New dialog refuses an existing name with its extension added.
-    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/plain"));
-    w->mnuNew_Click();
-    EXPECT_EQ(messages().back(), "File already exists. Please enter a new filename");
     // The dialogs show the name as it was taken.
+    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/plain"));
+    w->mnuSaveas_Click();
     ui.fileAnswers.push_back(std::nullopt);
     w->mnuSaveas_Click();
     EXPECT_EQ(ui.saveRequests.back().fileName, folder.file("SaveSiteInfo/plain.txt"));
