@@ -50,5 +50,3 @@ QByteArray TestFolder::read(const QString& relative) const
         return {};
     return f.readAll();
 }
-
-QString fixturePath(const QString& relative) { return platform::joinPath(QStringLiteral(TDR_TEST_DATA), relative); }

@@ -24,6 +24,3 @@ public:
 private:
     QTemporaryDir m_dir;
 };
-
-// Path of a fixture below tests/data.
-QString fixturePath(const QString& relative);
