@@ -139,7 +139,9 @@ bool QtUiServices::printerDialog(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     // The print commands print their whole document: no page range,
-    // selection or current page is offered that they would ignore.
+    // selection or current page is offered that they would ignore. Copies,
+    // collation and reverse order stay: the commands honour them on every
+    // printer and in a print to a file.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

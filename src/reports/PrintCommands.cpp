@@ -18,9 +18,11 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <utility>
 
 using platform::ui;
 
@@ -228,15 +230,52 @@ SheetPlacement fitSheetTwo(QSizeF extent, QSizeF area)
     return at;
 }
 
+std::vector<int> pageSequence(int pages, int copies, bool collate, bool reverse)
+{
+    std::vector<int> sequence;
+    const int each = std::max(copies, 1);
+    const auto page = [&](int k) { return reverse ? pages - k : k + 1; };
+    if (collate) {
+        for (int copy = 0; copy < each; ++copy)
+            for (int k = 0; k < pages; ++k)
+                sequence.push_back(page(k));
+    } else {
+        for (int k = 0; k < pages; ++k)
+            sequence.insert(sequence.end(), size_t(each), page(k));
+    }
+    return sequence;
+}
+
 namespace {
 
-// A print from its question on: the printer, the hourglass while it runs
-// and the painter on the printer chosen.
+// A print from its question on: the printer, the hourglass while it runs,
+// the painter on the printer chosen and what the program does itself of the
+// copies and the order the dialog asked for.
 struct PrintJob {
     QPrinter printer{QPrinter::HighResolution};
     platform::HourglassGuard hourglass;
     std::unique_ptr<PrintRun> run;
+    int copies = 1;
+    bool collate = true;
+    bool reverse = false;
 };
+
+// Takes over from the printer what it would not do of the dialog's choices.
+// Qt's PDF engine makes no copies: the program draws them and tells the
+// printer one. A printer that makes copies (Qt's CUPS engine) keeps them and
+// their collation. No engine puts the last page first: the program always
+// does, and tells the printer first page first so that none turns it back.
+void takeCopiesAndOrder(PrintJob& job)
+{
+    QPrinter& printer = job.printer;
+    job.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
+    job.collate = printer.collateCopies();
+    if (!printer.supportsMultipleCopies()) {
+        job.copies = printer.copyCount();
+        printer.setCopyCount(1);
+    }
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+}
 
 // Asks the question, then shows the hourglass and the printer dialog and
 // begins the painter. Nothing on No or Cancel, which stay silent, or on a
@@ -248,38 +287,33 @@ std::unique_ptr<PrintJob> startPrint(const QString& question)
     auto job = std::make_unique<PrintJob>();
     if (!ui().printerDialog(job->printer))
         return nullptr;
+    takeCopiesAndOrder(*job);
     job->run = std::make_unique<PrintRun>(job->printer);
     if (!job->run->begin())
         return nullptr;
     return job;
 }
 
-// A layout window drawn as a picture, scaled into the printable area.
-void printPicturePage(PrintRun& run, QWidget& layout, QSize twips)
+// A page of a document, drawn on the run from what was built for it: a page
+// printed more than once is built once.
+using PageDraw = std::function<void(PrintRun&)>;
+
+// A layout window's page: its picture, taken once from a layout built for
+// it and gone afterwards, scaled into the printable area.
+template <class Layout, class... Sources>
+PageDraw layoutPage(QSize twips, Sources&... sources)
 {
-    run.place(fitSheet(QSizeF(twips), run.areaTwips()));
-    drawPicture(run.painter(), widgetPicture(layout), twips);
+    Layout layout(sources...);
+    layout.Form_Load();
+    return [picture = widgetPicture(layout), twips](PrintRun& run) {
+        run.place(fitSheet(QSizeF(twips), run.areaTwips()));
+        drawPicture(run.painter(), picture, twips);
+    };
 }
 
-} // namespace
-
-void PrintReport(Module1& m, ReportWindow& r)
+// Sheet 2: what goes where, then its scale from the extent of it all.
+PageDraw sheetTwoPage(Module1& m, ReportWindow& r)
 {
-    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print the Report?"));
-    if (!job)
-        return;
-    PrintRun* run = job->run.get();
-
-    // Sheet 1.
-    {
-        frmPrintFlowGraph sheet(m, r);
-        sheet.Form_Load();
-        printPicturePage(*run, sheet, kFlowGraphSheetTwips);
-    }
-    if (!run->newPage())
-        return;
-
-    // Sheet 2: what goes where, then its scale from the extent of it all.
     const auto parts = sheetTwoParts(m.intNozzlesEntered);
     // The comparison grids' layout is built only when sheet 2 carries them.
     std::optional<frmPrintCompare> compare;
@@ -296,15 +330,45 @@ void PrintReport(Module1& m, ReportWindow& r)
         default: return list.flxComponentPrint->grid();
         }
     };
+    std::vector<std::pair<ReportGrid, QPoint>> grids;
     QSizeF extent;
     for (const SheetTwoPart& part : parts) {
-        const QSize size = gridOf(part.item).sizeTwips();
+        grids.emplace_back(gridOf(part.item), part.at);
+        const QSize size = grids.back().first.sizeTwips();
         extent = extent.expandedTo(QSizeF(part.at.x() + size.width(), part.at.y() + size.height()));
     }
-    run->place(fitSheetTwo(extent, run->areaTwips()));
-    for (const SheetTwoPart& part : parts)
-        drawGrid(run->painter(), gridOf(part.item), part.at);
-    run->end();
+    return [grids = std::move(grids), extent](PrintRun& run) {
+        run.place(fitSheetTwo(extent, run.areaTwips()));
+        for (const auto& [grid, at] : grids)
+            drawGrid(run.painter(), grid, at);
+    };
+}
+
+// Draws the document's pages, copies and order as the job says, and ends it.
+void printPages(PrintJob& job, const std::vector<PageDraw>& pages)
+{
+    const std::vector<int> sequence = pageSequence(int(pages.size()), job.copies, job.collate, job.reverse);
+    for (size_t k = 0; k < sequence.size(); ++k) {
+        if (k > 0 && !job.run->newPage())
+            return;
+        pages[size_t(sequence[k] - 1)](*job.run);
+    }
+    job.run->end();
+}
+
+} // namespace
+
+void PrintReport(Module1& m, ReportWindow& r)
+{
+    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print the Report?"));
+    if (!job)
+        return;
+    // Each layout is built once, sheet 1's first: building it stores what
+    // the sheet shows.
+    std::vector<PageDraw> pages;
+    pages.push_back(layoutPage<frmPrintFlowGraph>(kFlowGraphSheetTwips, m, r));
+    pages.push_back(sheetTwoPage(m, r));
+    printPages(*job, pages);
 }
 
 void PrintPumpCurve(Module1& m, MainWindowInputs& w)
@@ -312,13 +376,7 @@ void PrintPumpCurve(Module1& m, MainWindowInputs& w)
     const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print Pump Performance Curve?"));
     if (!job)
         return;
-    PrintRun* run = job->run.get();
-    {
-        frmPrintPumpCurve page(m, w);
-        page.Form_Load();
-        printPicturePage(*run, page, kPumpCurvePageTwips);
-    }
-    run->end();
+    printPages(*job, {layoutPage<frmPrintPumpCurve>(kPumpCurvePageTwips, m, w)});
 }
 
 } // namespace reports

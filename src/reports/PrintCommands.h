@@ -5,7 +5,8 @@
 // nozzles entered, or the two comparison grids above it for 15 or more. The
 // pump curve: its page, scaled into the printable area, as a document of its
 // own. Each asks first, then shows the printer dialog; Cancel ends silently,
-// and a print that fails says so once.
+// and a print that fails says so once. The copies, their collation and the
+// reverse order chosen in the dialog hold for both.
 
 #include <QPoint>
 #include <QSize>
@@ -41,6 +42,12 @@ inline constexpr QPoint kSheetTwoOrigin{720, 1080};
 // and its items (extent: their right and bottom edge from the origin): then
 // scaled down whole, origin included.
 SheetPlacement fitSheetTwo(QSizeF extentTwips, QSizeF areaTwips);
+
+// The pages of a document of `pages` pages as they go to the printer,
+// numbered from 1: `copies` times over, each copy whole in turn when
+// `collate` (1,2,1,2), each page's copies together when not (1,1,2,2), last
+// page first when `reverse`. Fewer than one copy is one.
+std::vector<int> pageSequence(int pages, int copies, bool collate, bool reverse);
 
 // File Print and page 1's Print.
 void PrintReport(Module1& m, ReportWindow& r);

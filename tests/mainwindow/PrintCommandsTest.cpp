@@ -523,3 +523,59 @@ TEST_F(PrintCommandsTest, EveryTextOfSheetTwoIsOnThePaper)
     }
     EXPECT_GT(cells, 100);
 }
+
+namespace {
+
+// Which page of a single print each printed page is (its number from 1, 0
+// for none): the pages are told apart by their pictures.
+std::vector<int> pageNumbers(const std::vector<QImage>& pages, const std::vector<QImage>& single)
+{
+    std::vector<int> numbers;
+    for (const QImage& page : pages) {
+        const auto same = std::find(single.begin(), single.end(), page);
+        numbers.push_back(same == single.end() ? 0 : int(same - single.begin()) + 1);
+    }
+    return numbers;
+}
+
+constexpr int kOrderDpi = 20;
+
+} // namespace
+
+// The copies, their collation and the reverse order chosen in the printer
+// dialog, on a print to a PDF file (whose printer makes no copies): the
+// program draws every copy, in the order asked for.
+TEST_F(PrintCommandsTest, APrintHasTheCopiesAndThePageOrderChosen)
+{
+    calculate(8);
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        int copies;
+        bool collate, reverse;
+        std::vector<int> sequence;
+    } cases[] = {
+        {"report", [&] { printReport(); }, 2, true, true, {2, 1, 2, 1}},
+        {"report", [&] { printReport(); }, 2, false, false, {1, 1, 2, 2}},
+        {"report", [&] { printReport(); }, 2, false, true, {2, 2, 1, 1}},
+        {"report", [&] { printReport(); }, 1, true, true, {2, 1}},
+        {"pump curve", [&] { printPumpCurve(); }, 3, true, false, {1, 1, 1}},
+    };
+    std::map<std::string, std::vector<QImage>> single;
+    single["report"] = printed([&] { printReport(); }, 2, "report", kOrderDpi);
+    single["pump curve"] = printed([&] { printPumpCurve(); }, 1, "pump", kOrderDpi);
+    ASSERT_EQ(single["report"].size(), 2u);
+    ASSERT_EQ(single["pump curve"].size(), 1u);
+    ASSERT_NE(single["report"][0], single["report"][1]);
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << ", " << c.copies << " copies" << (c.collate ? ", collated" : "")
+                                        << (c.reverse ? ", reverse" : ""));
+        ui.printCopies = c.copies;
+        ui.printCollate = c.collate;
+        ui.printReverse = c.reverse;
+        const std::vector<QImage> pages = printed(c.run, int(c.sequence.size()), QStringLiteral("copies"), kOrderDpi);
+        EXPECT_EQ(pageNumbers(pages, single[c.name]), c.sequence);
+    }
+    EXPECT_TRUE(watch.shown.isEmpty()) << watch.shown.join(", ").toStdString();
+}

@@ -67,6 +67,9 @@ bool FakeUiServices::printerDialog(QPrinter& printer)
         const QString file = printFile.isEmpty() ? m_printDir.filePath(QStringLiteral("print.pdf")) : printFile;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
+        printer.setCopyCount(printCopies);
+        printer.setCollateCopies(printCollate);
+        printer.setPageOrder(printReverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
         printedFiles.push_back(file);
     }
     return r;

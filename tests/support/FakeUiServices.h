@@ -35,6 +35,11 @@ public:
     // Where a printer dialog answered yes sends the print: a PDF file; empty:
     // "print.pdf" in a folder of the fake's own.
     QString printFile;
+    // What a printer dialog answered yes sets, as a user does in its options
+    // (Qt's defaults: one copy, collated, first page first).
+    int printCopies = 1;
+    bool printCollate = true;
+    bool printReverse = false;
     // Called for each modal dialog; returns its result. Default: Rejected.
     std::function<int(QDialog&)> onModal;
     // Called for each message box as it is shown, before it is answered.
