@@ -53,6 +53,14 @@ constexpr int kFrameMargin = 6;
 // the pages need. Its height is that of the tallest page: the height the
 // user adds to the window goes to the results panel's chart and grids, not to
 // empty page area.
+//
+// Its least size counts every page, those behind the front one too. Qt lays
+// out again only what is shown: a change inside a page that is not in front
+// (the piping panels switched by Open, New or Back To Baseline) leaves that
+// page's layouts with the sizes of before, which may count panels hidden
+// since, and the window would ask for that height until the page came to the
+// front. So a page behind is laid out again at once, and the tab control
+// tells the window its least size may have changed.
 class AreaTabs : public QTabWidget {
 public:
     QSize minimumSizeHint() const override
@@ -64,6 +72,32 @@ public:
     }
     QSize sizeHint() const override { return {QTabWidget::sizeHint().width(), minimumSizeHint().height()}; }
     bool hasHeightForWidth() const override { return false; }
+
+protected:
+    void tabInserted(int index) override
+    {
+        QTabWidget::tabInserted(index);
+        QWidget* page = widget(index);
+        page->installEventFilter(this);
+        for (QWidget* w : page->findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Qt has already laid out a shown widget for its request; a hidden
+        // one's request would wait for its showing.
+        if (event->type() == QEvent::LayoutRequest) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (!w->isVisible() && w->layout()) {
+                w->layout()->activate();
+                // A page hidden behind the front one tells nobody by itself.
+                if (indexOf(w) >= 0)
+                    updateGeometry();
+            }
+        }
+        return QTabWidget::eventFilter(watched, event);
+    }
 };
 
 void tighten(QLayout* lay) { lay->setContentsMargins(kFrameMargin, 4, kFrameMargin, kFrameMargin); }
@@ -193,7 +227,6 @@ frmMain::frmMain(Module1& module, QWidget* parent) : QMainWindow(parent), m(modu
         opening = opening.boundedTo(s->availableGeometry().size() - QSize(0, 32));
     resize(opening);
 }
-
 frmMain::~frmMain()
 {
     // No handler may run while the controls go.
