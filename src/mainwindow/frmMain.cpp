@@ -2,6 +2,8 @@
 // connections from Qt's signals and events to the handlers.
 #include "frmMain.h"
 
+#include "ScreenFit.h"
+
 #include "editors/EditorModel.h"
 
 #include "catalogue/Module1.h"
@@ -28,7 +30,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -220,13 +221,13 @@ frmMain::frmMain(Module1& module, QWidget* parent) : QMainWindow(parent), m(modu
     setCentralWidget(central);
     buildTabOrder();
     wireHandlers();
-    // The size it opens at, within the screen's room for windows less a title
-    // bar (the layout keeps it at least the window's minimum size).
-    QSize opening(1200, 880);
-    if (const QScreen* s = screen())
-        opening = opening.boundedTo(s->availableGeometry().size() - QSize(0, 32));
-    resize(opening);
+    // The size it opens at on a screen with room for it; on a smaller one its
+    // first showing fits it, frame included, into the screen's room for
+    // windows (never below the window's least size).
+    resize(1200, 880);
+    new mainwindow::FirstShowFit(*this);
 }
+
 frmMain::~frmMain()
 {
     // No handler may run while the controls go.
