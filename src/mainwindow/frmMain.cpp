@@ -2,6 +2,8 @@
 // connections from Qt's signals and events to the handlers.
 #include "frmMain.h"
 
+#include "ScreenFit.h"
+
 #include "editors/EditorModel.h"
 
 #include "catalogue/Module1.h"
@@ -28,7 +30,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -53,6 +54,14 @@ constexpr int kFrameMargin = 6;
 // the pages need. Its height is that of the tallest page: the height the
 // user adds to the window goes to the results panel's chart and grids, not to
 // empty page area.
+//
+// Its least size counts every page, those behind the front one too. Qt lays
+// out again only what is shown: a change inside a page that is not in front
+// (the piping panels switched by Open, New or Back To Baseline) leaves that
+// page's layouts with the sizes of before, which may count panels hidden
+// since, and the window would ask for that height until the page came to the
+// front. So a page behind is laid out again at once, and the tab control
+// tells the window its least size may have changed.
 class AreaTabs : public QTabWidget {
 public:
     QSize minimumSizeHint() const override
@@ -64,6 +73,32 @@ public:
     }
     QSize sizeHint() const override { return {QTabWidget::sizeHint().width(), minimumSizeHint().height()}; }
     bool hasHeightForWidth() const override { return false; }
+
+protected:
+    void tabInserted(int index) override
+    {
+        QTabWidget::tabInserted(index);
+        QWidget* page = widget(index);
+        page->installEventFilter(this);
+        for (QWidget* w : page->findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Qt has already laid out a shown widget for its request; a hidden
+        // one's request would wait for its showing.
+        if (event->type() == QEvent::LayoutRequest) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (!w->isVisible() && w->layout()) {
+                w->layout()->activate();
+                // A page hidden behind the front one tells nobody by itself.
+                if (indexOf(w) >= 0)
+                    updateGeometry();
+            }
+        }
+        return QTabWidget::eventFilter(watched, event);
+    }
 };
 
 void tighten(QLayout* lay) { lay->setContentsMargins(kFrameMargin, 4, kFrameMargin, kFrameMargin); }
@@ -186,12 +221,11 @@ frmMain::frmMain(Module1& module, QWidget* parent) : QMainWindow(parent), m(modu
     setCentralWidget(central);
     buildTabOrder();
     wireHandlers();
-    // The size it opens at, within the screen's room for windows less a title
-    // bar (the layout keeps it at least the window's minimum size).
-    QSize opening(1200, 880);
-    if (const QScreen* s = screen())
-        opening = opening.boundedTo(s->availableGeometry().size() - QSize(0, 32));
-    resize(opening);
+    // The size it opens at on a screen with room for it; on a smaller one its
+    // first showing fits it, frame included, into the screen's room for
+    // windows (never below the window's least size).
+    resize(1200, 880);
+    new mainwindow::FirstShowFit(*this);
 }
 
 frmMain::~frmMain()

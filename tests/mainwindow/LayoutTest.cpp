@@ -1,8 +1,10 @@
 // The main window fits a 1366 x 768 screen with a task bar: at 1024 x 700
 // every control of every area page, of the results panel and of the area
 // row lies whole inside its parent, no two named controls overlap, and added
-// space goes to the charts and the grids.
+// space goes to the charts and the grids; no command raises the window's
+// least size above what it is after start-up.
 #include "MainWindowFixture.h"
+#include "WidgetInput.h"
 
 #include "platform/Chart.h"
 
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -73,6 +76,41 @@ void expectWhole(QWidget* root, const char* where)
     }
 }
 
+// What a user does on a route through the window: the page buttons, the
+// piping modes (their page in front), the commands, the File menu.
+enum class RouteStep {
+    Dispensing,
+    Piping,
+    Pump,
+    Site,
+    Basic,
+    Advance,
+    Calculate,
+    MakeBaseline,
+    BackToBaseline,
+    SaveAs,      // under "route.txt"
+    OpenSaved,   // "route.txt"
+    OpenBasic,   // a site saved in Basic mode
+    OpenAdvance, // a site saved in Advance mode
+    New,
+};
+
+const char* stepName(RouteStep s)
+{
+    static const char* const names[] = {
+        "Dispensing",   "Piping",         "Pump",   "Site",      "Basic",     "Advance",     "Calculate",
+        "MakeBaseline", "BackToBaseline", "SaveAs", "OpenSaved", "OpenBasic", "OpenAdvance", "New"};
+    return names[int(s)];
+}
+
+std::string routeName(const std::vector<RouteStep>& route)
+{
+    std::string out;
+    for (RouteStep s : route)
+        out += std::string(out.empty() ? "" : " ") + stepName(s);
+    return out;
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, WindowFitsTheSmallestScreenWithEveryControlWhole)
@@ -127,4 +165,98 @@ TEST_F(MainWindowTest, AddedSpaceGoesToTheChartsAndTheGrids)
     // The flow graph stays readable at the smallest size.
     EXPECT_GE(small[0].width(), 300);
     EXPECT_GE(small[0].height(), 200);
+}
+
+// The area pages keep the height of the tallest page, whatever the pages and
+// panels went through: the piping panels switched by Open, New or Back To
+// Baseline while another page is in front leave the window's least size (and
+// so its size) as it was after start-up, after each step of a route.
+TEST_F(MainWindowTest, NoRouteRaisesTheLeastSizeAboveStartUp)
+{
+    using enum RouteStep;
+    auto least = [this] {
+        QApplication::processEvents();
+        return w->minimumSize().expandedTo(w->minimumSizeHint());
+    };
+    auto button = [this](const char* name) { widgetinput::clickButton(*w, name); };
+    auto open = [this](const QString& name) {
+        ui.answers = {platform::MsgResult::No};
+        ui.fileAnswers.push_back(folder.file("SaveSiteInfo/" + name));
+        w->mnuOpen_Click();
+    };
+    int news = 0;
+    auto run = [&](RouteStep s) {
+        switch (s) {
+        case Dispensing: button("cmdDispenser"); break;
+        case Piping: button("cmdPiping"); break;
+        case Pump: button("cmdPump"); break;
+        case Site: button("cmdSite"); break;
+        case Basic: button("optBasic"); break;
+        case Advance: button("optAdvance"); break;
+        case Calculate: button("cmdCalculate"); break;
+        case MakeBaseline: button("BaseLine"); break;
+        case BackToBaseline: button("cmdBackToBaseLine"); break;
+        case SaveAs:
+            ui.answers = {platform::MsgResult::Yes};
+            ui.fileAnswers.push_back(folder.file("SaveSiteInfo/route.txt"));
+            w->mnuSaveas_Click();
+            break;
+        case OpenSaved: open("route.txt"); break;
+        case OpenBasic: open("basic.txt"); break;
+        case OpenAdvance: open("advance.txt"); break;
+        case New:
+            ui.answers = {platform::MsgResult::No};
+            ui.fileAnswers.push_back(folder.file(QStringLiteral("SaveSiteInfo/new%1.txt").arg(++news)));
+            w->mnuNew_Click();
+            break;
+        }
+    };
+
+    // The sites the routes open, one saved in each mode.
+    load();
+    widgetinput::showActive(*w);
+    for (RouteStep s : {Piping, Basic, Calculate})
+        run(s);
+    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/basic.txt"));
+    w->mnuSaveas_Click();
+    for (RouteStep s : {Advance, Calculate})
+        run(s);
+    ui.fileAnswers.push_back(folder.file("SaveSiteInfo/advance.txt"));
+    w->mnuSaveas_Click();
+    ASSERT_TRUE(messages().empty());
+
+    // The route first seen, then from each page in front and in each mode
+    // every command that sets the mode in code, each page shown after it.
+    std::vector<std::vector<RouteStep>> routes = {{Piping, Basic, Calculate, SaveAs, Advance, OpenSaved, Pump}};
+    for (RouteStep mode : {Basic, Advance}) {
+        const RouteStep other = mode == Basic ? Advance : Basic;
+        for (RouteStep front : {Dispensing, Piping, Pump, Site}) {
+            const std::vector<std::vector<RouteStep>> commands = {
+                {Piping, mode, front, OpenBasic},
+                {Piping, mode, front, OpenAdvance},
+                {Piping, mode, front, New},
+                {Piping, other, MakeBaseline, mode, front, BackToBaseline},
+            };
+            for (std::vector<RouteStep> route : commands) {
+                route.insert(route.end(), {Dispensing, Piping, Pump, Site, Basic, Dispensing, Pump, Site});
+                routes.push_back(route);
+            }
+        }
+    }
+    for (const std::vector<RouteStep>& route : routes) {
+        SCOPED_TRACE(routeName(route));
+        load();
+        widgetinput::showActive(*w);
+        const QSize startLeast = least();
+        const QSize startSize = w->size();
+        ASSERT_LE(startLeast.height(), kSmallest.height());
+        for (size_t i = 0; i < route.size(); ++i) {
+            run(route[i]);
+            const QSize now = least();
+            EXPECT_LE(now.width(), startLeast.width()) << "after " << stepName(route[i]) << " (step " << i + 1 << ")";
+            EXPECT_LE(now.height(), startLeast.height()) << "after " << stepName(route[i]) << " (step " << i + 1 << ")";
+            EXPECT_EQ(w->size(), startSize) << "after " << stepName(route[i]) << " (step " << i + 1 << ")";
+        }
+        EXPECT_TRUE(messages().empty()) << messages()[0].toStdString();
+    }
 }

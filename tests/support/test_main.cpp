@@ -1,8 +1,11 @@
 // Every test program runs with a QApplication on the offscreen platform and
 // the scripted UI services installed, so no test needs a display or a person.
+// Its screens: first the smallest the main window is laid out for, 1366 x
+// 768, then a larger one to its right; a window there has a frame of 2 pixels.
 #include "FakeUiServices.h"
 
 #include <QApplication>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -28,7 +31,14 @@ void preloadFaultInjection(char** argv)
 int main(int argc, char** argv)
 {
     preloadFaultInjection(argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryFile screens;
+    if (!screens.open())
+        return 1;
+    screens.write(R"({"screens": [
+        {"name": "1 smallest", "x": 0, "y": 0, "width": 1366, "height": 768},
+        {"name": "2 larger", "x": 1366, "y": 0, "width": 1920, "height": 1200}]})");
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
