@@ -11,7 +11,10 @@ constexpr int kFramePollInterval = 50; // ms
 
 // The start of a span of `length` moved into [low, low + room): at `low` when
 // it is longer than the room.
-int placeInside(int start, int length, int low, int room) { return std::max(low, std::min(start, low + room - length)); }
+int placeInside(int start, int length, int low, int room)
+{
+    return std::max(low, std::min(start, low + room - length));
+}
 } // namespace
 
 QRect mainwindow::fitIntoRoom(const QRect& content, const QMargins& frame, const QSize& least, const QRect& room)
