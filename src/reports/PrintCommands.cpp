@@ -1,27 +1,21 @@
 #include "PrintCommands.h"
 
+#include "PrintFile.h"
 #include "PrintSheets.h"
 #include "ReportPages.h"
 
 #include "catalogue/Module1.h"
 #include "catalogue/SharedServices.h"
-#include "platform/TextFile.h"
 #include "platform/Twips.h"
 #include "platform/UiServices.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
 #include <utility>
 
 using platform::ui;
@@ -42,83 +36,6 @@ QImage widgetPicture(QWidget& widget)
     widget.render(&image);
     return image;
 }
-
-// A PDF is whole when it ends with its trailer and its cross-reference
-// table stands where the trailer says: a write that failed anywhere on the
-// way (a full disk) leaves it short, though the printer reports no error.
-bool wholePdf(const QString& path)
-{
-    QFile file;
-    if (platform::openRegularFile(path, file) != platform::ReadStatus::Ok || file.read(5) != "%PDF-")
-        return false;
-    const qint64 size = file.size();
-    const qint64 tailStart = std::max<qint64>(0, size - 1024);
-    if (!file.seek(tailStart))
-        return false;
-    const QByteArray tail = file.read(size - tailStart);
-    const qsizetype eof = tail.lastIndexOf("%%EOF");
-    const qsizetype startxref = tail.lastIndexOf("startxref");
-    if (eof < 0 || !tail.mid(eof + 5).trimmed().isEmpty() || startxref < 0 || startxref > eof)
-        return false;
-    bool number = false;
-    const qint64 xref = tail.mid(startxref + 9, eof - startxref - 9).trimmed().toLongLong(&number);
-    if (!number || xref <= 0 || xref >= tailStart + startxref || !file.seek(xref))
-        return false;
-    return file.read(4) == "xref";
-}
-
-// A print to a file goes to a file of its own beside it, which takes the
-// file's place only once the whole document is in it: a failure, a Cancel
-// or the program's end on the way leave the old file as it was.
-class FileBeside {
-public:
-    // Reserves the file beside `target`; false when its folder takes none.
-    bool reserve(const QString& target)
-    {
-        // A link is followed: the file it names is the one replaced.
-        const QFileInfo info(target);
-        m_target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : target;
-        const QFileInfo final(m_target);
-        // The same suffix, so that the printer keeps its output format.
-        const QString name = final.suffix().isEmpty()
-                                 ? final.fileName() + QStringLiteral("-XXXXXX")
-                                 : final.completeBaseName() + QStringLiteral("-XXXXXX.") + final.suffix();
-        m_file = std::make_unique<QTemporaryFile>(final.dir().filePath(name));
-        if (!m_file->open())
-            return false;
-        m_file->close();
-        return true;
-    }
-    QString path() const { return m_file ? m_file->fileName() : QString(); }
-    // Puts the written file in the place of the target, with the target's
-    // rights (a new file's rights as any other file the program writes),
-    // once it is whole and on the disk.
-    bool commit()
-    {
-        if (!m_file || !wholePdf(path()) || !platform::syncFileToDisk(path()))
-            return false;
-        const QByteArray from = QFile::encodeName(path());
-        const QByteArray to = QFile::encodeName(m_target);
-        struct stat old{};
-        mode_t rights = 0;
-        if (::stat(to.constData(), &old) == 0) {
-            rights = old.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            rights = 0666 & ~mask;
-        }
-        // One step: the name holds the old file or the new one, never a part.
-        if (::chmod(from.constData(), rights) != 0 || std::rename(from.constData(), to.constData()) != 0)
-            return false;
-        m_file->setAutoRemove(false);
-        return true;
-    }
-
-private:
-    QString m_target;
-    std::unique_ptr<QTemporaryFile> m_file; // removes what it holds unless committed
-};
 
 // A print run: the printer the dialog set up and its painter in twips of the
 // printable area. Any failure ends it with one message.
