@@ -185,6 +185,7 @@ TEST_F(MainWindowTest, ANonRegularFileInPlaceOfAPictureIsNeverOpened)
     list("cmbQuantity")->list().setListIndex(1);
     w->cmbQuantity_LostFocus();
     EXPECT_GT(shownColour(box).blue(), 200) << "a picture beside them still shows";
+    EXPECT_EQ(fifo.readerOpens(), 0) << "a FIFO is never opened";
     EXPECT_FALSE(fifo.readerWaited());
     EXPECT_TRUE(messages().empty());
 }

@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        ASSERT_TRUE(faultInjectionLoaded()) << "the fault-injection library is not preloaded";
+        ASSERT_TRUE(faultInjectionLoaded()) << "the opens do not come through the fault injection";
     }
 
     // Options Update with an update file for the dispensers.
@@ -172,6 +172,7 @@ TEST_F(DiskFaultsTest, AFileSwappedForAFifoAsItIsOpenedHoldsNoReaderUp)
             FifoWatch watch(path, FifoWatch::Made::Later);
             const SwappedForFifo swap(path);
             r.run(path);
+            EXPECT_GE(swap.swaps(), 1) << "the reader met the FIFO";
             EXPECT_FALSE(watch.readerWaited()) << "the reader waited for a writer";
         }
         QFile::remove(path);

@@ -65,6 +65,7 @@ TEST(TextFile, ReadersOpenOnlyRegularFiles)
         EXPECT_EQ(readLines(path, lines), ReadStatus::Missing);
         EXPECT_FALSE(fileExists(path));
     }
+    EXPECT_EQ(fifo.readerOpens(), 0) << "a FIFO is never opened";
     EXPECT_FALSE(fifo.readerWaited());
 
     QFile file;
@@ -117,6 +118,7 @@ TEST(TextFile, AFileSwappedForAFifoAfterItsCheckIsLeftAsMissing)
         FifoWatch watch(dir.file("data.txt"), FifoWatch::Made::Later);
         const SwappedForFifo swap(dir.file("data.txt"));
         EXPECT_EQ(read(path), ReadStatus::Missing);
+        EXPECT_EQ(swap.swaps(), 1);
         EXPECT_FALSE(watch.readerWaited());
         EXPECT_FALSE(fileExists(path)) << "the swap took place";
     }

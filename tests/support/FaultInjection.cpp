@@ -1,15 +1,12 @@
-// Preloaded into every test program (LD_PRELOAD, set by ctest): faults that
-// a failing disk or another process would cause, on the files a test names,
-// whoever runs the tests. Without its variables set it only passes calls on.
-//   TDR_FAIL_SYNC=<part of a path>: fsync and fdatasync of a file whose path
-//     holds it fail, with the errno in TDR_FAIL_SYNC_ERRNO (EIO when unset).
-//   TDR_SWAP_FOR_FIFO=<part of a path>: a regular file whose path holds it is
-//     replaced by a FIFO just before it is opened to read, as a swap between
-//     a check of the file and its open would.
-// No Qt here: the tools the tests start inherit the preload.
+// The C library's entry points through which a file is opened by name or put
+// on the disk, defined in every test program: the dynamic linker binds the
+// program's and Qt's calls to these, which pass them on to the library's own
+// (RTLD_NEXT) unless a guard of FaultInjection.h asks for a fault.
 
 // The plain names: no large-file renaming of open to open64 in the headers.
 #undef _FILE_OFFSET_BITS
+
+#include "FaultInjection.h"
 
 #include <cerrno>
 #include <climits>
@@ -19,6 +16,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <mutex>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,16 +29,94 @@ F nextDefinition(const char* name)
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
-bool holds(const char* path, const char* variable)
+// What the guards ask for. The calls come from any thread (a test's FIFO
+// watch opens from its own), so all of it is read and written under the lock.
+struct Faults {
+    std::mutex lock;
+    std::string syncPart;
+    int syncError = 0;
+    bool syncFolders = false;
+    int syncFailed = 0;
+    std::string swapPart;
+    int swaps = 0;
+    std::string countPart;
+    int opens = 0;
+    std::string failPart;
+    int failError = 0;
+    int failTimes = 0;
+    bool failNonBlocking = false;
+    int failFailed = 0;
+};
+
+// Made on first use: an open can come before the program's globals are made.
+Faults& faults()
 {
-    const char* part = std::getenv(variable);
-    return path && part && *part && std::strstr(path, part);
+    static Faults f;
+    return f;
+}
+
+bool holds(const char* path, const std::string& part)
+{
+    return path && !part.empty() && std::strstr(path, part.c_str());
+}
+
+// Takes a guard's part; a second guard of a kind while one lives is a
+// mistake of the test.
+void take(std::string& slot, const QString& part, const char* kind)
+{
+    if (!slot.empty()) {
+        std::fprintf(stderr, "fault injection: a second %s guard while one lives\n", kind);
+        std::abort();
+    }
+    slot = part.toLocal8Bit().toStdString();
+    if (slot.empty()) {
+        std::fprintf(stderr, "fault injection: a %s guard needs a part of a path\n", kind);
+        std::abort();
+    }
+}
+
+void swapForFifo(const char* path)
+{
+    struct stat st{};
+    if (::lstat(path, &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    const std::string fifo = std::string(path) + ".swap";
+    if (::mkfifo(fifo.c_str(), 0600) != 0)
+        return;
+    if (std::rename(fifo.c_str(), path) == 0)
+        ++faults().swaps;
+    else
+        ::unlink(fifo.c_str());
+}
+
+// What an open of the path is to do: 0 to go on (after any swap), or the
+// errno it fails with.
+int openFault(const char* path, int flags)
+{
+    Faults& f = faults();
+    const std::lock_guard<std::mutex> held(f.lock);
+    if ((flags & O_ACCMODE) != O_WRONLY && holds(path, f.countPart))
+        ++f.opens;
+    if (holds(path, f.failPart) && f.failTimes != 0 && (!f.failNonBlocking || (flags & O_NONBLOCK))) {
+        if (f.failTimes > 0)
+            --f.failTimes;
+        ++f.failFailed;
+        return f.failError;
+    }
+    if ((flags & O_ACCMODE) == O_RDONLY && holds(path, f.swapPart))
+        swapForFifo(path);
+    return 0;
 }
 
 // Whether a sync of the open file is to fail; errno is set when it is.
 bool syncFails(int fd)
 {
-    if (!std::getenv("TDR_FAIL_SYNC"))
+    Faults& f = faults();
+    const std::lock_guard<std::mutex> held(f.lock);
+    if (f.syncPart.empty())
+        return false;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) != f.syncFolders)
         return false;
     char link[64];
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
@@ -49,28 +125,99 @@ bool syncFails(int fd)
     if (n < 0)
         return false;
     path[n] = '\0';
-    if (!holds(path, "TDR_FAIL_SYNC"))
+    if (!holds(path, f.syncPart))
         return false;
-    const char* code = std::getenv("TDR_FAIL_SYNC_ERRNO");
-    errno = code ? std::atoi(code) : EIO;
+    ++f.syncFailed;
+    errno = f.syncError;
     return true;
 }
 
-void swapForFifo(const char* path, int flags)
-{
-    if ((flags & O_ACCMODE) != O_RDONLY || !holds(path, "TDR_SWAP_FOR_FIFO"))
-        return;
-    struct stat st{};
-    if (::lstat(path, &st) != 0 || !S_ISREG(st.st_mode))
-        return;
-    const std::string fifo = std::string(path) + ".swap";
-    if (::mkfifo(fifo.c_str(), 0600) == 0 && std::rename(fifo.c_str(), path) != 0)
-        ::unlink(fifo.c_str());
-}
-
-mode_t modeOf(int flags, va_list args) { return (flags & (O_CREAT | O_TMPFILE)) ? va_arg(args, mode_t) : 0; }
+// The mode argument is passed only with O_CREAT or O_TMPFILE (whose bits
+// include O_DIRECTORY's, which passes none).
+bool takesMode(int flags) { return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE; }
 
 } // namespace
+
+bool faultInjectionLoaded()
+{
+    // Qt calls open64: the dynamic linker must find this program's.
+    return dlsym(RTLD_DEFAULT, "open64") == reinterpret_cast<void*>(&open64);
+}
+
+SyncFails::SyncFails(const QString& part, int error, Of of)
+{
+    Faults& f = faults();
+    const std::lock_guard<std::mutex> held(f.lock);
+    take(f.syncPart, part, "sync");
+    f.syncError = error;
+    f.syncFolders = of == Of::Folders;
+    f.syncFailed = 0;
+}
+SyncFails::~SyncFails()
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    faults().syncPart.clear();
+}
+int SyncFails::failed() const
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    return faults().syncFailed;
+}
+
+SwappedForFifo::SwappedForFifo(const QString& part)
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    take(faults().swapPart, part, "swap");
+    faults().swaps = 0;
+}
+SwappedForFifo::~SwappedForFifo()
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    faults().swapPart.clear();
+}
+int SwappedForFifo::swaps() const
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    return faults().swaps;
+}
+
+OpensCounted::OpensCounted(const QString& part)
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    take(faults().countPart, part, "open count");
+    faults().opens = 0;
+}
+OpensCounted::~OpensCounted()
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    faults().countPart.clear();
+}
+int OpensCounted::opens() const
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    return faults().opens;
+}
+
+OpenFails::OpenFails(const QString& part, int error, int times, Which which)
+{
+    Faults& f = faults();
+    const std::lock_guard<std::mutex> held(f.lock);
+    take(f.failPart, part, "open failure");
+    f.failError = error;
+    f.failTimes = times;
+    f.failNonBlocking = which == Which::NonBlocking;
+    f.failFailed = 0;
+}
+OpenFails::~OpenFails()
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    faults().failPart.clear();
+}
+int OpenFails::failed() const
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    return faults().failFailed;
+}
 
 extern "C" {
 
@@ -86,27 +233,38 @@ int fdatasync(int fd)
     return syncFails(fd) ? -1 : next(fd);
 }
 
-// Every entry point through which a file is opened by name.
 #define TDR_INTERPOSE_OPEN(name)                                                        \
     int name(const char* path, int flags, ...)                                          \
     {                                                                                   \
         static const auto next = nextDefinition<int (*)(const char*, int, ...)>(#name); \
-        va_list args;                                                                   \
-        va_start(args, flags);                                                          \
-        const mode_t mode = modeOf(flags, args);                                        \
-        va_end(args);                                                                   \
-        swapForFifo(path, flags);                                                       \
+        mode_t mode = 0;                                                                \
+        if (takesMode(flags)) {                                                         \
+            va_list args;                                                               \
+            va_start(args, flags);                                                      \
+            mode = va_arg(args, mode_t);                                                \
+            va_end(args);                                                               \
+        }                                                                               \
+        if (const int error = openFault(path, flags)) {                                 \
+            errno = error;                                                              \
+            return -1;                                                                  \
+        }                                                                               \
         return next(path, flags, mode);                                                 \
     }
 #define TDR_INTERPOSE_OPENAT(name)                                                           \
     int name(int dir, const char* path, int flags, ...)                                      \
     {                                                                                        \
         static const auto next = nextDefinition<int (*)(int, const char*, int, ...)>(#name); \
-        va_list args;                                                                        \
-        va_start(args, flags);                                                               \
-        const mode_t mode = modeOf(flags, args);                                             \
-        va_end(args);                                                                        \
-        swapForFifo(path, flags);                                                            \
+        mode_t mode = 0;                                                                     \
+        if (takesMode(flags)) {                                                              \
+            va_list args;                                                                    \
+            va_start(args, flags);                                                           \
+            mode = va_arg(args, mode_t);                                                     \
+            va_end(args);                                                                    \
+        }                                                                                    \
+        if (const int error = openFault(path, flags)) {                                      \
+            errno = error;                                                                   \
+            return -1;                                                                       \
+        }                                                                                    \
         return next(dir, path, flags, mode);                                                 \
     }
 
@@ -116,21 +274,18 @@ TDR_INTERPOSE_OPENAT(openat)
 TDR_INTERPOSE_OPENAT(openat64)
 
 // The checked forms that fortified callers use.
-int __open_2(const char* path, int flags)
-{
-    static const auto next = nextDefinition<int (*)(const char*, int)>("__open_2");
-    swapForFifo(path, flags);
-    return next(path, flags);
-}
+#define TDR_INTERPOSE_CHECKED_OPEN(name)                                           \
+    int name(const char* path, int flags)                                          \
+    {                                                                              \
+        static const auto next = nextDefinition<int (*)(const char*, int)>(#name); \
+        if (const int error = openFault(path, flags)) {                            \
+            errno = error;                                                         \
+            return -1;                                                             \
+        }                                                                          \
+        return next(path, flags);                                                  \
+    }
 
-int __open64_2(const char* path, int flags)
-{
-    static const auto next = nextDefinition<int (*)(const char*, int)>("__open64_2");
-    swapForFifo(path, flags);
-    return next(path, flags);
-}
-
-// Lets a test tell that the faults it asks for will happen.
-int tdr_fault_injection_loaded() { return 1; }
+TDR_INTERPOSE_CHECKED_OPEN(__open_2)
+TDR_INTERPOSE_CHECKED_OPEN(__open64_2)
 
 } // extern "C"

@@ -5,40 +5,32 @@
 #include "FakeUiServices.h"
 
 #include <QApplication>
-#include <QTemporaryFile>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
-// Every test program runs with the fault-injection library preloaded
-// (FaultInjection.h), whoever starts it: started without it, it starts
-// itself again with it, once.
-void preloadFaultInjection(char** argv)
+// The offscreen platform reads its screens from a file named in
+// QT_QPA_PLATFORM, whose options end at a ':'. The file lives in memory and
+// is named through the program's own descriptor, a name that holds neither a
+// ':' nor a space wherever the tests or the temporary folder are.
+bool offerScreens()
 {
-    if (qEnvironmentVariableIsSet("TDR_FAULT_INJECTION_PRELOADED"))
-        return;
-    qputenv("TDR_FAULT_INJECTION_PRELOADED", "1");
-    QByteArray preload = TDR_FAULT_INJECTION;
-    const QByteArray others = qgetenv("LD_PRELOAD");
-    if (!others.isEmpty())
-        preload += ':' + others;
-    qputenv("LD_PRELOAD", preload);
-    ::execv("/proc/self/exe", argv);
-    // Without it the tests that need its faults fail, saying so.
+    static constexpr char kScreens[] = R"({"screens": [
+        {"name": "1 smallest", "x": 0, "y": 0, "width": 1366, "height": 768},
+        {"name": "2 larger", "x": 1366, "y": 0, "width": 1920, "height": 1200}]})";
+    const int fd = ::memfd_create("screens", MFD_CLOEXEC);
+    if (fd < 0 || ::write(fd, kScreens, sizeof kScreens - 1) != ssize_t(sizeof kScreens - 1))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=/proc/self/fd/" + QByteArray::number(fd));
+    return true;
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    preloadFaultInjection(argv);
-    QTemporaryFile screens;
-    if (!screens.open())
+    if (!offerScreens())
         return 1;
-    screens.write(R"({"screens": [
-        {"name": "1 smallest", "x": 0, "y": 0, "width": 1366, "height": 768},
-        {"name": "2 larger", "x": 1366, "y": 0, "width": 1920, "height": 1200}]})");
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
