@@ -67,6 +67,7 @@ bool writeKindFile(Module1& m, Kind kindCode)
         path = writerPath(m, kind);
 
     QString problem;
+    bool replaced = false;
     int last = -1;
     visitKindTable(m, kindCode, [&](const auto& table, int16_t lastIndex, int16_t) {
         last = lastIndex;
@@ -78,12 +79,12 @@ bool writeKindFile(Module1& m, Kind kindCode)
         for (int i = 0; i <= last; ++i)
             recordformat::appendRecordLines(lines, table[size_t(i)]);
         QString error;
-        if (!recordformat::writeFile(path, lines, &error))
+        if (!recordformat::writeFile(path, lines, &error, &replaced))
             problem = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
     });
     if (!problem.isEmpty()) {
-        ShowText(
-            QStringLiteral("The data file %1 was not written: %2. The file was left as it was.").arg(path, problem));
+        ShowText(QStringLiteral("The data file %1 was not written: %2.%3")
+                     .arg(path, problem, replaced ? QString() : QStringLiteral(" The file was left as it was.")));
         return false;
     }
     m.intIndex = int16_t(last + 1);

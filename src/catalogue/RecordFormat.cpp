@@ -242,8 +242,10 @@ LoadStatus load(const QString& path, QByteArray& bytes)
     return LoadStatus::Unreadable;
 }
 
-bool writeFile(const QString& path, const QStringList& lines, QString* error)
+bool writeFile(const QString& path, const QStringList& lines, QString* error, bool* replaced)
 {
+    if (replaced)
+        *replaced = false;
     qint64 bytes = 0;
     for (const QString& line : lines)
         bytes += line.size() + 2; // CR LF
@@ -252,7 +254,7 @@ bool writeFile(const QString& path, const QStringList& lines, QString* error)
             *error = QStringLiteral("the file would be larger than a catalogue file may be");
         return false;
     }
-    return platform::writeLines(path, lines, error);
+    return platform::writeLines(path, lines, error, replaced);
 }
 
 } // namespace catalogue::recordformat

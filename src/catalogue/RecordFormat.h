@@ -120,8 +120,9 @@ inline constexpr qint64 kMaxFileBytes = platform::kMaxTextFileBytes;
 LoadStatus load(const QString& path, QByteArray& bytes);
 
 // Replaces a catalogue file by the lines, only when complete (the old file
-// stays on any failure) and only when load would take a file of that size.
-// On failure error says why.
-bool writeFile(const QString& path, const QStringList& lines, QString* error = nullptr);
+// stays on any failure but a failed sync of its folder, which `replaced`
+// tells) and only when load would take a file of that size. On failure error
+// says why.
+bool writeFile(const QString& path, const QStringList& lines, QString* error = nullptr, bool* replaced = nullptr);
 
 } // namespace catalogue::recordformat

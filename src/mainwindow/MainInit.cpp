@@ -234,12 +234,13 @@ void frmMain::WriteIniFile()
     const auto lines = mainwindow::settingsLines(settings);
     const QString path = m.programPath(QStringLiteral("TDR.ini"));
     QString error;
+    bool replaced = false;
     // The file is replaced only by a complete one; when that fails, say so
     // rather than end as if the settings were kept.
-    if (!platform::writeLines(path, QStringList(lines.begin(), lines.end()), &error))
-        catalogue::ShowText(QStringLiteral("The settings could not be saved in %1 (%2). The file keeps the "
-                                           "settings it had.")
-                                .arg(QDir::toNativeSeparators(platform::resolveCase(path)), error));
+    if (!platform::writeLines(path, QStringList(lines.begin(), lines.end()), &error, &replaced))
+        catalogue::ShowText(QStringLiteral("The settings could not be saved in %1 (%2).%3")
+                                .arg(QDir::toNativeSeparators(platform::resolveCase(path)), error,
+                                     replaced ? QString() : QStringLiteral(" The file keeps the settings it had.")));
 }
 
 // --- shut-down ---

@@ -94,6 +94,17 @@ QString fileNameOf(const QString& path)
     return p < 0 ? path : path.mid(p + 1);
 }
 
+namespace {
+int openRetried(const QByteArray& name, int flags)
+{
+    int fd = -1;
+    do
+        fd = ::open(name.constData(), flags);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+} // namespace
+
 ReadStatus openRegularFile(const QString& path, QFile& file)
 {
     const QFileInfo info(resolveCase(path));
@@ -104,7 +115,12 @@ ReadStatus openRegularFile(const QString& path, QFile& file)
     // The file can still be swapped for a FIFO before the open: opened
     // without waiting, the descriptor itself says what it is.
     const QByteArray name = QFile::encodeName(info.filePath());
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = openRetried(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // A regular file under another's write lease (a share's oplock) refuses
+    // an open that will not wait: it is opened as any program would, waiting
+    // for the lease to be given up.
+    if (fd < 0 && errno == EWOULDBLOCK && QFileInfo(info.filePath()).isFile())
+        fd = openRetried(name, O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return QFileInfo(info.filePath()).isFile() ? ReadStatus::CannotOpen : ReadStatus::Missing;
     struct stat st{};
@@ -211,14 +227,75 @@ ReadStatus readLines(const QString& path, QStringList& lines)
     return ReadStatus::Ok;
 }
 
-bool writeLines(const QString& path, const QStringList& lines, QString* error)
+QString writeTarget(const QString& path, QString* error)
 {
+    const QString resolved = resolveCase(path);
+    const QByteArray name = QFile::encodeName(resolved);
+    struct stat st{};
+    if (::stat(name.constData(), &st) == 0) {
+        if (S_ISREG(st.st_mode))
+            return QFileInfo(resolved).canonicalFilePath();
+        if (error)
+            *error = QStringLiteral("it is not a regular file");
+        return QString();
+    }
+    const int reason = errno;
+    if (reason == ENOENT) {
+        // Nothing there yet: a new file. A link that leads nowhere is refused
+        // rather than followed to wherever it points.
+        struct stat link{};
+        if (::lstat(name.constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return resolved;
+        if (error)
+            *error = QStringLiteral("it is a link to a file that does not exist");
+        return QString();
+    }
+    if (error)
+        *error = qt_error_string(reason);
+    return QString();
+}
+
+bool syncFolderOf(const QString& path, QString* error)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    int fd = -1;
+    do
+        fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (error)
+            *error = qt_error_string(errno);
+        return false;
+    }
+    int result = 0;
+    do
+        result = ::fsync(fd);
+    while (result != 0 && errno == EINTR);
+    const int reason = errno;
+    ::close(fd);
+    // A file system that keeps no folder to sync says EINVAL: nothing is
+    // left to put on the disk there.
+    if (result == 0 || reason == EINVAL)
+        return true;
+    if (error)
+        *error = qt_error_string(reason);
+    return false;
+}
+
+bool writeLines(const QString& path, const QStringList& lines, QString* error, bool* replaced)
+{
+    if (replaced)
+        *replaced = false;
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toLatin1();
         bytes += "\r\n";
     }
-    QSaveFile file(resolveCase(path));
+    // QSaveFile would put a regular file in the place of a FIFO or a device.
+    const QString target = writeTarget(path, error);
+    if (target.isEmpty())
+        return false;
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
@@ -245,6 +322,15 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error)
     if (!file.commit()) {
         if (error)
             *error = file.errorString();
+        return false;
+    }
+    // The new name is on the disk only once its folder is.
+    QString why;
+    if (!syncFolderOf(target, &why)) {
+        if (replaced)
+            *replaced = true;
+        if (error)
+            *error = QStringLiteral("%1 at the sync of its folder, so the new file may not be on the disk").arg(why);
         return false;
     }
     return true;

@@ -60,10 +60,24 @@ ReadStatus readText(const QString& path, QString& text);
 // same statuses and size limit.
 ReadStatus readBytes(const QString& path, QByteArray& bytes);
 
+// Where a write to `path` lands (letter case ignored): the file itself, or
+// the file at the end of its links. Empty, and error (when given) says why,
+// when something other than a regular file is there (a FIFO, a device, a
+// folder) or a link leads to nothing: a write never replaces either.
+QString writeTarget(const QString& path, QString* error = nullptr);
+
+// Puts the folder that holds `path` on the disk, so that a file renamed or
+// linked into it keeps its name through a power cut; false (and error, when
+// given, says why) when the system could not.
+bool syncFolderOf(const QString& path, QString* error = nullptr);
+
 // Writes the lines, each followed by CR LF, replacing the file only when the
-// whole text was written and is on the disk. On failure the old file is
-// untouched and error (when given) says why.
-bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+// whole text was written and is on the disk, then puts its folder on the
+// disk. A target that is not a regular file is refused (writeTarget). On
+// failure error (when given) says why and the old file is untouched, unless
+// only the folder's sync failed: then the new file stands in its place but
+// may not survive a power cut, and `replaced` (when given) says so.
+bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr, bool* replaced = nullptr);
 
 // Sequential reading over lines already in memory, with an end-of-stream test.
 class LineStream {

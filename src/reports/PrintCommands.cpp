@@ -88,9 +88,12 @@ public:
         // A printer's failure has the program's own message; a file names itself.
         if (m_target.isEmpty())
             catalogue::ShowMessage(Msg::PrinterError);
-        else
+        else if (m_beside.error().isEmpty())
             catalogue::ShowText(
                 QStringLiteral("The print could not be completed: \"%1\" could not be written.").arg(m_target));
+        else
+            catalogue::ShowText(QStringLiteral("The print could not be completed: \"%1\" could not be written: %2.")
+                                    .arg(m_target, m_beside.error()));
         return false;
     }
 

@@ -42,8 +42,9 @@ bool wholePdf(const QString& path)
 bool FileBeside::reserve(const QString& target)
 {
     // A link is followed: the file it names is the one replaced.
-    const QFileInfo info(target);
-    m_target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : target;
+    m_target = platform::writeTarget(target, &m_error);
+    if (m_target.isEmpty())
+        return false;
     const QFileInfo final(m_target);
     // The same suffix, so that the printer keeps its output format.
     const QString name = final.suffix().isEmpty()
@@ -75,6 +76,11 @@ bool FileBeside::commit()
     if (::chmod(from.constData(), rights) != 0 || std::rename(from.constData(), to.constData()) != 0)
         return false;
     m_file->setAutoRemove(false);
+    QString why;
+    if (!platform::syncFolderOf(m_target, &why)) {
+        m_error = QStringLiteral("%1 at the sync of its folder, so it may not be on the disk").arg(why);
+        return false;
+    }
     return true;
 }
 

@@ -7,9 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace platform;
 
@@ -194,4 +197,138 @@ TEST(TextFile, FileNameAfterLastSeparator)
     EXPECT_EQ(fileNameOf("c:\\x\\Disp.dat"), "Disp.dat");
     EXPECT_EQ(fileNameOf("/tmp/y/HOSES.DAT"), "HOSES.DAT");
     EXPECT_EQ(fileNameOf("plain"), "plain");
+}
+
+namespace {
+// What stands at a path, as a later look can compare it: its kind, its node
+// and, for a device, which one.
+struct Node {
+    mode_t mode = 0;
+    ino_t inode = 0;
+    dev_t device = 0;
+    bool operator==(const Node&) const = default;
+};
+Node nodeAt(const QString& path)
+{
+    struct stat st{};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {st.st_mode, st.st_ino, st.st_rdev};
+}
+} // namespace
+
+TEST(TextFile, AWriteNeverReplacesWhatIsNotARegularFile)
+{
+    struct Case {
+        const char* what;
+        std::function<bool(TestFolder&)> make; // makes "target.txt"; false when it cannot be made here
+        const char* reason;
+    };
+    const auto link = [](TestFolder& dir, const char* to) { return QFile::link(dir.file(to), dir.file("target.txt")); };
+    const auto fifo = [](TestFolder& dir, const char* name) {
+        return ::mkfifo(QFile::encodeName(dir.file(name)).constData(), 0600) == 0;
+    };
+    // A device node of the test's own, the one that swallows what is written.
+    const auto device = [](TestFolder& dir, const char* name) {
+        return ::mknod(QFile::encodeName(dir.file(name)).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    };
+    const Case cases[] = {
+        {"a FIFO", [&](TestFolder& d) { return fifo(d, "target.txt"); }, "it is not a regular file"},
+        {"a device", [&](TestFolder& d) { return device(d, "target.txt"); }, "it is not a regular file"},
+        {"a folder", [](TestFolder& d) { return QDir(d.path()).mkdir("target.txt"); }, "it is not a regular file"},
+        {"a link to a FIFO", [&](TestFolder& d) { return fifo(d, "fifo") && link(d, "fifo"); },
+         "it is not a regular file"},
+        {"a link to a device", [&](TestFolder& d) { return device(d, "dev") && link(d, "dev"); },
+         "it is not a regular file"},
+        {"a link that leads nowhere", [&](TestFolder& d) { return link(d, "absent.txt"); },
+         "it is a link to a file that does not exist"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder dir;
+        ASSERT_TRUE(c.make(dir)) << "root can make each of them; a user a device node only with CAP_MKNOD";
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+        const Node node = nodeAt(dir.file("target.txt"));
+        QString error;
+        EXPECT_FALSE(writeLines(dir.file("TARGET.TXT"), {"new"}, &error));
+        EXPECT_EQ(error, c.reason);
+        EXPECT_EQ(writeTarget(dir.file("target.txt")), QString());
+        EXPECT_EQ(nodeAt(dir.file("target.txt")), node) << "left as it was";
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), before)
+            << "nothing made beside it, nothing made where a link leads";
+    }
+
+    // A link to a regular file writes the file; the link stays a link.
+    TestFolder dir;
+    dir.write("real.txt", "old\r\n");
+    ASSERT_TRUE(QFile::link(dir.file("real.txt"), dir.file("target.txt")));
+    ASSERT_TRUE(writeLines(dir.file("target.txt"), {"new"}));
+    EXPECT_EQ(dir.read("real.txt"), QByteArray("new\r\n"));
+    EXPECT_TRUE(QFileInfo(dir.file("target.txt")).isSymLink());
+}
+
+TEST(TextFile, AWriteWhoseFolderCannotReachTheDiskIsAFailure)
+{
+    ASSERT_TRUE(faultInjectionLoaded());
+    TestFolder dir;
+    dir.write("data.txt", "old\r\n");
+    QString error;
+    bool replaced = false;
+    bool ok = true;
+    int failed = 0;
+    {
+        const SyncFails failing(dir.path(), EIO, SyncFails::Of::Folders);
+        ok = writeLines(dir.file("data.txt"), {"new"}, &error, &replaced);
+        failed = failing.failed();
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(failed, 1) << "the folder was synced once, the file itself was not made to fail";
+    EXPECT_TRUE(replaced);
+    EXPECT_EQ(error, qt_error_string(EIO) + " at the sync of its folder, so the new file may not be on the disk");
+    EXPECT_EQ(dir.read("data.txt"), QByteArray("new\r\n")) << "the new file stands, not yet safe";
+
+    // The same write with a sound disk succeeds and says nothing replaced in
+    // failure.
+    error.clear();
+    EXPECT_TRUE(writeLines(dir.file("data.txt"), {"again"}, &error, &replaced));
+    EXPECT_FALSE(replaced);
+    EXPECT_TRUE(error.isEmpty());
+    EXPECT_TRUE(syncFolderOf(dir.file("data.txt")));
+}
+
+TEST(TextFile, AnOpenInterruptedOrRefusedForALeaseIsOpenedStill)
+{
+    ASSERT_TRUE(faultInjectionLoaded());
+    struct Case {
+        const char* what;
+        int error;
+        int times;
+        OpenFails::Which which;
+    } cases[] = {
+        {"a signal interrupts the open", EINTR, 2, OpenFails::Which::Any},
+        {"another holds a write lease: an open that will not wait is refused", EWOULDBLOCK, -1,
+         OpenFails::Which::NonBlocking},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder dir;
+        dir.write("data.txt", "one\r\n");
+        QStringList lines;
+        ReadStatus status = ReadStatus::Missing;
+        int failed = 0;
+        {
+            const OpenFails refusing(dir.file("data.txt"), c.error, c.times, c.which);
+            status = readLines(dir.file("data.txt"), lines);
+            failed = refusing.failed();
+        }
+        EXPECT_EQ(status, ReadStatus::Ok);
+        EXPECT_EQ(lines, QStringList{"one"});
+        EXPECT_GE(failed, 1) << "the fault took place";
+    }
+    // Any other refusal is a file that cannot be opened.
+    TestFolder dir;
+    dir.write("data.txt", "one\r\n");
+    const OpenFails refusing(dir.file("data.txt"), EACCES, -1);
+    QStringList lines;
+    EXPECT_EQ(readLines(dir.file("data.txt"), lines), ReadStatus::CannotOpen);
 }
