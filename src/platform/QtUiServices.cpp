@@ -120,9 +120,12 @@ std::optional<QString> QtUiServices::saveFileName(const FileDialogRequest& reque
 }
 
 namespace {
-// Qt's own dialog, where it prints through CUPS, shows its print range again
-// as it opens, for a range the print server would take, which a print to a
-// PDF file never honours: the range is hidden once the dialog shows.
+// Qt's own dialog (6.4, built with CUPS) shows its print range group as it
+// opens even without the page range: a "Pages from ... to" range and an odd
+// or even page set, which it does not give to the program but leaves on the
+// printer as the print server's options, and which a print to a PDF file
+// drops (Qt's PDF engine keeps no such options). The group is hidden once
+// the dialog shows, so neither can be chosen.
 class NoPrintRange : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -139,9 +142,12 @@ bool QtUiServices::printerDialog(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     // The print commands print their whole document: no page range,
-    // selection or current page is offered that they would ignore. Copies,
-    // collation and reverse order stay: the commands honour them on every
-    // printer and in a print to a file.
+    // selection or current page is offered. Copies, collation and reverse
+    // order stay: the commands honour them on every printer and in a print
+    // to a file, the copies made by a printer that makes them and drawn by
+    // the program where it makes none. A page range or set that reached a
+    // printer all the same would be applied by the commands, by the pages'
+    // numbers, and taken from the print server's options.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

@@ -11,8 +11,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QStringView>
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -150,64 +153,194 @@ SheetPlacement fitSheetTwo(QSizeF extent, QSizeF area)
     return at;
 }
 
-std::vector<int> pageSequence(int pages, int copies, bool collate, bool reverse)
+namespace {
+
+// `pages` in their order, `copies` times over: each copy whole in turn when
+// `collate`, each page's copies together when not. Fewer than one copy is one.
+std::vector<int> repeated(const std::vector<int>& pages, int copies, bool collate)
 {
     std::vector<int> sequence;
-    const int each = std::max(copies, 1);
-    const auto page = [&](int k) { return reverse ? pages - k : k + 1; };
+    const size_t each = size_t(std::max(copies, 1));
     if (collate) {
-        for (int copy = 0; copy < each; ++copy)
-            for (int k = 0; k < pages; ++k)
-                sequence.push_back(page(k));
+        for (size_t copy = 0; copy < each; ++copy)
+            sequence.insert(sequence.end(), pages.begin(), pages.end());
     } else {
-        for (int k = 0; k < pages; ++k)
-            sequence.insert(sequence.end(), size_t(each), page(k));
+        for (const int page : pages)
+            sequence.insert(sequence.end(), each, page);
     }
     return sequence;
+}
+
+// A page number as the print server reads one: digits only, from 1.
+std::optional<int> pageNumber(QStringView text)
+{
+    text = text.trimmed();
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < 1)
+        return std::nullopt;
+    return number;
+}
+
+// The ranges of a page range's text: pages and ranges between commas, a
+// range open at its start beginning at page 1, one open at its end running
+// to the last page. Nothing when any part cannot be read.
+std::optional<std::vector<PageChoice::Range>> pageRanges(QStringView text)
+{
+    std::vector<PageChoice::Range> ranges;
+    for (const QStringView part : text.split(u',')) {
+        const qsizetype dash = part.indexOf(u'-');
+        if (dash < 0) {
+            const std::optional<int> page = pageNumber(part);
+            if (!page)
+                return std::nullopt;
+            ranges.push_back({*page, *page});
+            continue;
+        }
+        const QStringView from = part.left(dash).trimmed();
+        const QStringView to = part.mid(dash + 1).trimmed();
+        const std::optional<int> first = from.isEmpty() ? std::optional<int>(1) : pageNumber(from);
+        const std::optional<int> last = to.isEmpty() ? std::optional<int>(INT_MAX) : pageNumber(to);
+        if ((from.isEmpty() && to.isEmpty()) || !first || !last || *last < *first)
+            return std::nullopt;
+        ranges.push_back({*first, *last});
+    }
+    return ranges;
+}
+
+} // namespace
+
+std::vector<int> pageSequence(int pages, int copies, bool collate, bool reverse)
+{
+    std::vector<int> order;
+    for (int page = 1; page <= pages; ++page)
+        order.push_back(page);
+    if (reverse)
+        std::reverse(order.begin(), order.end());
+    return repeated(order, copies, collate);
+}
+
+bool PageChoice::keeps(int page) const
+{
+    if (unreadable || (set == PageSet::Odd && page % 2 == 0) || (set == PageSet::Even && page % 2 != 0))
+        return false;
+    return ranges.empty() || std::any_of(ranges.begin(), ranges.end(), [&](const Range& r) {
+               return r.first <= page && page <= r.last;
+           });
+}
+
+ServerOptions splitServerOptions(const QStringList& options)
+{
+    ServerOptions split;
+    std::optional<QString> ranges, set;
+    for (qsizetype k = 0; k < options.size(); k += 2) {
+        const QString& name = options[k];
+        // A name without its value has an empty one, as Qt's engine gives it.
+        const QString value = k + 1 < options.size() ? options[k + 1] : QString();
+        if (name.compare(u"page-ranges", Qt::CaseInsensitive) == 0) {
+            ranges = value;
+        } else if (name.compare(u"page-set", Qt::CaseInsensitive) == 0) {
+            set = value;
+        } else {
+            split.others << name;
+            if (k + 1 < options.size())
+                split.others << value;
+        }
+    }
+    PageChoice& pages = split.pages;
+    if (ranges) {
+        if (auto read = pageRanges(*ranges))
+            pages.ranges = std::move(*read);
+        else
+            pages.unreadable = true;
+    }
+    if (set) {
+        if (set->compare(u"odd", Qt::CaseInsensitive) == 0)
+            pages.set = PageSet::Odd;
+        else if (set->compare(u"even", Qt::CaseInsensitive) == 0)
+            pages.set = PageSet::Even;
+        else if (set->compare(u"all", Qt::CaseInsensitive) != 0)
+            pages.unreadable = true;
+    }
+    return split;
+}
+
+PrintPlan planPrint(const PrintChoice& choice, int pages)
+{
+    const ServerOptions server = splitServerOptions(choice.serverOptions);
+    // The pages chosen by their number in the document, then their order,
+    // then the copies: "page 1, last page first" is page 1.
+    std::vector<int> kept;
+    for (int page = 1; page <= pages; ++page)
+        if (server.pages.keeps(page))
+            kept.push_back(page);
+    if (choice.reverse)
+        std::reverse(kept.begin(), kept.end());
+    PrintPlan plan;
+    plan.sequence = repeated(kept, choice.printerMakesCopies ? 1 : choice.copies, choice.collate);
+    plan.printerCopies = choice.printerMakesCopies ? std::max(choice.copies, 1) : 1;
+    plan.printerCollate = choice.collate;
+    plan.printerLastPageFirst = false;
+    plan.serverOptions = server.others;
+    return plan;
+}
+
+namespace {
+
+// Where Qt's CUPS engine keeps the print server's options the dialog set (a
+// name and its value in turn); its PDF engine keeps none and gives nothing.
+constexpr auto kServerOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+} // namespace
+
+PrintPlan takePrintPlan(QPrinter& printer, int pages)
+{
+    QPrintEngine& engine = *printer.printEngine();
+    PrintChoice choice;
+    choice.copies = printer.copyCount();
+    choice.collate = printer.collateCopies();
+    choice.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
+    choice.printerMakesCopies = printer.supportsMultipleCopies();
+    choice.serverOptions = engine.property(kServerOptionsKey).toStringList();
+    const PrintPlan plan = planPrint(choice, pages);
+    printer.setCopyCount(plan.printerCopies);
+    printer.setCollateCopies(plan.printerCollate);
+    printer.setPageOrder(plan.printerLastPageFirst ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+    if (plan.serverOptions != choice.serverOptions)
+        engine.setProperty(kServerOptionsKey, plan.serverOptions);
+    return plan;
 }
 
 namespace {
 
 // A print from its question on: the printer, the hourglass while it runs,
-// the painter on the printer chosen and what the program does itself of the
-// copies and the order the dialog asked for.
+// the painter on the printer chosen and the pages the program draws, in
+// their order, of the copies and the part of the document the dialog asked
+// for.
 struct PrintJob {
     QPrinter printer{QPrinter::HighResolution};
     platform::HourglassGuard hourglass;
     std::unique_ptr<PrintRun> run;
-    int copies = 1;
-    bool collate = true;
-    bool reverse = false;
+    std::vector<int> sequence;
 };
 
-// Takes over from the printer what it would not do of the dialog's choices.
-// Qt's PDF engine makes no copies: the program draws them and tells the
-// printer one. A printer that makes copies (Qt's CUPS engine) keeps them and
-// their collation. No engine puts the last page first: the program always
-// does, and tells the printer first page first so that none turns it back.
-void takeCopiesAndOrder(PrintJob& job)
-{
-    QPrinter& printer = job.printer;
-    job.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
-    job.collate = printer.collateCopies();
-    if (!printer.supportsMultipleCopies()) {
-        job.copies = printer.copyCount();
-        printer.setCopyCount(1);
-    }
-    printer.setPageOrder(QPrinter::FirstPageFirst);
-}
-
-// Asks the question, then shows the hourglass and the printer dialog and
-// begins the painter. Nothing on No or Cancel, which stay silent, or on a
-// failure, which has been said.
-std::unique_ptr<PrintJob> startPrint(const QString& question)
+// Asks the question, then shows the hourglass and the printer dialog, takes
+// the plan for a document of `pages` pages and begins the painter. Nothing
+// on No or Cancel, which stay silent, on a choice that keeps no page, which
+// prints nothing (no painter begun, so no blank sheet), or on a failure,
+// which has been said.
+std::unique_ptr<PrintJob> startPrint(const QString& question, int pages)
 {
     if (!askToPrint(question))
         return nullptr;
     auto job = std::make_unique<PrintJob>();
     if (!ui().printerDialog(job->printer))
         return nullptr;
-    takeCopiesAndOrder(*job);
+    job->sequence = takePrintPlan(job->printer, pages).sequence;
+    if (job->sequence.empty())
+        return nullptr;
     job->run = std::make_unique<PrintRun>(job->printer);
     if (!job->run->begin())
         return nullptr;
@@ -264,14 +397,13 @@ PageDraw sheetTwoPage(Module1& m, ReportWindow& r)
     };
 }
 
-// Draws the document's pages, copies and order as the job says, and ends it.
+// Draws the document's pages in the job's sequence, and ends it.
 void printPages(PrintJob& job, const std::vector<PageDraw>& pages)
 {
-    const std::vector<int> sequence = pageSequence(int(pages.size()), job.copies, job.collate, job.reverse);
-    for (size_t k = 0; k < sequence.size(); ++k) {
+    for (size_t k = 0; k < job.sequence.size(); ++k) {
         if (k > 0 && !job.run->newPage())
             return;
-        pages[size_t(sequence[k] - 1)](*job.run);
+        pages[size_t(job.sequence[k] - 1)](*job.run);
     }
     job.run->end();
 }
@@ -280,20 +412,23 @@ void printPages(PrintJob& job, const std::vector<PageDraw>& pages)
 
 void PrintReport(Module1& m, ReportWindow& r)
 {
-    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print the Report?"));
+    // Sheet 1 and sheet 2; the plan is taken before they are built.
+    constexpr int kReportPages = 2;
+    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print the Report?"), kReportPages);
     if (!job)
         return;
-    // Each layout is built once, sheet 1's first: building it stores what
-    // the sheet shows.
+    // Each layout is built once, sheet 1's first, whichever pages are
+    // drawn: building it stores what the sheet shows.
     std::vector<PageDraw> pages;
     pages.push_back(layoutPage<frmPrintFlowGraph>(kFlowGraphSheetTwips, m, r));
     pages.push_back(sheetTwoPage(m, r));
+    Q_ASSERT(int(pages.size()) == kReportPages);
     printPages(*job, pages);
 }
 
 void PrintPumpCurve(Module1& m, MainWindowInputs& w)
 {
-    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print Pump Performance Curve?"));
+    const std::unique_ptr<PrintJob> job = startPrint(QStringLiteral("Do you want to Print Pump Performance Curve?"), 1);
     if (!job)
         return;
     printPages(*job, {layoutPage<frmPrintPumpCurve>(kPumpCurvePageTwips, m, w)});
