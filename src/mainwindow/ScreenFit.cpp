@@ -7,7 +7,14 @@
 #include <algorithm>
 
 namespace {
-constexpr int kFramePollInterval = 50; // ms
+constexpr std::chrono::milliseconds kFramePollInterval{50};
+
+// A window maximised, full screen or minimised, by the program, the user or
+// the window manager, has the place and size they gave it.
+bool sizedByItsState(const QWidget& window)
+{
+    return window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+}
 
 // The start of a span of `length` moved into [low, low + room): at `low` when
 // it is longer than the room.
@@ -26,10 +33,10 @@ QRect mainwindow::fitIntoRoom(const QRect& content, const QMargins& frame, const
     return QRect(corner + QPoint(frame.left(), frame.top()), size);
 }
 
-mainwindow::FirstShowFit::FirstShowFit(QWidget& window) : QObject(&window), m_window(window)
+mainwindow::FirstShowFit::FirstShowFit(QWidget& window, std::chrono::milliseconds frameWait)
+    : QObject(&window), m_window(window), m_frameWait(frameWait)
 {
-    m_poll.setInterval(kFramePollInterval);
-    connect(&m_poll, &QTimer::timeout, this, [this] { fit(++m_polls * kFramePollInterval >= kFrameWait); });
+    connect(&m_poll, &QTimer::timeout, this, [this] { fit(++m_polls * m_poll.intervalAsDuration() >= m_frameWait); });
     window.installEventFilter(this);
 }
 
@@ -41,13 +48,14 @@ bool mainwindow::FirstShowFit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Show:
         if (m_state == State::NotShown) {
             // Sent before the window is mapped: no larger than the room yet,
-            // so that the window manager places a window that fits.
-            if (const QScreen* screen = m_window.screen()) {
+            // so that the window manager places a window that fits. A
+            // resize would take a maximised window out of its state.
+            if (const QScreen* screen = m_window.screen(); screen && !sizedByItsState(m_window)) {
                 const QSize least = m_window.minimumSize().expandedTo(m_window.minimumSizeHint());
                 m_window.resize(m_window.size().boundedTo(screen->availableGeometry().size()).expandedTo(least));
             }
             m_state = State::AwaitingFrame;
-            m_poll.start();
+            m_poll.start(std::min(kFramePollInterval, m_frameWait));
             // A platform that frames its windows itself knows the frame already.
             fit(false);
         }
@@ -73,7 +81,7 @@ void mainwindow::FirstShowFit::fit(bool now)
     m_window.removeEventFilter(this);
     // A window the user or the window manager maximised is theirs.
     const QScreen* screen = m_window.screen();
-    if (!screen || (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+    if (!screen || sizedByItsState(m_window))
         return;
     const QSize least = m_window.minimumSize().expandedTo(m_window.minimumSizeHint());
     const QRect fitted = fitIntoRoom(m_window.geometry(), frame, least, screen->availableGeometry());

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QRect>
 #include <QTimer>
+#include <chrono>
 
 class QWidget;
 
@@ -22,12 +23,21 @@ QRect fitIntoRoom(const QRect& content, const QMargins& frame, const QSize& leas
 // window manager adds the frame only after the window is mapped, and may
 // tell its size a little later: until it is known the window takes no more
 // than the room without a frame, and the fit waits for the frame for at most
-// kFrameWait; a window without a frame by then is fitted without one. After
-// the fit the window is the user's to move and size.
+// the frame wait (the program's is kFrameWait); a window without a frame by
+// then is fitted without one. A window shown maximised, full screen or
+// minimised is left as it is. After the fit the window is the user's to move
+// and size.
 class FirstShowFit : public QObject {
+    Q_OBJECT
 public:
-    static constexpr int kFrameWait = 1000; // ms
-    explicit FirstShowFit(QWidget& window);
+    static constexpr std::chrono::milliseconds kFrameWait{1000};
+    explicit FirstShowFit(QWidget& window, std::chrono::milliseconds frameWait = kFrameWait);
+
+    // The wait in force at each poll: a test sets a short one, before the
+    // showing or while the fit waits.
+    void setFrameWait(std::chrono::milliseconds wait) { m_frameWait = wait; }
+    // The fit has been made, or left aside for a maximised window.
+    bool done() const { return m_state == State::Done; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +45,7 @@ protected:
 private:
     enum class State { NotShown, AwaitingFrame, Done };
     QWidget& m_window;
+    std::chrono::milliseconds m_frameWait;
     State m_state = State::NotShown;
     QTimer m_poll;
     int m_polls = 0;

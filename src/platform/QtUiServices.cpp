@@ -6,12 +6,17 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdlib>
 
 namespace platform {
@@ -51,6 +56,31 @@ private:
 };
 } // namespace
 
+namespace {
+// A box is at least as wide as its title needs in the title bar. QMessageBox
+// sizes itself for its text and leaves too little beside the title, which the
+// window manager then cuts. The least width is a spacer across the box's grid,
+// so the box still lays its text out itself: a long text wraps as it would,
+// and a box already wide enough is unchanged. The grid is built anew by some
+// setters, so this comes after the last of them. A title wider than half the
+// screen is left to the window manager, rather than a box that wide.
+void fitTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    int width =
+        QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + QtUiServices::kTitleBarAllowance;
+    if (const QScreen* screen = box.screen())
+        width = std::min(width, screen->availableGeometry().width() / 2);
+    const QMargins margins = grid->contentsMargins();
+    width -= margins.left() + margins.right();
+    if (width > 0)
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+} // namespace
+
 MsgResult QtUiServices::messageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon)
 {
     const ArrowWhileOpen arrow(m_hourglass);
@@ -74,6 +104,7 @@ MsgResult QtUiServices::messageBox(const QString& text, const QString& caption, 
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    fitTitle(box);
     const int r = box.exec();
     switch (r) {
     case QMessageBox::Yes: return MsgResult::Yes;

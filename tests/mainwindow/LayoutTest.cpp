@@ -1,8 +1,10 @@
 // The main window fits a 1366 x 768 screen with a task bar: at 1024 x 700
 // every control of every area page, of the results panel and of the area
 // row lies whole inside its parent, no two named controls overlap, and added
-// space goes to the charts and the grids; no command raises the window's
-// least size above what it is after start-up.
+// space goes to the charts and the grids; the window's least size follows a
+// change on a page behind the front one, and no command raises it above what
+// it is after start-up.
+#include "GeometryPrinter.h"
 #include "MainWindowFixture.h"
 #include "WidgetInput.h"
 
@@ -165,6 +167,65 @@ TEST_F(MainWindowTest, AddedSpaceGoesToTheChartsAndTheGrids)
     // The flow graph stays readable at the smallest size.
     EXPECT_GE(small[0].width(), 300);
     EXPECT_GE(small[0].height(), 200);
+}
+
+// The window's least size follows a change inside a page behind the front
+// one at once, growing and shrinking: it is the least size the window has
+// once that page has been in front, so nothing of the page is cut when it
+// comes there.
+TEST_F(MainWindowTest, LeastSizeFollowsAChangeOnAPageBehindTheFrontOne)
+{
+    struct Case {
+        const char* name;
+        int page;
+        const char* control;
+        QSize grown; // its least size while changed
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"a piping frame wider",         1, "fraSelect",     {900, 0}},
+        {"the pump frame taller",        2, "fraPump",       {0, 500}},
+        {"the site picture larger",      3, "PicSiteLayout", {700, 450}},
+    };
+    // clang-format on
+    load();
+    widgetinput::showActive(*w);
+    auto* pages = control<QTabWidget>("tabMain");
+    pages->setCurrentIndex(0);
+    // Once the layout requests have gone up to the window, a level or so a
+    // pass of the event loop.
+    auto least = [this] {
+        for (int pass = 0; pass < 10; ++pass)
+            QApplication::processEvents();
+        return w->minimumSize().expandedTo(w->minimumSizeHint());
+    };
+    // The least size once `page` has been in front, the front page back.
+    auto leastAfterShowing = [&](int page) {
+        pages->setCurrentIndex(page);
+        QApplication::processEvents();
+        pages->setCurrentIndex(0);
+        return least();
+    };
+    const QSize start = least();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* changed = control<QWidget>(c.control);
+        ASSERT_TRUE(pages->widget(c.page)->isAncestorOf(changed));
+        const QSize oldMinimum = changed->minimumSize();
+        const QSize oldMaximum = changed->maximumSize();
+        changed->setMaximumSize(oldMaximum.expandedTo(c.grown));
+        changed->setMinimumSize(oldMinimum.expandedTo(c.grown));
+        const QSize grown = least();
+        ASSERT_FALSE(pages->widget(c.page)->isVisible());
+        EXPECT_NE(grown, start) << "the change counts";
+        EXPECT_EQ(grown, leastAfterShowing(c.page));
+        EXPECT_GE(w->width(), grown.width());
+        EXPECT_GE(w->height(), grown.height());
+        changed->setMinimumSize(oldMinimum);
+        changed->setMaximumSize(oldMaximum);
+        EXPECT_EQ(least(), start);
+        EXPECT_EQ(leastAfterShowing(c.page), start);
+    }
 }
 
 // The area pages keep the height of the tallest page, whatever the pages and

@@ -1,10 +1,12 @@
 // The main window's first showing: its frame within the screen's room for
 // windows, on the smallest screen and on a larger one, never below its least
 // size, and the user's moves and sizes left alone after it.
+#include "GeometryPrinter.h"
 #include "MainWindowFixture.h"
 
 #include "mainwindow/ScreenFit.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
@@ -20,12 +22,25 @@ struct RoomCase {
     QRect fitted;
 };
 
-// Lets the event loop run for `ms`, so that every timer due by then fires.
-void runFor(int ms)
+// The fit's wait for the frame in these tests, far shorter than the program's.
+constexpr std::chrono::milliseconds kShortWait{20};
+
+// Lets the event loop run for `time`, so that every timer due by then fires.
+void runFor(std::chrono::milliseconds time)
 {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Runs the event loop until the fit is made (at most a few seconds).
+bool runUntilFitted(const mainwindow::FirstShowFit& fit)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!fit.done() && waited.elapsed() < 5000)
+        runFor(std::chrono::milliseconds(5));
+    return fit.done();
 }
 
 QScreen* screenNumber(int n)
@@ -63,7 +78,9 @@ TEST(FitIntoRoom, FrameComesWithinTheRoomNeverBelowTheLeastSize)
 }
 
 // On the smallest screen the window takes the screen's whole room, frame
-// included; on a larger screen it opens at its own size.
+// included; on a larger screen it opens at its own size. After that the
+// user's moves and sizes stand, even those that take the frame past the
+// screen's edges.
 TEST_F(MainWindowTest, FirstShowingFitsTheFrameIntoTheScreen)
 {
     QScreen* larger = screenNumber(1);
@@ -80,20 +97,24 @@ TEST_F(MainWindowTest, FirstShowingFitsTheFrameIntoTheScreen)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         load();
+        auto* fit = w->findChild<mainwindow::FirstShowFit*>();
+        ASSERT_NE(fit, nullptr);
+        fit->setFrameWait(kShortWait);
         const QRect room = c.screen->availableGeometry();
         w->setScreen(c.screen);
         w->move(room.topLeft() + QPoint(40, 30));
         w->show();
         QApplication::processEvents();
+        EXPECT_TRUE(fit->done()) << "the offscreen platform frames its windows at once";
         EXPECT_EQ(w->screen(), c.screen);
-        EXPECT_TRUE(room.contains(w->frameGeometry()))
-            << w->frameGeometry().x() << "," << w->frameGeometry().y() << " " << w->frameGeometry().width() << "x"
-            << w->frameGeometry().height();
+        EXPECT_TRUE(room.contains(w->frameGeometry())) << testing::PrintToString(w->frameGeometry());
         EXPECT_EQ(w->size(), c.opens);
-        // The user's size and place stand, however long the fit would wait.
-        const QRect own(room.topLeft() + QPoint(100, 50), QSize(1100, 700));
+        // Past the right and the bottom edge, most of it on its screen; the
+        // fit's polls, had they gone on, would have come several times.
+        const QRect own(room.topLeft() + QPoint(room.width() - 900, room.height() - 400), QSize(1100, 700));
         w->setGeometry(own);
-        runFor(mainwindow::FirstShowFit::kFrameWait + 200);
+        runFor(kShortWait * 5);
+        EXPECT_EQ(w->screen(), c.screen);
         EXPECT_EQ(w->geometry(), own);
     }
 }
@@ -105,11 +126,55 @@ TEST(FirstShowFit, WindowWithoutFrameIsFittedAfterTheWait)
     QWidget window(nullptr, Qt::FramelessWindowHint);
     window.setMinimumSize(400, 300);
     window.setGeometry(300, 200, 1500, 900);
-    new mainwindow::FirstShowFit(window);
+    auto* fit = new mainwindow::FirstShowFit(window);
     window.show();
     QApplication::processEvents();
-    // No larger than the room before the frame is known.
-    EXPECT_EQ(window.size(), QSize(1366, 768));
-    runFor(mainwindow::FirstShowFit::kFrameWait + 200);
+    // No larger than the room before the frame is known, and where the
+    // window manager put it: the frame may yet come.
+    EXPECT_EQ(window.geometry(), QRect(300, 200, 1366, 768));
+    EXPECT_FALSE(fit->done());
+    // The wait ends at the next poll.
+    fit->setFrameWait(kShortWait);
+    EXPECT_TRUE(runUntilFitted(*fit));
     EXPECT_EQ(window.geometry(), QRect(0, 0, 1366, 768));
+}
+
+// A window shown maximised or full screen keeps the place and size its state
+// gives it, and the size it returns to: the fit neither resizes it before it
+// is mapped (which would end its state) nor brings it into the room after.
+// Here the offscreen platform gives such a window its room, or its screen, so
+// only a least size larger than that would make the fit change it.
+TEST(FirstShowFit, WindowShownMaximisedOrFullScreenIsLeftAsItIs)
+{
+    struct Case {
+        const char* name;
+        Qt::WindowState state;
+        Qt::WindowFlags flags;
+        QSize least;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"maximised",                          Qt::WindowMaximized,  {},                      {400, 300}},
+        {"full screen",                        Qt::WindowFullScreen, {},                      {400, 300}},
+        {"maximised, least past the room",     Qt::WindowMaximized,  Qt::FramelessWindowHint, {1500, 900}},
+        // Full screen it has no frame: the fit waits for one to the end.
+        {"full screen, least past the screen", Qt::WindowFullScreen, {},                      {1500, 900}},
+    };
+    // clang-format on
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect normal(300, 200, 1500, 900);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget window(nullptr, c.flags);
+        window.setMinimumSize(c.least);
+        window.setGeometry(normal);
+        auto* fit = new mainwindow::FirstShowFit(window, kShortWait);
+        c.state == Qt::WindowMaximized ? window.showMaximized() : window.showFullScreen();
+        EXPECT_TRUE(runUntilFitted(*fit));
+        runFor(kShortWait);
+        EXPECT_EQ(window.windowState(), c.state);
+        EXPECT_EQ(window.frameGeometry(),
+                  c.state == Qt::WindowMaximized ? screen->availableGeometry() : screen->geometry());
+        EXPECT_EQ(window.normalGeometry(), normal);
+    }
 }
