@@ -171,8 +171,9 @@ TEST_F(DiskFaultsTest, AWriteWhoseFolderCannotReachTheDiskIsAFailureThatSaysSo)
             EXPECT_FALSE(said.contains("left as it was") || said.contains("keeps the settings it had"))
                 << said.toStdString();
         }
-        if (r.leavesSiteUnsaved)
+        if (r.leavesSiteUnsaved) {
             EXPECT_FALSE(m->blnSaved);
+        }
         ui.answers.clear();
         ui.fileAnswers.clear();
     }
@@ -231,8 +232,9 @@ TEST_F(DiskFaultsTest, AWriteOntoWhatIsNotARegularFileIsRefusedAndLeavesItAsItWa
                 EXPECT_TRUE(said.startsWith(r.message)) << said.toStdString();
                 EXPECT_TRUE(said.contains(t.reason)) << said.toStdString();
             }
-            if (r.leavesSiteUnsaved)
+            if (r.leavesSiteUnsaved) {
                 EXPECT_FALSE(m->blnSaved);
+            }
             ui.answers.clear();
             ui.fileAnswers.clear();
             QFile::remove(path);
