@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 #include <utility>
 
 using platform::named;
@@ -256,18 +257,20 @@ void frmEditor::wire()
         connect(lengthBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setLength(text); });
         m_events->onLostFocus(lengthBox, [this, queueCheck](Qt::FocusReason) { queueCheck(m_lengthWaiting); });
         // As for the fuel and head options, the check of the box just left
-        // runs before the option, even on a quick click.
-        auto lengthOption = [this](QRadioButton* b, void (editors::EditorModel::*handler)()) {
+        // runs before the option, even on a quick click. The handler is a
+        // function, not a pointer to member: gcc 12's vptr check of
+        // (m_model.*handler)() in a lambda reads a register it never loaded.
+        auto lengthOption = [this](QRadioButton* b, std::function<void()> handler) {
             connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
                 if (!on || m_showing)
                     return;
                 if (runWaitingChecks())
-                    (m_model.*handler)();
+                    handler();
                 showModel();
             });
         };
-        lengthOption(standard, &editors::EditorModel::optStandard_Click);
-        lengthOption(customized, &editors::EditorModel::optCustomized_Click);
+        lengthOption(standard, [this] { m_model.optStandard_Click(); });
+        lengthOption(customized, [this] { m_model.optCustomized_Click(); });
     }
     m_events->onLostFocus(grid, [this, queueCheck](Qt::FocusReason) { queueCheck(m_cellWaiting); });
     connect(grid, &QTableWidget::currentCellChanged, this, &frmEditor::cellChanged);

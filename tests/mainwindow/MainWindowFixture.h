@@ -26,6 +26,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     FakeUiServices ui;
     TestFolder folder;
+    // The window refers to its store: declared after it, it goes first.
     std::unique_ptr<Module1> m;
     std::unique_ptr<frmMain> w;
 
@@ -37,6 +38,7 @@ protected:
     // Loads the main window (constructs it and runs its initialisation).
     frmMain& load()
     {
+        w.reset(); // a window loaded before, before the store it refers to
         m = std::make_unique<Module1>(folder.path());
         w = std::make_unique<frmMain>(*m);
         w->Form_Load();
