@@ -95,6 +95,7 @@ QString fileNameOf(const QString& path)
 }
 
 namespace {
+// An open and a sync, each taken up again when a signal interrupts it.
 int openRetried(const QByteArray& name, int flags)
 {
     int fd = -1;
@@ -102,6 +103,14 @@ int openRetried(const QByteArray& name, int flags)
         fd = ::open(name.constData(), flags);
     while (fd < 0 && errno == EINTR);
     return fd;
+}
+int fsyncRetried(int fd)
+{
+    int result = 0;
+    do
+        result = ::fsync(fd);
+    while (result != 0 && errno == EINTR);
+    return result;
 }
 } // namespace
 
@@ -139,11 +148,7 @@ ReadStatus openRegularFile(const QString& path, QFile& file)
 
 bool syncToDisk(int fd, QString* error)
 {
-    int result = 0;
-    do
-        result = ::fsync(fd);
-    while (result != 0 && errno == EINTR);
-    if (result == 0)
+    if (fsyncRetried(fd) == 0)
         return true;
     if (error)
         *error = qt_error_string(errno);
@@ -257,28 +262,18 @@ QString writeTarget(const QString& path, QString* error)
 
 bool syncFolderOf(const QString& path, QString* error)
 {
-    const QString folder = QFileInfo(path).absolutePath();
-    int fd = -1;
-    do
-        fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (error)
-            *error = qt_error_string(errno);
-        return false;
-    }
-    int result = 0;
-    do
-        result = ::fsync(fd);
-    while (result != 0 && errno == EINTR);
+    const int fd = openRetried(QFile::encodeName(QFileInfo(path).absolutePath()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int result = fd < 0 ? -1 : fsyncRetried(fd);
     const int reason = errno;
-    ::close(fd);
+    if (fd >= 0)
+        ::close(fd);
     // A file system that keeps no folder to sync says EINVAL: nothing is
     // left to put on the disk there.
-    if (result == 0 || reason == EINVAL)
+    if (result == 0 || (fd >= 0 && reason == EINVAL))
         return true;
     if (error)
-        *error = qt_error_string(reason);
+        *error = QStringLiteral("%1 at the sync of its folder, so the new file may not be on the disk")
+                     .arg(qt_error_string(reason));
     return false;
 }
 
@@ -325,12 +320,9 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error, b
         return false;
     }
     // The new name is on the disk only once its folder is.
-    QString why;
-    if (!syncFolderOf(target, &why)) {
+    if (!syncFolderOf(target, error)) {
         if (replaced)
             *replaced = true;
-        if (error)
-            *error = QStringLiteral("%1 at the sync of its folder, so the new file may not be on the disk").arg(why);
         return false;
     }
     return true;

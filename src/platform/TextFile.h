@@ -68,7 +68,8 @@ QString writeTarget(const QString& path, QString* error = nullptr);
 
 // Puts the folder that holds `path` on the disk, so that a file renamed or
 // linked into it keeps its name through a power cut; false (and error, when
-// given, says why) when the system could not.
+// given, says why and that the new file may not be on the disk) when the
+// system could not.
 bool syncFolderOf(const QString& path, QString* error = nullptr);
 
 // Writes the lines, each followed by CR LF, replacing the file only when the

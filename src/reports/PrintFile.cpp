@@ -76,12 +76,7 @@ bool FileBeside::commit()
     if (::chmod(from.constData(), rights) != 0 || std::rename(from.constData(), to.constData()) != 0)
         return false;
     m_file->setAutoRemove(false);
-    QString why;
-    if (!platform::syncFolderOf(m_target, &why)) {
-        m_error = QStringLiteral("%1 at the sync of its folder, so it may not be on the disk").arg(why);
-        return false;
-    }
-    return true;
+    return platform::syncFolderOf(m_target, &m_error);
 }
 
 } // namespace reports

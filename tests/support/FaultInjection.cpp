@@ -144,6 +144,20 @@ bool faultInjectionLoaded()
     return dlsym(RTLD_DEFAULT, "open64") == reinterpret_cast<void*>(&open64);
 }
 
+namespace {
+// A guard's count read, and its part let go, under the lock.
+int counted(int Faults::* count)
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    return faults().*count;
+}
+void release(std::string Faults::* part)
+{
+    const std::lock_guard<std::mutex> held(faults().lock);
+    (faults().*part).clear();
+}
+} // namespace
+
 SyncFails::SyncFails(const QString& part, int error, Of of)
 {
     Faults& f = faults();
@@ -153,16 +167,8 @@ SyncFails::SyncFails(const QString& part, int error, Of of)
     f.syncFolders = of == Of::Folders;
     f.syncFailed = 0;
 }
-SyncFails::~SyncFails()
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    faults().syncPart.clear();
-}
-int SyncFails::failed() const
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    return faults().syncFailed;
-}
+SyncFails::~SyncFails() { release(&Faults::syncPart); }
+int SyncFails::failed() const { return counted(&Faults::syncFailed); }
 
 SwappedForFifo::SwappedForFifo(const QString& part)
 {
@@ -170,16 +176,8 @@ SwappedForFifo::SwappedForFifo(const QString& part)
     take(faults().swapPart, part, "swap");
     faults().swaps = 0;
 }
-SwappedForFifo::~SwappedForFifo()
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    faults().swapPart.clear();
-}
-int SwappedForFifo::swaps() const
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    return faults().swaps;
-}
+SwappedForFifo::~SwappedForFifo() { release(&Faults::swapPart); }
+int SwappedForFifo::swaps() const { return counted(&Faults::swaps); }
 
 OpensCounted::OpensCounted(const QString& part)
 {
@@ -187,16 +185,8 @@ OpensCounted::OpensCounted(const QString& part)
     take(faults().countPart, part, "open count");
     faults().opens = 0;
 }
-OpensCounted::~OpensCounted()
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    faults().countPart.clear();
-}
-int OpensCounted::opens() const
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    return faults().opens;
-}
+OpensCounted::~OpensCounted() { release(&Faults::countPart); }
+int OpensCounted::opens() const { return counted(&Faults::opens); }
 
 OpenFails::OpenFails(const QString& part, int error, int times, Which which)
 {
@@ -208,16 +198,8 @@ OpenFails::OpenFails(const QString& part, int error, int times, Which which)
     f.failNonBlocking = which == Which::NonBlocking;
     f.failFailed = 0;
 }
-OpenFails::~OpenFails()
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    faults().failPart.clear();
-}
-int OpenFails::failed() const
-{
-    const std::lock_guard<std::mutex> held(faults().lock);
-    return faults().failFailed;
-}
+OpenFails::~OpenFails() { release(&Faults::failPart); }
+int OpenFails::failed() const { return counted(&Faults::failFailed); }
 
 extern "C" {
 
